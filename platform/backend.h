@@ -1,0 +1,41 @@
+// Choosing and driving the backend. The SDL backend shows a window and plays sound;
+// the memory backend has neither, and lets tests inject messages, advance the clock,
+// read message boxes and the screen, and lose surfaces.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/user32.h"
+
+enum TPlatBackend { PLAT_MEMORY = 0, PLAT_SDL = 1 };
+
+struct TPlatOptions {
+  bool window = false;        // a resizable window instead of full screen on the desktop
+  bool mute = false;          // no audio device
+  bool quiet_boxes = false;   // message boxes only on standard error (scripts, tests)
+  int desktop_width = 1280;   // memory backend: GetSystemMetrics
+  int desktop_height = 1024;
+};
+
+// Returns 1 on success. The memory backend always succeeds.
+int PLAT_Init(TPlatBackend backend, const TPlatOptions& options);
+void PLAT_Shutdown();
+TPlatBackend PLAT_Backend();
+const TPlatOptions& PLAT_Options();
+
+// Memory backend: messages are queued as if they came from the system.
+void PLAT_InjectMessage(UINT msg, WPARAM w, LPARAM l);
+// Memory backend: the clock moves only when a test moves it; due timers post WM_TIMER.
+void PLAT_AdvanceTime(DWORD ms);
+
+struct TPlatMessageBox {
+  std::string text;
+  std::string caption;
+};
+const std::vector<TPlatMessageBox>& PLAT_MessageBoxes();
+void PLAT_ClearMessageBoxes();
+
+// Shows the primary surface now if it changed since it was last shown (SDL backend).
+void PLAT_Present();
+// The cursor shown over the window (0 = hidden), as ShowCursor/SetCursor left it.
+bool PLAT_SystemCursorVisible();
