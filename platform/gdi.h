@@ -103,6 +103,9 @@ struct BITMAP {
 // The picture is checked before anything is allocated; a bad or hostile file gives null.
 HANDLE LoadImageA(HINSTANCE hinst, const char* name, UINT type, int cx, int cy, UINT flags);
 int GetObjectA(HGDIOBJ obj, int size, void* out);
+// The natural width and height of a picture (same lookup as LoadImageA) from its header alone,
+// without decoding it; FALSE when it is missing or not a picture the loader accepts.
+BOOL PLAT_ImageSize(HINSTANCE hinst, const char* name, UINT flags, int* width, int* height);
 BOOL DeleteObject(HGDIOBJ obj);
 HGDIOBJ GetStockObject(int which);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj);
