@@ -22,7 +22,7 @@ extern const char* const DBMP_MASKA_PANORAM;
 void DBMP_NOVE_ROZMERY(int sir, int vys, int koef, int FIXMAX_sir, int FIXMAX_vys, int* sir2_new, int* vys2_new);
 
 // Writes the inclusive rectangle p_R of the surface as a 24-bit bottom-up BMP file.
-void DBMP_VYTVOR_BMP_0_zoSRF_doFILE(IDirectDrawSurface* p_lpDDSURFACE, RECT p_R, const char* p_filename_out);
+void DBMP_VYTVOR_BMP_0_zoSRF_doFILE(IDirectDrawSurface* p_lpDDSURFACE, const RECT* p_R, const char* p_filename_out);
 // The whole surface.
 void DBMP_VYTVOR_BMP_0_celySRF_doFILE(IDirectDrawSurface* p_lpDDSURFACE, const char* p_filename_out);
 // The whole surface rescaled: exactly FIXMAX_sir × FIXMAX_vys when proporc is 0,
