@@ -1,0 +1,6 @@
+#include "app/app.h"
+
+HWND hWnd_GLOB = nullptr;
+int bActive = 0;
+int GM = 3;
+char PAN_param_file[PAN_PARAM_FILE_MAX + 1] = "";
