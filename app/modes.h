@@ -1,0 +1,22 @@
+// Display modes (logical resolutions of the full-screen window) and the re-creation,
+// restoration and release of the display surfaces.
+#pragma once
+#include "platform/ddraw.h"
+
+// Width and height of display mode gm (1 … 5); false for any other number.
+bool GM_rozmery(int gm, int* sir, int* vys);
+
+// Sets the mode of GM and the size-dependent globals; 0 = success.
+long SET_OBRAZOVKY();
+
+// Full change to mode gGM; 0 = done or ignored, else the refusal.
+long RESET_GM(int gGM);
+
+// Re-creates the primary surface, back buffer, palette, sprite sheet and thumbnails.
+void RESET_SRF_BRUTAL(unsigned char zhodit);
+
+// Restores lost surfaces; 0 = success.
+long Vykonaj_RESTORE_SRF();
+
+// Releases surfaces and palette, and with aj_DD the display object as well.
+void Vykonaj_RELEASE_SRF(unsigned char aj_DD);

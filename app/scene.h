@@ -1,0 +1,28 @@
+// Composition of one frame and the navigation strip the first five buttons ride on.
+#pragma once
+#include <cstdint>
+
+#include "platform/ddraw.h"
+
+extern int ovl_vys;              // strip height: 15 rows
+extern int ovl_pos;              // screen row of the strip's top row
+extern uint16_t ovl_Mask[15];    // colour of each strip row
+extern int ovl_chytdelta;        // row inside the strip where it was grabbed
+extern int ovl_ras_mod;          // kept from Init_ovladac
+extern int ovl_obs_mod;          // row colours: 0 black, 1 the value 9, 2 from the sprite sheet
+
+// One frame: with aj_prepocet the view is rendered first; then panels, the copy to
+// the screen, the strip, the buttons and the pointer.
+void Prekresli_scenu(unsigned char aj_prepocet);
+
+// Strip height, position and row colours; releases any grab.
+void Init_ovladac(int oovl_ras_mod, int oovl_obs_mod);
+
+// Strip row of the current display size: obraz_vys − ovl_vys − obraz_vys / 70.
+int Ovladac_pozicia();
+
+// Paints the strip onto a surface.
+void Poloz_ovladac_pruh(IDirectDrawSurface* d_SRF);
+
+// dlzka copies of farba from pptr_start on.
+void Poloz_ovladac_riadok(uint16_t* pptr_start, int dlzka, uint16_t farba);
