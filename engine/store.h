@@ -1,0 +1,42 @@
+// The panorama being shown: its pixels copied once into one large static store W,
+// its size and the scale factors the projection works with, and the list of
+// panorama files of the folder.
+#pragma once
+#include "platform/ddraw.h"
+
+#define W_SIR 4001  // columns of the store
+#define W_VYS 2001  // rows of the store
+
+// The pixel store, row-major: W[row][column], 16-bit pixels in the display's format.
+extern unsigned short W[W_VYS][W_SIR];
+
+extern int pan_sir, pan_vys;  // size of the picture in the store
+extern float opt_TA;          // columns per radian of azimuth
+extern int opt_TB;            // store row of the horizon
+extern float opt_TC;          // rows per radian of latitude
+
+// Where the picture sits in the store. A picture of 2:1 (or taller) spans the whole
+// sphere: W_pan_vys = pan_vys, W_pan_hore = 0. A wider one (a partial panorama) is
+// taken as 360 degrees across and placed around the horizon of a sphere W_pan_vys =
+// pan_sir / 2 rows high, its top at row W_pan_hore, with black bands above and below.
+extern int W_pan_vys;
+extern int W_pan_hore;
+// The last store row the projection may yield: W_pan_vys, kept inside the store.
+extern int W_riadok_max;
+
+extern IDirectDrawSurface* pan_SRF;  // surface of the current panorama, null when none
+extern DDSURFACEDESC ddsd_S;         // pan_SRF locked
+
+#define PAN_MAX 50
+extern char* PAN_subor[PAN_MAX];  // panorama file names of the folder
+extern int PAN_id_max;            // highest valid index, -1 when none
+extern int PAN_id;                // index of the panorama shown
+
+// Loads panorama number ID of PAN_subor; start is nonzero only for the first load.
+void Nahraj_PANORAMU(int ID, unsigned char start);
+// Loads the panorama file nazov; PAN_id does not change.
+void Nahraj_PANORAMU(const char* nazov, unsigned char start);
+// Recomputes opt_TA, opt_TB, opt_TC and the placement from pan_sir and pan_vys.
+void reset_opt_T();
+// Copies the picture of pan_SRF into W (and the rows around it the projection can reach).
+void init_W();
