@@ -65,6 +65,18 @@ class IDirectSoundBuffer {
   HRESULT Restore();
   ULONG Release();
   void PLAT_Lose();  // tests: the next Play answers DSERR_BUFFERLOST
+
+ private:
+  friend class IDirectSound;
+  friend struct TDsMixer;
+  WAVEFORMATEX format_ = {};
+  std::vector<BYTE> data_;     // the samples as the program wrote them
+  std::vector<int16_t> mix_;   // the same samples in the device's format (device lock)
+  size_t pos_ = 0;             // next sample of mix_ to play (device lock)
+  bool playing_ = false;       // (device lock)
+  bool looping_ = false;       // (device lock)
+  bool lost_ = false;
+  IDirectSoundBuffer* next_ = nullptr;  // all buffers, for the mixer (device lock)
 };
 
 HRESULT DirectSoundCreate(void* guid, IDirectSound** out, void* outer);
