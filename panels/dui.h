@@ -88,6 +88,13 @@ class CDUI {
   void Nastav_zdielany_text(int i, char* text);
   // Frees the label of item i if the item owns it.
   void Uvolni_text(int i);
+  // Rows that show this shared label drop it (the label is about to be freed).
+  void Odpoj_zdielany_text(const char* text);
+  // Applies the shift (tr_x, tr_y) and the absolute corner (ta_x, ta_y) to a column's corner.
+  void Posun_stlpec(int* x, int* y) const;
+  // Background, clip bounds and row area of a column of `riadkov` rows with its corner at
+  // (x, y) and `extra_sir` more pixels of background on the right.
+  void Nastav_ramec(int x, int y, int riadkov, int extra_sir);
 
  private:
   void Rozloz_pruh();

@@ -50,6 +50,7 @@ class CDUIR : public CDUI {
 
  private:
   void Uvolni_polozku(int j);
+  bool Da_sa_rolovat() const;
   int Mod_textu(int vlavo, int vpravo, int stred) const;
   void Rozloz_rolovanie();
   int Zmeraj_vysku_textu();
