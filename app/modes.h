@@ -20,3 +20,8 @@ long Vykonaj_RESTORE_SRF();
 
 // Releases surfaces and palette, and with aj_DD the display object as well.
 void Vykonaj_RELEASE_SRF(unsigned char aj_DD);
+
+// The primary surface with exactly one back buffer, for the current mode; DD_OK or the failure.
+HRESULT Vytvor_primarny_SRF();
+// The back buffer attached to the primary surface into lpDDSBack; DD_OK or the failure.
+HRESULT Ziskaj_back_SRF();

@@ -15,6 +15,10 @@ void Rozober_prikazovy_riadok(const char* prikazovy_riadok);
 // loop. Returns 0 when start-up fails, else the quit message's code.
 int PANO_WinMain(const char* prikazovy_riadok, int show);
 
+// The message loop: runs until the quit message and returns its code. While the
+// application is inactive it sleeps until a message arrives.
+int Slucka_sprav();
+
 // The start-up sequence: 1 = ready, 0 = failed.
 int Inicializuj(HINSTANCE hInstance, int nCmdShow);
 

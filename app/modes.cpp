@@ -1,0 +1,135 @@
+// Display modes and the full change of mode while running.
+#include "app/modes.h"
+
+#include "app/app.h"
+#include "app/scene.h"
+#include "app/startup.h"
+#include "app/ui.h"
+#include "engine/screen.h"
+#include "engine/sieve.h"
+#include "engine/store.h"
+#include "engine/view.h"
+#include "toolkit/ddutil.h"
+
+namespace {
+
+struct TRozmer {
+  int sir, vys;
+};
+const TRozmer GM_ROZMERY[] = {{320, 200}, {640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
+constexpr int GM_POCET = (int)(sizeof(GM_ROZMERY) / sizeof(GM_ROZMERY[0]));
+
+// Each failure of the re-creation has its own short text before the common message.
+bool zlyhanie(const char* text) {
+  tsMsg(hWnd_GLOB, text);
+  Inic_problem(hWnd_GLOB);
+  return false;
+}
+
+bool obnov_povrchy() {
+  if (Vytvor_primarny_SRF() != DD_OK) return zlyhanie("b");
+  if (Ziskaj_back_SRF() != DD_OK) return zlyhanie("c");
+  // A panorama named on the command line with no folder entries has no palette source.
+  if (PAN_id >= 0 && PAN_id <= PAN_id_max) {
+    lpDDPal = DDLoadPalette(lpDD, PAN_subor[PAN_id]);
+    if (lpDDPal != nullptr) lpDDSPrimary->SetPalette(lpDDPal);
+  }
+  Nahraj_reziu();
+  if (rezia.SURFACE == nullptr) return zlyhanie("e");
+  return true;
+}
+
+}  // namespace
+
+bool GM_rozmery(int gm, int* sir, int* vys) {
+  if (gm < 1 || gm > GM_POCET) return false;
+  *sir = GM_ROZMERY[gm - 1].sir;
+  *vys = GM_ROZMERY[gm - 1].vys;
+  return true;
+}
+
+HRESULT Vytvor_primarny_SRF() {
+  DDSURFACEDESC ddsd = {};
+  ddsd.dwSize = sizeof(ddsd);
+  ddsd.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
+  ddsd.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
+  ddsd.dwBackBufferCount = 1;
+  return lpDD->CreateSurface(&ddsd, &lpDDSPrimary, nullptr);
+}
+
+HRESULT Ziskaj_back_SRF() {
+  DDSCAPS caps = {DDSCAPS_BACKBUFFER};
+  return lpDDSPrimary->GetAttachedSurface(&caps, &lpDDSBack);
+}
+
+long SET_OBRAZOVKY() {
+  if (lpDD == nullptr) return DDERR_GENERIC;
+  GM_rozmery(GM, &obraz_sir, &obraz_vys);
+  const HRESULT hr = lpDD->SetDisplayMode((DWORD)obraz_sir, (DWORD)obraz_vys, 16);
+  if (hr != DD_OK) return hr;
+  MAXX = obraz_sir;
+  MAXY = obraz_vys;
+  SX = MAXX / 2;
+  SY = MAXY / 2;
+  D = MAXX / 2;
+  return 0;
+}
+
+long RESET_GM(int gGM) {
+  if (gGM < 1 || gGM > GM_POCET) return 0;
+  GM = gGM;
+  const long hr = SET_OBRAZOVKY();
+  if (hr != 0) return hr;
+  Reset_Sito(Sito_pocx, Sito_pocy);
+  RESET_SRF_BRUTAL(1);
+  ovl_pos = Ovladac_pozicia();
+  Rozmiestni_tlacidla();
+  dui_PANO.RESET_GEOMETRIER();
+  dui_gr_mod.RESET_GEOMETRIE(2);
+  dui_sito.RESET_GEOMETRIE(2);
+  return 0;
+}
+
+void RESET_SRF_BRUTAL(unsigned char zhodit) {
+  if (zhodit) Vykonaj_RELEASE_SRF(0);
+  if (!obnov_povrchy()) return;
+  kurzor.Das_Surface = &rezia;
+  dui_PANO.SRF_PTR = lpDDSBack;
+  dui_gr_mod.SRF_PTR = lpDDSBack;
+  dui_sito.SRF_PTR = lpDDSBack;
+  Nahraj_nahlady();
+}
+
+long Vykonaj_RESTORE_SRF() {
+  if (lpDDSPrimary == nullptr) return DDERR_GENERIC;
+  const HRESULT hr = lpDDSPrimary->Restore();
+  if (hr != DD_OK) return hr;
+  return rezia.RESTORE_SURFACE();
+}
+
+void Vykonaj_RELEASE_SRF(unsigned char aj_DD) {
+  if (lpDD == nullptr) return;
+  if (lpDDSPrimary != nullptr) {
+    lpDDSPrimary->Release();
+    lpDDSPrimary = nullptr;
+  }
+  lpDDSBack = nullptr;
+  if (pan_SRF != nullptr) {
+    pan_SRF->Release();
+    pan_SRF = nullptr;
+  }
+  if (rezia.SURFACE != nullptr) {
+    rezia.SURFACE->Release();
+    rezia.SURFACE = nullptr;
+  }
+  if (lpDDPal != nullptr) {
+    lpDDPal->Release();
+    lpDDPal = nullptr;
+  }
+  if (aj_DD) {
+    // The thumbnails' surfaces go before the object that made them.
+    Uvolni_nahlady();
+    lpDD->Release();
+    lpDD = nullptr;
+  }
+}

@@ -1,0 +1,119 @@
+// The second half of a frame: panels into the back buffer, the copy to the screen and
+// the overlays drawn straight onto it; and the navigation strip.
+#include "app/scene.h"
+
+#include "app/modes.h"
+#include "app/pulse.h"
+#include "app/ui.h"
+#include "engine/screen.h"
+#include "engine/sieve.h"
+
+int ovl_vys = 15;
+int ovl_pos = 0;
+uint16_t ovl_Mask[15] = {};
+int ovl_chytdelta = 0;
+int ovl_ras_mod = 0;
+int ovl_obs_mod = 0;
+
+namespace {
+
+// Sheet pixels that give the strip's row colours: column 85 from row 34 down.
+constexpr int MASKA_STLPEC = 85;
+constexpr int MASKA_RIADOK = 34;
+constexpr int OVL_RIADKY = (int)(sizeof(ovl_Mask) / sizeof(ovl_Mask[0]));
+// The strip spans columns 30 … obraz_sir − 26.
+constexpr int OVL_ZACIATOK = 30;
+constexpr int OVL_SKRATENIE = 55;
+// A busy blitter is asked again, but not forever.
+constexpr int BLT_POKUSY = 1000;
+
+uint16_t* riadok_pixelov(const DDSURFACEDESC& ddsd, int y) {
+  return reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(ddsd.lpSurface) + (ptrdiff_t)y * ddsd.lPitch);
+}
+
+void nacitaj_masku_z_rezie() {
+  IDirectDrawSurface* s = rezia.SURFACE;
+  if (s == nullptr) return;
+  DDSURFACEDESC ddsd = {};
+  ddsd.dwSize = sizeof(ddsd);
+  if (s->Lock(nullptr, &ddsd, DDLOCK_SURFACEMEMORYPTR | DDLOCK_WAIT, nullptr) != DD_OK) return;
+  // A sheet too small for the colour column leaves the colours as they were.
+  if ((int)ddsd.dwWidth > MASKA_STLPEC && (int)ddsd.dwHeight >= MASKA_RIADOK + OVL_RIADKY) {
+    for (int i = 0; i < OVL_RIADKY; ++i) ovl_Mask[i] = riadok_pixelov(ddsd, MASKA_RIADOK + i)[MASKA_STLPEC];
+  }
+  s->Unlock(nullptr);
+}
+
+// Copies the back buffer to the screen. False when the frame must end here.
+bool prezentuj() {
+  for (int pokus = 0; pokus < BLT_POKUSY; ++pokus) {
+    const HRESULT hr = lpDDSPrimary->BltFast(0, 0, lpDDSBack, nullptr, DDBLTFAST_NOCOLORKEY);
+    if (hr == DD_OK) return true;
+    if (hr == DDERR_SURFACELOST) return Vykonaj_RESTORE_SRF() != DD_OK;
+    if (hr != DDERR_WASSTILLDRAWING) return false;
+  }
+  return false;
+}
+
+}  // namespace
+
+int Ovladac_pozicia() { return obraz_vys - ovl_vys - obraz_vys / 70; }
+
+void Init_ovladac(int oovl_ras_mod, int oovl_obs_mod) {
+  ovl_ras_mod = oovl_ras_mod;
+  ovl_obs_mod = oovl_obs_mod;
+  ovl_vys = OVL_RIADKY;
+  ovl_pos = Ovladac_pozicia();
+  ovl_uchopeny = 0;
+  ovl_chytdelta = 0;
+  switch (oovl_obs_mod) {
+    case 0:
+    case 1:
+      for (uint16_t& farba : ovl_Mask) farba = oovl_obs_mod == 0 ? 0 : 9;
+      break;
+    case 2:
+      nacitaj_masku_z_rezie();
+      break;
+    default:
+      break;
+  }
+}
+
+void Poloz_ovladac_riadok(uint16_t* pptr_start, int dlzka, uint16_t farba) {
+  for (int i = 0; i < dlzka; ++i) pptr_start[i] = farba;
+}
+
+void Poloz_ovladac_pruh(IDirectDrawSurface* d_SRF) {
+  if (d_SRF == nullptr) return;
+  ddsd_D = {};
+  ddsd_D.dwSize = sizeof(ddsd_D);
+  if (d_SRF->Lock(nullptr, &ddsd_D, DDLOCK_SURFACEMEMORYPTR | DDLOCK_WAIT, nullptr) != DD_OK) return;
+  // Only what lies on the surface is written, whatever the strip's row or the screen size.
+  const int sir = (int)ddsd_D.dwWidth, vys = (int)ddsd_D.dwHeight;
+  int koniec = OVL_ZACIATOK + obraz_sir - OVL_SKRATENIE;
+  if (koniec > sir) koniec = sir;
+  for (int j = 0; j < OVL_RIADKY; ++j) {
+    const int y = ovl_pos + j;
+    if (y < 0 || y >= vys || koniec <= OVL_ZACIATOK) continue;
+    Poloz_ovladac_riadok(riadok_pixelov(ddsd_D, y) + OVL_ZACIATOK, koniec - OVL_ZACIATOK, ovl_Mask[j]);
+  }
+  d_SRF->Unlock(nullptr);
+}
+
+void Prekresli_scenu(unsigned char aj_prepocet) {
+  // After the surfaces were released nothing is drawn.
+  if (lpDDSPrimary == nullptr || lpDDSBack == nullptr) return;
+  if (aj_prepocet != 0 && !Sito_Vykresli()) return;
+
+  if (dui_PANO.viditelny) dui_PANO.ZOBRAZ();
+  if (dui_gr_mod.viditelny) dui_gr_mod.ZOBRAZ();
+  if (dui_sito.viditelny) dui_sito.ZOBRAZ();
+
+  if (!prezentuj()) return;
+
+  if (pulz_poc_msna < PULZ_SKRY_OVLADAC) {
+    Poloz_ovladac_pruh(lpDDSPrimary);
+    for (int i = 0; i < tlacidlo_poc; ++i) tlacidlo[i].ZOBRAZ(lpDDSPrimary);
+  }
+  if (pulz_poc_msna < PULZ_SKRY_KURZOR || Panel_zobrazeny()) kurzor.ZOBRAZ(lpDDSPrimary);
+}

@@ -1,0 +1,240 @@
+// The viewer's screen objects and their assembly at start-up.
+#include "app/ui.h"
+
+#include <cstring>
+
+#include "app/app.h"
+#include "app/scene.h"
+#include "bmpfiles/dbmp.h"
+#include "engine/screen.h"
+#include "engine/sieve.h"
+#include "engine/store.h"
+
+// Constructed in this order, destroyed in the reverse one.
+CDas_Surface rezia;
+CTlac tlacidlo[TLACIDLO_MAX];
+CDAS kurzor;
+CDUIR dui_PANO;
+CDUI dui_gr_mod;
+CDUI dui_sito;
+CIcon PAN_ICON_thmb[PAN_ICON_MAX];
+CDSO_Zvuk zvuk_1;
+CDSO_Zvuk zvuk_2;
+
+int tlacidlo_poc = 0;
+int tlacidlo_lista_poc = 0;
+
+const char* const REZIA_SUBOR = "rezia_pan.bmp";
+
+namespace {
+
+// The thumbnails' own sheets, one per panorama that has a thumbnail file; they live for
+// the whole run and are reused when the interface is assembled again.
+CDas_Surface* nahlad_rezia[PAN_ICON_MAX] = {};
+
+// Font and brushes shared by the three panels; the panels do not delete them.
+HBRUSH stet_vybr = nullptr;
+HBRUSH stet_aktiv = nullptr;
+HFONT font_hnd = nullptr;
+
+struct TBod2 {
+  int x, y;
+};
+
+// Sheet pixels inside each button's phases, in the order they are registered:
+// a button shows phase i in state i (normal, pointer over, held).
+struct TTlacFazy {
+  int pocet;
+  TBod2 bod[3];
+};
+const TTlacFazy TLAC_FAZY[] = {
+    {2, {{5, 5}, {5, 20}}},
+    {2, {{25, 5}, {25, 20}}},
+    {2, {{45, 5}, {45, 20}}},
+    {2, {{60, 5}, {60, 20}}},
+    {3, {{80, 5}, {80, 5}, {80, 20}}},
+    {3, {{95, 10}, {110, 10}, {125, 10}}},
+    {3, {{135, 10}, {150, 10}, {165, 10}}},
+    {3, {{180, 80}, {230, 80}, {230, 80}}},
+};
+constexpr int TLAC_POCET = (int)(sizeof(TLAC_FAZY) / sizeof(TLAC_FAZY[0]));
+constexpr int TLAC_LISTA_POCET = 5;
+
+void eviduj(CDAS& prvok, int pocet, const TBod2* bod) {
+  prvok.Das_Surface = &rezia;
+  prvok.pocet_faz = 0;
+  prvok.akt_faza = 0;
+  for (int i = 0; i < pocet; ++i) prvok.EVIDUJ(bod[i].x, bod[i].y);
+}
+
+void zostav_kurzor() {
+  const TBod2 fazy[] = {{5, 55}, {25, 55}};
+  eviduj(kurzor, 2, fazy);
+  kurzor.x = 100;
+  kurzor.y = 100;
+}
+
+void zostav_tlacidla() {
+  for (int i = 0; i < TLAC_POCET; ++i) eviduj(tlacidlo[i], TLAC_FAZY[i].pocet, TLAC_FAZY[i].bod);
+  tlacidlo_lista_poc = TLAC_LISTA_POCET;
+  tlacidlo_poc = TLAC_POCET;
+  Rozmiestni_tlacidla();
+}
+
+void vytvor_font_a_stetce() {
+  if (stet_vybr != nullptr) DeleteObject(stet_vybr);
+  if (stet_aktiv != nullptr) DeleteObject(stet_aktiv);
+  if (font_hnd != nullptr) DeleteObject(font_hnd);
+  stet_vybr = CreateSolidBrush(RGB(60, 60, 255));
+  stet_aktiv = CreateSolidBrush(RGB(255, 60, 60));
+  font_hnd = CreateFontA(20, 10, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                         DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial");
+}
+
+// Settings the three panels share.
+void nastav_panel(CDUI& panel, unsigned char viditelny) {
+  panel.viditelny = viditelny;
+  panel.disablovany = 0;
+  panel.SRF_PTR = lpDDSBack;
+  panel.podkl_typ = 1;
+  panel.Select_mod = 3;
+  panel.stet_vybr = stet_vybr;
+  panel.stet_aktiv = stet_aktiv;
+  panel.font_hnd = font_hnd;
+}
+
+// The thumbnail of panorama i: its sheet, loaded from the thumbnail file, as icon i.
+// False when there is no thumbnail file.
+bool nahraj_nahlad(int i) {
+  char cesta[DBMP_MAX_CESTA];
+  DBMP_Cesta_nahladu(PAN_subor[i], cesta);
+  if (!DBMP_Existuje_sub(cesta)) return false;
+  if (nahlad_rezia[i] == nullptr) nahlad_rezia[i] = new CDas_Surface;
+  nahlad_rezia[i]->NAHRAJ_SURFACE(lpDD, cesta);
+  PAN_ICON_thmb[i].Das_Surface = nahlad_rezia[i];
+  PAN_ICON_thmb[i].EVIDUJ_CS();
+  return true;
+}
+
+int pocet_panoram() { return PAN_id_max + 1 < PAN_ICON_MAX ? PAN_id_max + 1 : PAN_ICON_MAX; }
+
+void zostav_zoznam(const CPosuv& posuv, const CTlac& hore, const CTlac& dole, const CIcon& pruh) {
+  nastav_panel(dui_PANO, PAN_param_file[0] == '\0' ? 1 : 0);
+  dui_PANO.VYMAZ();
+  for (int i = 0; i < pocet_panoram(); ++i) {
+    char meno[DBMP_MAX_MENO];
+    DBMP_Vystrihni_meno(PAN_subor[i], meno);
+    const bool ma_nahlad = nahraj_nahlad(i);
+    if (!ma_nahlad) PAN_ICON_thmb[i].Das_Surface = nullptr;
+    dui_PANO.PRIDAJ2(meno, i + 1, ma_nahlad ? i : -1);
+  }
+  dui_PANO.PRIDAJ2("<Zavriet>", 100, -1);
+  dui_PANO.a = 31;
+  dui_PANO.b = 32;
+  dui_PANO.c = 390;
+  dui_PANO.d = 10;
+  dui_PANO.e = 6;
+  dui_PANO.f = 110;
+  dui_PANO.g = 3;
+  dui_PANO.h = 4;
+  dui_PANO.Text_mod = 1;
+  dui_PANO.Icon_mod = 1;
+  dui_PANO.ICON = PAN_ICON_thmb;
+  dui_PANO.ICON_pocet = PAN_ICON_MAX;
+  dui_PANO.f2 = dui_PANO.c - 5;
+  dui_PANO.text_ZAROVNANIE = 'L';
+  dui_PANO.Rol_poc_zobr = 8;
+  dui_PANO.posuv_.EVID_PREBER(&posuv);
+  dui_PANO.tlacA_.EVID_PREBER(&hore);
+  dui_PANO.tlacB_.EVID_PREBER(&dole);
+  dui_PANO.ipruh_.EVID_PREBER(&pruh);
+  dui_PANO.RESET_GEOMETRIER();
+}
+
+struct TPolozka {
+  const char* text;
+  int ID;
+};
+
+void zostav_menu(CDUI& menu, const TPolozka* polozky, int pocet, int c) {
+  nastav_panel(menu, 0);
+  menu.font_sir = 10;
+  menu.VYMAZ();
+  for (int i = 0; i < pocet; ++i) menu.PRIDAJ(polozky[i].text, polozky[i].ID);
+  menu.a = 30;
+  menu.b = 32;
+  menu.c = c;
+  menu.d = 10;
+  menu.e = 6;
+  menu.RESET_GEOMETRIE(2);
+}
+
+const TPolozka GR_MOD_POLOZKY[] = {
+    {"640 x 480", 2}, {"800 x 600", 3}, {"1024 x 768", 4}, {"1280 x 1024", 5}, {"<Zavriet>", 100}};
+const TPolozka SITO_POLOZKY[] = {
+    {"10 x 10", 1}, {"15 x 15", 2}, {"20 x 20", 3}, {"25 x 25", 4}, {"40 x 40", 5}, {"<Zavriet>", 100}};
+
+}  // namespace
+
+void Nahraj_reziu() {
+  rezia.NAHRAJ_SURFACE(lpDD, REZIA_SUBOR);
+  rezia.BC_NASTAV(0, 0);
+  rezia.TC_NASTAV(3, 3);
+}
+
+void Rozmiestni_tlacidla() {
+  const struct {
+    int x, y;
+  } poloha[TLAC_POCET] = {{40, ovl_pos},  {62, ovl_pos},           {162, ovl_pos}, {184, ovl_pos},
+                          {obraz_sir - 40, ovl_pos}, {40, SY}, {MAXX - 50, SY}, {MAXX - 80, 30}};
+  for (int i = 0; i < TLAC_POCET; ++i) {
+    tlacidlo[i].x = poloha[i].x;
+    tlacidlo[i].y = poloha[i].y;
+  }
+}
+
+void Nahraj_nahlady() {
+  for (int i = 0; i < pocet_panoram(); ++i) {
+    if (PAN_ICON_thmb[i].Das_Surface != nullptr) nahraj_nahlad(i);
+  }
+}
+
+void Uvolni_nahlady() {
+  for (CDas_Surface* s : nahlad_rezia) {
+    if (s != nullptr && s->SURFACE != nullptr) {
+      s->SURFACE->Release();
+      s->SURFACE = nullptr;
+    }
+  }
+}
+
+bool Panel_zobrazeny() { return dui_PANO.viditelny || dui_gr_mod.viditelny || dui_sito.viditelny; }
+
+void Zostav_rozhranie() {
+  // The descriptors the engine locks with are usable from here on.
+  ddsd_S.dwSize = sizeof(ddsd_S);
+  ddsd_D.dwSize = sizeof(ddsd_D);
+
+  Nahraj_reziu();
+  zostav_kurzor();
+  Init_ovladac(0, 2);
+  zostav_tlacidla();
+  vytvor_font_a_stetce();
+
+  // Prototypes of the list's own controls; the list copies their sheet and phases.
+  CPosuv posuv;
+  CTlac hore, dole;
+  CIcon pruh;
+  const TBod2 posuv_fazy[] = {{190, 10}, {190, 10}, {210, 10}};
+  const TBod2 hore_fazy[] = {{50, 60}, {50, 60}, {80, 60}};
+  const TBod2 dole_fazy[] = {{100, 60}, {100, 60}, {130, 60}};
+  eviduj(posuv, 3, posuv_fazy);
+  eviduj(hore, 3, hore_fazy);
+  eviduj(dole, 3, dole_fazy);
+  pruh.Das_Surface = &rezia;
+  pruh.EVIDUJ(240, 10);
+
+  zostav_zoznam(posuv, hore, dole, pruh);
+  zostav_menu(dui_gr_mod, GR_MOD_POLOZKY, (int)(sizeof(GR_MOD_POLOZKY) / sizeof(GR_MOD_POLOZKY[0])), 170);
+  zostav_menu(dui_sito, SITO_POLOZKY, (int)(sizeof(SITO_POLOZKY) / sizeof(SITO_POLOZKY[0])), 140);
+}

@@ -1,0 +1,59 @@
+// The viewer's screen objects, constructed at program load in this order and destroyed
+// in the reverse order, and the assembly that dresses them at start-up.
+#pragma once
+#include "panels/dui.h"
+#include "panels/duir.h"
+#include "sound/dso.h"
+#include "toolkit/das.h"
+#include "toolkit/das_surface.h"
+#include "toolkit/widgets.h"
+
+constexpr int TLACIDLO_MAX = 10;
+constexpr int PAN_ICON_MAX = 50;
+
+extern CDas_Surface rezia;                    // the sprite sheet
+extern CTlac tlacidlo[TLACIDLO_MAX];          // buttons; the first tlacidlo_poc are live
+extern CDAS kurzor;                           // pointer sprite
+extern CDUIR dui_PANO;                        // thumbnail list
+extern CDUI dui_gr_mod;                       // display-mode menu
+extern CDUI dui_sito;                         // grid-size menu
+extern CIcon PAN_ICON_thmb[PAN_ICON_MAX];     // one thumbnail sprite per panorama
+extern CDSO_Zvuk zvuk_1;                      // hover sound "MOVER"
+extern CDSO_Zvuk zvuk_2;                      // click sound "MDOWN"
+
+extern int tlacidlo_poc;        // buttons drawn and informed (8)
+extern int tlacidlo_lista_poc;  // buttons riding on the navigation strip (5)
+
+// Name of the sprite sheet, a resource of the program (a file only as a fallback).
+extern const char* const REZIA_SUBOR;
+
+// Button roles.
+enum {
+  TL_ODDIAL = 0,  // eye distance −30
+  TL_PRIBLIZ = 1, // eye distance +30
+  TL_GR_MOD = 2,  // display-mode menu
+  TL_SITO = 3,    // grid-size menu
+  TL_KONIEC = 4,  // close, on release
+  TL_PRED = 5,    // previous panorama
+  TL_DALSI = 6,   // next panorama
+  TL_ZOZNAM = 7   // thumbnail list
+};
+
+// Start-up assembly of the interface: sheet, pointer, strip, buttons, font and brushes,
+// thumbnail list and the two menus. Runs after the first panorama has been loaded.
+void Zostav_rozhranie();
+
+// Loads the sprite sheet and reads its border and transparent colours.
+void Nahraj_reziu();
+
+// Places the eight buttons for the current screen size and strip row.
+void Rozmiestni_tlacidla();
+
+// Reloads each panorama's thumbnail into its sheet, when it has one and the file exists.
+void Nahraj_nahlady();
+
+// Releases the thumbnails' surfaces (before the display object goes).
+void Uvolni_nahlady();
+
+// True when one of the three panels is shown.
+bool Panel_zobrazeny();
