@@ -201,6 +201,8 @@ HRESULT DirectDrawCreate(void* guid, IDirectDraw** out, void* outer);
 void PLAT_LoseAllSurfaces();
 // The primary surface currently on show (null when none), as a person would see it.
 IDirectDrawSurface* PLAT_ScreenSurface();
+// Surfaces created and not yet released (a back buffer counts), for leak tests.
+int PLAT_LiveSurfaces();
 // Pixel conversion used throughout the layer: 5-6-5 <-> 8-bit channels by bit replication.
 inline uint16_t PLAT_Pack565(BYTE r, BYTE g, BYTE b) {
   return (uint16_t)(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));

@@ -1,0 +1,29 @@
+// Between the surface files and the drawing contexts (platform/ only).
+#pragma once
+#include "platform/ddraw.h"
+
+// Largest surface side and area we agree to allocate; anything above is a broken request.
+#define DDI_MAX_SIDE 32768
+#define DDI_MAX_PIXELS 100000000LL
+
+// The registry of live surfaces: for loss, leak checks and validating surface pointers.
+void DDI_Register(IDirectDrawSurface* s);
+void DDI_Unregister(IDirectDrawSurface* s);
+bool DDI_IsLive(const IDirectDrawSurface* s);
+
+// Gives the surface pixel memory of w × h with a pitch wider than a row; false when refused.
+bool DDI_Allocate(IDirectDrawSurface* s, int w, int h);
+// Writable row access.
+inline uint16_t* DDI_Row(IDirectDrawSurface* s, int y) {
+  return reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(s->pixels.data()) + (size_t)y * s->pitch);
+}
+// Fills the description with the surface's size, pitch, caps and 5-6-5 format.
+void DDI_Describe(const IDirectDrawSurface* s, DDSURFACEDESC* desc);
+// The surface was written: a changed primary must be shown again.
+void DDI_Touched(const IDirectDrawSurface* s);
+
+// Drawing contexts bound to a surface (gdi_dc.cpp).
+HDC GDI_CreateSurfaceDC(IDirectDrawSurface* s);
+void GDI_FreeSurfaceDC(HDC dc);
+// The surface's context, if one is out (used when a surface goes away with its context).
+HDC GDI_SurfaceDC(const IDirectDrawSurface* s);
