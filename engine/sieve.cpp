@@ -1,0 +1,141 @@
+#include "engine/sieve.h"
+
+#include "engine/screen.h"
+#include "engine/store.h"
+#include "engine/view.h"
+
+int Sito_pocx = 20, Sito_pocy = 20;
+int Sito_sir = 800 / 20, Sito_vys = 600 / 20;
+pol_pas Sito_pasAA[SITO_MAX + 1], Sito_pasBB[SITO_MAX + 1];
+pol_pas* Sito_pasA = Sito_pasAA;
+pol_pas* Sito_pasB = Sito_pasBB;
+pol_pas* pom_pas = nullptr;
+pol_pas Sito_pasW[SITO_MAX + 1];
+DDSURFACEDESC ddsd_D;
+
+int Reset_Sito(int pocx, int pocy) {
+  if (pocx < 1 || pocx > SITO_MAX || pocy < 1) return 0;
+  const int sir = obraz_sir / pocx, vys = obraz_vys / pocy;
+  if (sir < 2 || vys < 1) return 0;
+  Sito_pocx = pocx;
+  Sito_pocy = pocy;
+  Sito_sir = sir;
+  Sito_vys = vys;
+  return 1;
+}
+
+void Napln_sito_pasB(int yy) {
+  for (int i = 0; i <= Sito_pocx; ++i) S(1 + i * Sito_sir, yy, &Sito_pasB[i].r, &Sito_pasB[i].s, &Sito_pasB[i].lam);
+}
+
+namespace {
+
+// One frame's constants of the pixel loop.
+struct TSito_ram {
+  int otocka;  // pan_sir in 24.8: one turn of the picture (at least one column)
+  int sir;     // columns of one turn
+};
+
+// n pixels of one run inside a single turn: the column needs no wrapping, only the
+// constant shift `posun` that brings the turn onto the picture.
+inline void Sito_usek(unsigned short* ciel, int n, int rr, int ss, int dr, int ds, int posun) {
+  const unsigned short* const w = &W[0][0];
+  for (int k = 0; k < n; ++k) {
+    ciel[k] = w[(ss >> 8) * W_SIR + (rr >> 8) + posun];
+    rr += dr;
+    ss += ds;
+  }
+}
+
+inline int Sito_deleniedole(int a, int b) {
+  const int q = a / b;
+  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+// n pixels from (rr, ss) in steps (dr, ds), the column wrapped fully into the picture.
+// The run is split where it crosses a turn, so the pixel loop never tests the column.
+void Sito_bunka(const TSito_ram& ram, unsigned short* ciel, int n, int rr, int ss, int dr, int ds) {
+  const unsigned koniec = (unsigned)(rr + (n - 1) * dr);
+  if ((unsigned)rr < (unsigned)ram.otocka && koniec < (unsigned)ram.otocka) {
+    Sito_usek(ciel, n, rr, ss, dr, ds, 0);
+    return;
+  }
+  while (n > 0) {
+    const int q = Sito_deleniedole(rr, ram.otocka);
+    const int dole = q * ram.otocka;
+    int pocet = n;
+    if (dr > 0)
+      pocet = (dole + ram.otocka - rr + dr - 1) / dr;
+    else if (dr < 0)
+      pocet = (rr - dole) / -dr + 1;
+    if (pocet > n) pocet = n;
+    Sito_usek(ciel, pocet, rr, ss, dr, ds, -q * ram.sir);
+    ciel += pocet;
+    rr += pocet * dr;
+    ss += pocet * ds;
+    n -= pocet;
+  }
+}
+
+// One pixel row of a band: the nodes interpolated to the row, then every cell.
+// `stred` is the centre cell to draw the short way across a pole (0: none).
+void Sito_riadok(const TSito_ram& ram, unsigned short* ciel, float koef_v, int stred, int rmax) {
+  for (int i = 0; i <= Sito_pocx; ++i) {
+    const pol_pas& a = Sito_pasA[i];
+    const pol_pas& b = Sito_pasB[i];
+    Sito_pasW[i].r = a.r + (int)((double)(b.r - a.r) * koef_v);
+    Sito_pasW[i].s = a.s + (int)((double)(b.s - a.s) * koef_v);
+  }
+  const int krok = Sito_sir - 1;
+  for (int i = 1; i <= Sito_pocx; ++i) {
+    const pol_pas& l = Sito_pasW[i - 1];
+    const int pr = i == stred ? Sito_pasW[i].r - rmax : Sito_pasW[i].r;
+    Sito_bunka(ram, ciel + (i - 1) * Sito_sir, Sito_sir, l.r, l.s, (pr - l.r) / krok, (Sito_pasW[i].s - l.s) / krok);
+  }
+}
+
+HRESULT Sito_zamkni() {
+  ddsd_D.dwSize = sizeof(ddsd_D);
+  HRESULT hr;
+  do {
+    hr = lpDDSBack->Lock(nullptr, &ddsd_D, DDLOCK_SURFACEMEMORYPTR | DDLOCK_WAIT, nullptr);
+  } while (hr == DDERR_WASSTILLDRAWING);
+  return hr;
+}
+
+}  // namespace
+
+int Sito_Vykresli() {
+  if (!lpDDSBack) return 0;
+  const int rmax = (int)((double)pi2 * opt_TA) * 256;
+  const int stredx = Sito_pocx / 2;
+  Sito_pasA = Sito_pasAA;
+  Sito_pasB = Sito_pasBB;
+  Napln_sito_pasB(1);
+  if (Sito_zamkni() != DD_OK) return 0;
+  // A grid made for a larger screen than this buffer is not drawn at all.
+  if ((DWORD)(Sito_pocx * Sito_sir) > ddsd_D.dwWidth || (DWORD)(Sito_pocy * Sito_vys) > ddsd_D.dwHeight) {
+    lpDDSBack->Unlock(nullptr);
+    return 0;
+  }
+  const TSito_ram ram = {pan_sir > 0 ? pan_sir * 256 : 256, pan_sir > 0 ? pan_sir : 1};
+  unsigned char* const zaciatok = static_cast<unsigned char*>(ddsd_D.lpSurface);
+  for (int j = 1; j <= Sito_pocy; ++j) {
+    pom_pas = Sito_pasA;
+    Sito_pasA = Sito_pasB;
+    Sito_pasB = pom_pas;
+    Napln_sito_pasB(j * Sito_vys + 1);
+    // Both left nodes of the centre cell beyond the same pole: its azimuths differ by a
+    // full turn, so the cell is drawn with one turn taken off its right node.
+    const bool cez_pol =
+        stredx >= 1 && Sito_pasA[stredx - 1].lam != 0 && Sito_pasA[stredx - 1].lam == Sito_pasB[stredx - 1].lam;
+    unsigned char* riadok = zaciatok + (size_t)(j - 1) * Sito_vys * ddsd_D.lPitch;
+    for (int riad = 1; riad <= Sito_vys; ++riad) {
+      const float koef_v = (float)(riad - 1) / Sito_vys;
+      Sito_riadok(ram, reinterpret_cast<unsigned short*>(riadok), koef_v, cez_pol ? stredx : 0, rmax);
+      riadok += ddsd_D.lPitch;
+    }
+  }
+  lpDDSBack->Unlock(nullptr);
+  return 1;
+}

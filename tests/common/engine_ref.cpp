@@ -1,0 +1,94 @@
+#include "tests/common/engine_ref.h"
+
+#include "engine/sieve.h"
+#include "engine/store.h"
+#include "engine/view.h"
+
+namespace {
+
+struct TRef_uzol {
+  int r, s, lam;
+};
+
+void Ref_rad_uzlov(std::vector<TRef_uzol>& rad, int yy) {
+  for (int i = 0; i <= Sito_pocx; ++i) S(1 + i * Sito_sir, yy, &rad[i].r, &rad[i].s, &rad[i].lam);
+}
+
+// One cell row: sir pixels from node l to node p, MT at every pixel.
+void Ref_bunka(TRef_suradnice* o, int y, int x0, const TRef_uzol& l, const TRef_uzol& p) {
+  const int dr = (p.r - l.r) / (Sito_sir - 1);
+  const int ds = (p.s - l.s) / (Sito_sir - 1);
+  int rr = l.r, ss = l.s;
+  for (int k = 0; k < Sito_sir; ++k) {
+    int mm, nn;
+    MT(rr, ss, &mm, &nn);
+    o->mm[(size_t)y * o->sir + x0 + k] = mm;
+    o->nn[(size_t)y * o->sir + x0 + k] = nn;
+    rr += dr;
+    ss += ds;
+  }
+}
+
+int Ref_interp(int a, int b, float koef_v) {
+  return a + (int)((double)(b - a) * koef_v);
+}
+
+}  // namespace
+
+void Ref_Sito(TRef_suradnice* o) {
+  o->sir = Sito_pocx * Sito_sir;
+  o->vys = Sito_pocy * Sito_vys;
+  o->mm.assign((size_t)o->sir * o->vys, 0);
+  o->nn.assign((size_t)o->sir * o->vys, 0);
+  const int rmax = (int)((double)pi2 * opt_TA) * 256;
+  const int c = Sito_pocx / 2;
+  std::vector<TRef_uzol> A(Sito_pocx + 1), B(Sito_pocx + 1), Wr(Sito_pocx + 1);
+  Ref_rad_uzlov(B, 1);
+  for (int j = 1; j <= Sito_pocy; ++j) {
+    A = B;
+    Ref_rad_uzlov(B, j * Sito_vys + 1);
+    for (int riad = 1; riad <= Sito_vys; ++riad) {
+      const float koef_v = (float)(riad - 1) / Sito_vys;
+      for (int i = 0; i <= Sito_pocx; ++i) {
+        Wr[i].r = Ref_interp(A[i].r, B[i].r, koef_v);
+        Wr[i].s = Ref_interp(A[i].s, B[i].s, koef_v);
+      }
+      for (int i = 1; i <= Sito_pocx; ++i) Ref_bunka(o, (j - 1) * Sito_vys + riad - 1, (i - 1) * Sito_sir, Wr[i - 1], Wr[i]);
+    }
+    if (c >= 1 && A[c - 1].lam != 0 && A[c - 1].lam == B[c - 1].lam) {
+      for (int riad = 1; riad <= Sito_vys; ++riad) {
+        const float koef_v = (float)(riad - 1) / Sito_vys;
+        TRef_uzol l, p;
+        l.r = Ref_interp(A[c - 1].r, B[c - 1].r, koef_v);
+        l.s = Ref_interp(A[c - 1].s, B[c - 1].s, koef_v);
+        p.r = A[c].r - rmax + (int)((double)(B[c].r - A[c].r) * koef_v);
+        p.s = Ref_interp(A[c].s, B[c].s, koef_v);
+        Ref_bunka(o, (j - 1) * Sito_vys + riad - 1, (c - 1) * Sito_sir, l, p);
+      }
+    }
+  }
+}
+
+void Ref_Presne(TRef_suradnice* o) {
+  o->sir = Sito_pocx * Sito_sir;
+  o->vys = Sito_pocy * Sito_vys;
+  o->mm.assign((size_t)o->sir * o->vys, 0);
+  o->nn.assign((size_t)o->sir * o->vys, 0);
+  for (int y = 0; y < o->vys; ++y)
+    for (int x = 0; x < o->sir; ++x) {
+      int rr, ss, lam;
+      S(x + 1, y + 1, &rr, &ss, &lam);
+      MT(rr, ss, &o->mm[(size_t)y * o->sir + x], &o->nn[(size_t)y * o->sir + x]);
+    }
+}
+
+bool Ref_Pixely(const TRef_suradnice& o, uint16_t* ciel, int pitch) {
+  for (size_t i = 0; i < o.mm.size(); ++i)
+    if (o.mm[i] < 0 || o.mm[i] >= W_SIR || o.nn[i] < 0 || o.nn[i] >= W_VYS) return false;
+  for (int y = 0; y < o.vys; ++y)
+    for (int x = 0; x < o.sir; ++x) {
+      const size_t i = (size_t)y * o.sir + x;
+      ciel[(size_t)y * pitch + x] = W[o.nn[i]][o.mm[i]];
+    }
+  return true;
+}

@@ -1,0 +1,21 @@
+// The sieve rasterizer written out plainly, step by step, with MT at every pixel: the
+// yardstick the optimised rasterizer must match pixel for pixel. Also the exact
+// projection at every pixel, to measure how far the sieve strays from it.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+// Store coordinates of every pixel of the grid's drawn area (row-major, sir × vys).
+struct TRef_suradnice {
+  int sir = 0;
+  int vys = 0;
+  std::vector<int> mm, nn;
+};
+
+// The sieve as written, from the current grid, view and store.
+void Ref_Sito(TRef_suradnice* o);
+// S at the node position of every pixel (one right of and below it), through MT.
+void Ref_Presne(TRef_suradnice* o);
+// The pixels of W at those coordinates, into rows of `pitch` pixels; false (and nothing
+// read) where a coordinate lies outside the store.
+bool Ref_Pixely(const TRef_suradnice& o, uint16_t* ciel, int pitch);

@@ -1,0 +1,26 @@
+#include "tests/engine/engine_test_util.h"
+
+#include "engine/screen.h"
+#include "engine/store.h"
+#include "engine/view.h"
+
+void Pohlad_nastav(const TPohlad& p) {
+  MAXX = obraz_sir = p.sir;
+  MAXY = obraz_vys = p.vys;
+  SX = MAXX / 2;
+  SY = MAXY / 2;
+  pan_sir = p.pan_s;
+  pan_vys = p.pan_v;
+  reset_opt_T();
+  YAW = p.yaw;
+  PITCH = p.pitch;
+  D = p.d;
+  sfer_perspekt = (unsigned char)p.sfer;
+}
+
+void Pohlad_bod(int xx, int yy, int* mm, int* nn, int* lam) {
+  int rr, ss, l;
+  S(xx, yy, &rr, &ss, &l);
+  MT(rr, ss, mm, nn);
+  if (lam) *lam = l;
+}

@@ -1,0 +1,297 @@
+// The projection S, the store step MT, the quadratic and the scale factors.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/screen.h"
+#include "engine/sieve.h"
+#include "engine/store.h"
+#include "engine/view.h"
+#include "tests/engine/engine_test_util.h"
+
+namespace {
+
+const TPohlad kPrvy = {800, 600, 4000, 2000, 3.1415927f, 0.1f, 400, 0};
+
+struct TBodCase {
+  int sfer, xx, yy, mm, nn;
+};
+
+TEST(Projekcia, WorkedValuesWithinOne) {
+  const TBodCase cases[] = {
+      {0, 401, 1, 2001, 528}, {0, 1, 1, 1474, 646}, {0, 801, 601, 2479, 1265},
+      {1, 1, 1, 1210, 593},   {1, 801, 601, 2713, 1360},
+  };
+  for (const TBodCase& c : cases) {
+    TPohlad p = kPrvy;
+    p.sfer = c.sfer;
+    Pohlad_nastav(p);
+    int mm, nn, lam;
+    Pohlad_bod(c.xx, c.yy, &mm, &nn, &lam);
+    EXPECT_NEAR(mm, c.mm, 1) << "pixel " << c.xx << "," << c.yy << " sfer " << c.sfer;
+    EXPECT_NEAR(nn, c.nn, 1) << "pixel " << c.xx << "," << c.yy << " sfer " << c.sfer;
+    EXPECT_EQ(lam, 0);
+  }
+}
+
+TEST(Projekcia, CentrePixelLooksAlongTheView) {
+  for (int sfer = 0; sfer <= 1; ++sfer) {
+    TPohlad p = kPrvy;
+    p.sfer = sfer;
+    Pohlad_nastav(p);
+    int mm, nn;
+    Pohlad_bod(400, 300, &mm, &nn);
+    EXPECT_NEAR(mm, 1999, 1);
+    EXPECT_EQ(nn, 937);
+    // The horizontal quadratic has a double root here; single precision leaves ~3e-4 rad.
+    EXPECT_NEAR(bet, 0.1f, 1e-5f);
+    EXPECT_NEAR(alf, 3.1415927f, 5e-4f);
+  }
+}
+
+// Off-centre pixels of many views land where the forward projection of (alf, bet)
+// lands back on the screen: a round trip that checks every case of the azimuth.
+TEST(Projekcia, RayRoundTripsThroughTheScreen) {
+  const float yaws[] = {0.05f, 0.8f, 1.3f, 1.5707964f, 2.0f, 3.1415927f, 4.3f, 4.712389f, 5.0f, 6.2f};
+  const float pitches[] = {-1.4f, -0.5f, 0.0f, 0.1f, 0.9f};
+  const int px[][2] = {{100, 80}, {700, 90}, {120, 550}, {650, 500}, {400, 50}, {760, 300}};
+  for (float yaw : yaws)
+    for (float pitch : pitches)
+      for (const auto& q : px) {
+        Pohlad_nastav({800, 600, 4000, 2000, yaw, pitch, 400, 0});
+        int rr, ss, lam;
+        S(q[0], q[1], &rr, &ss, &lam);
+        // Forward: the direction (alf, bet) seen from the view's camera frame.
+        const double a = alf, b = bet, cy = std::cos((double)yaw), sy = std::sin((double)yaw);
+        const double cp = std::cos((double)pitch), sp = std::sin((double)pitch);
+        const double v[3] = {std::cos(a) * std::cos(b), -std::sin(a) * std::cos(b), std::sin(b)};
+        const double f[3] = {cy * cp, -sy * cp, sp};     // forward
+        const double r[3] = {-sy, -cy, 0};               // right
+        const double u[3] = {-cy * sp, sy * sp, cp};     // up
+        const double vf = v[0] * f[0] + v[1] * f[1] + v[2] * f[2];
+        const double vr = v[0] * r[0] + v[1] * r[1] + v[2] * r[2];
+        const double vu = v[0] * u[0] + v[1] * u[1] + v[2] * u[2];
+        ASSERT_GT(vf, 0);
+        EXPECT_NEAR(400 + 400 * vr / vf, q[0], 1.0) << "yaw " << yaw << " pitch " << pitch;
+        EXPECT_NEAR(300 - 400 * vu / vf, q[1], 1.0) << "yaw " << yaw << " pitch " << pitch;
+      }
+}
+
+// The two floats on either side of 0.3 from π/2 and 3π/2: the inner one is case B.
+TEST(Projekcia, CaseBExactlyWithinPointThreeOfTheYAxis) {
+  struct {
+    float yaw;
+    bool b;
+  } const cases[] = {
+      {1.5707964f, true},  {1.87079632f, true},  {1.87079644f, false}, {1.27079642f, true},
+      {1.2707963f, false}, {5.01238871f, true},  {5.01238918f, false}, {4.41238928f, true},
+      {4.4123888f, false}, {4.712389f, true},    {0.0f, false},        {3.1415927f, false},
+      {6.2831855f, false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(S_pripad_B(c.yaw), c.b) << c.yaw;
+}
+
+TEST(Projekcia, SeamUnwrapsTowardsTheView) {
+  // YAW just below 2π: right of the axis runs past pan_sir, MT brings it back near 0.
+  Pohlad_nastav({800, 600, 4000, 2000, 6.2f, 0.0f, 400, 0});
+  int rr, ss, lam, mm, nn;
+  S(800, 300, &rr, &ss, &lam);
+  EXPECT_GE(rr >> 8, 4000);
+  MT(rr, ss, &mm, &nn);
+  EXPECT_LT(mm, 1000);
+  // YAW just above 0: left of the axis goes negative, MT wraps it near the end.
+  Pohlad_nastav({800, 600, 4000, 2000, 0.05f, 0.0f, 400, 0});
+  S(1, 300, &rr, &ss, &lam);
+  EXPECT_LT(rr, 0);
+  MT(rr, ss, &mm, &nn);
+  EXPECT_GT(mm, 3000);
+}
+
+TEST(Projekcia, PoleFlagAtThePitchLimit) {
+  // Straight above the centre at PITCH = pi_pol_m the ray passes the zenith 0.1 rad off-axis.
+  Pohlad_nastav({800, 600, 4000, 2000, 1.0f, pi_pol_m, 400, 0});
+  struct {
+    int yy;
+    int lam;
+  } const cases[] = {
+      {300 - 38, 0},   // atan(38/400) = 0.0947
+      {300 - 42, 1},   // atan(42/400) = 0.1046
+      {300 - 250, 1},
+      {300 + 250, 0},  // below the centre: away from the pole
+  };
+  for (const auto& c : cases) {
+    int mm, nn, lam;
+    Pohlad_bod(400, c.yy, &mm, &nn, &lam);
+    EXPECT_EQ(lam, c.lam) << "row " << c.yy;
+  }
+  // At PITCH = 0 only the spherical projection reaches beyond π/2 from the axis.
+  Pohlad_nastav({800, 600, 4000, 2000, 1.0f, 0.0f, 100, 0});
+  int mm, nn, lam;
+  Pohlad_bod(400, 0, &mm, &nn, &lam);
+  EXPECT_EQ(lam, 0);
+  Pohlad_nastav({800, 600, 4000, 2000, 1.0f, 0.0f, 100, 1});
+  Pohlad_bod(400, 300 - 160, &mm, &nn, &lam);  // 1.6 rad
+  EXPECT_EQ(lam, 1);
+  Pohlad_bod(400, 300 + 160, &mm, &nn, &lam);
+  EXPECT_EQ(lam, -1);
+}
+
+TEST(Projekcia, RayThroughTheZenithKeepsADefinedAzimuth) {
+  // Spherical, D = 100, PITCH at the limit: 10 px above the centre is 0.1 rad up, the zenith.
+  for (float yaw : {0.7f, 1.5707964f, 2.5f, 4.0f, 6.2f}) {
+    Pohlad_nastav({800, 600, 4000, 2000, yaw, pi_pol_m, 100, 1});
+    int rr, ss, lam;
+    S(400, 290, &rr, &ss, &lam);
+    EXPECT_LE(ss >> 8, 1) << yaw;
+    EXPECT_NEAR(bet, pi_pol, 1e-3f);
+    ASSERT_FALSE(std::isnan(alf));
+    EXPECT_GE(alf, 0.0f);
+    EXPECT_LE(alf, pi2);
+  }
+}
+
+TEST(Projekcia, ViewFoldedOverTheSphereStaysInTheStore) {
+  // Spherical corners 5 rad off-axis, D from 100, every pitch: every coordinate in the store.
+  for (float pitch : {-pi_pol_m, -0.7f, 0.0f, 0.7f, pi_pol_m})
+    for (int d : {100, 130, 640}) {
+      Pohlad_nastav({800, 600, 4000, 2000, 0.3f, pitch, d, 1});
+      for (int y = 0; y <= 601; y += 50)
+        for (int x = 0; x <= 801; x += 40) {
+          int mm, nn;
+          Pohlad_bod(x, y, &mm, &nn);
+          ASSERT_GE(mm, 0);
+          ASSERT_LT(mm, 4000);
+          ASSERT_GE(nn, 0);
+          ASSERT_LE(nn, 2000);
+        }
+    }
+}
+
+TEST(StoreStep, WrapsOneTurnAndFloorsTheFraction) {
+  pan_sir = 4000;
+  struct {
+    int rr, ss, mm, nn;
+  } const cases[] = {
+      {-1, 0, 3999, 0},
+      {0, 255, 0, 0},
+      {255, 256, 0, 1},
+      {3999 * 256 + 255, 2000 * 256, 3999, 2000},
+      {4000 * 256, 0, 0, 0},
+      {7999 * 256, 0, 3999, 0},
+      {-4000 * 256, 0, 0, 0},
+      {-4001 * 256, 0, 3999, 0},     // more than one turn: wrapped fully
+      {8000 * 256 + 5, 0, 0, 0},
+      {-9000 * 256, 0, 3000, 0},
+  };
+  for (const auto& c : cases) {
+    int mm, nn;
+    MT(c.rr, c.ss, &mm, &nn);
+    EXPECT_EQ(mm, c.mm) << c.rr;
+    EXPECT_EQ(nn, c.nn) << c.ss;
+  }
+  pan_sir = 0;  // nothing loaded: column 0
+  int mm, nn;
+  MT(12345, 0, &mm, &nn);
+  EXPECT_EQ(mm, 0);
+}
+
+TEST(Kvadrat, RootsOrderedAndCounted) {
+  struct {
+    float a, b, c;
+    int inf;
+    float x1, x2;
+  } const cases[] = {
+      {1, -3, 2, 1, 2, 1},     {1, 2, 1, 0, -1, -1}, {2, 0, -8, 1, 2, -2},
+      {-1, 0, 4, 1, 2, -2},    // negative a: still x1 >= x2
+      {1, 0, 1, -1, 7, 7},     // no root: x1, x2 untouched
+  };
+  for (const auto& c : cases) {
+    float x1 = 7, x2 = 7;
+    int inf = 5;
+    Ries_kvadrat_rovnicu(c.a, c.b, c.c, &x1, &x2, &inf);
+    EXPECT_EQ(inf, c.inf);
+    EXPECT_FLOAT_EQ(x1, c.x1);
+    EXPECT_FLOAT_EQ(x2, c.x2);
+  }
+}
+
+TEST(Mierka, ScaleFactorsOfThePicture) {
+  struct {
+    int s, v;
+    float ta;
+    int tb;
+    float tc;
+    int hore, vys, max;
+  } const cases[] = {
+      {4000, 2000, 636.61975f, 1000, 636.61975f, 0, 2000, 2000},
+      {2000, 1001, 318.30988f, 500, 318.62817f, 0, 1001, 1001},
+      {4001, 2001, 636.77893f, 1000, 636.93805f, 0, 2001, 2000},
+      {4001, 2000, 636.77893f, 1000, 636.61975f, 0, 2000, 2000},  // repeated seam column: still full
+      {4000, 1000, 636.61975f, 1000, 636.61975f, 500, 2000, 2000},  // 4:1: around the horizon
+      {3000, 1000, 477.46484f, 750, 477.46484f, 250, 1500, 1500},    // 3:1
+  };
+  for (const auto& c : cases) {
+    pan_sir = c.s;
+    pan_vys = c.v;
+    reset_opt_T();
+    EXPECT_FLOAT_EQ(opt_TA, c.ta) << c.s << "x" << c.v;
+    EXPECT_EQ(opt_TB, c.tb) << c.s << "x" << c.v;
+    EXPECT_FLOAT_EQ(opt_TC, c.tc) << c.s << "x" << c.v;
+    EXPECT_EQ(W_pan_hore, c.hore) << c.s << "x" << c.v;
+    EXPECT_EQ(W_pan_vys, c.vys) << c.s << "x" << c.v;
+    EXPECT_EQ(W_riadok_max, c.max) << c.s << "x" << c.v;
+  }
+  pan_sir = 4000;
+  pan_vys = 2000;
+  reset_opt_T();
+  EXPECT_EQ((int)((double)pi2 * opt_TA), 3999);
+  EXPECT_EQ((int)((double)pi * opt_TA), 1999);
+  EXPECT_EQ(opt_TB - (int)(0.1f * opt_TC), 937);
+}
+
+TEST(Sito, PoleWorkedValuesOfTheFirstBand) {
+  Pohlad_nastav({800, 600, 4000, 2000, 1.0f, pi_pol_m, 100, 0});
+  ASSERT_EQ(Reset_Sito(20, 20), 1);
+  Sito_pasB = Sito_pasBB;
+  Napln_sito_pasB(1);
+  EXPECT_EQ(Sito_pasB[9].lam, 1);
+  EXPECT_EQ(Sito_pasB[10].lam, 1);
+  EXPECT_NEAR(Sito_pasB[9].r, -1277 * 256, 256);
+  EXPECT_NEAR(Sito_pasB[10].r, 2634 * 256, 256);
+  Napln_sito_pasB(31);
+  EXPECT_EQ(Sito_pasB[9].lam, 1);
+  EXPECT_EQ(Sito_pasB[10].lam, 1);
+  EXPECT_EQ((int)((double)pi2 * opt_TA) * 256, 3999 * 256);
+}
+
+TEST(Sito, ResetRefusesCountsThatBreakTheGrid) {
+  struct {
+    int sir, vys, x, y, ok, csir, cvys;
+  } const cases[] = {
+      {800, 600, 20, 20, 1, 40, 30},  {1024, 768, 40, 40, 1, 25, 19}, {800, 600, 50, 50, 1, 16, 12},
+      {800, 600, 1, 1, 1, 800, 600},  {800, 600, 0, 20, 0, 0, 0},     {800, 600, 51, 20, 0, 0, 0},
+      {800, 600, -3, 20, 0, 0, 0},    {800, 600, 20, 0, 0, 0, 0},     {800, 600, 20, -1, 0, 0, 0},
+      {800, 600, 20, 601, 0, 0, 0},   {60, 600, 40, 20, 0, 0, 0},     {80, 600, 40, 20, 1, 2, 30},
+      {800, 600, 20, 600, 1, 40, 1},
+  };
+  for (const auto& c : cases) {
+    obraz_sir = c.sir;
+    obraz_vys = c.vys;
+    Sito_pocx = Sito_pocy = 7;
+    Sito_sir = Sito_vys = 3;
+    EXPECT_EQ(Reset_Sito(c.x, c.y), c.ok) << c.x << "x" << c.y << " on " << c.sir << "x" << c.vys;
+    if (c.ok) {
+      EXPECT_EQ(Sito_pocx, c.x);
+      EXPECT_EQ(Sito_pocy, c.y);
+      EXPECT_EQ(Sito_sir, c.csir);
+      EXPECT_EQ(Sito_vys, c.cvys);
+    } else {
+      EXPECT_EQ(Sito_pocx, 7);
+      EXPECT_EQ(Sito_pocy, 7);
+      EXPECT_EQ(Sito_sir, 3);
+      EXPECT_EQ(Sito_vys, 3);
+    }
+  }
+}
+
+}  // namespace
