@@ -1,0 +1,156 @@
+#include "app_fixture.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/app.h"
+#include "app/input.h"
+#include "app/modes.h"
+#include "app/pulse.h"
+#include "app/scene.h"
+#include "app/startup.h"
+#include "app/ui.h"
+#include "bmpfiles/dbmp.h"
+#include "engine/screen.h"
+#include "engine/sieve.h"
+#include "engine/store.h"
+#include "engine/view.h"
+#include "platform/backend.h"
+#include "platform/dsound.h"
+#include "platform/fault.h"
+#include "tools/bmp24.h"
+
+namespace {
+
+void zmaz_priecinok(const std::string& cesta) {
+  if (DIR* d = opendir(cesta.c_str())) {
+    while (const dirent* e = readdir(d)) {
+      if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
+      std::remove((cesta + "/" + e->d_name).c_str());
+    }
+    closedir(d);
+  }
+  rmdir(cesta.c_str());
+}
+
+// The globals as the program has them when it is loaded.
+void pociatocny_stav() {
+  GM = 3;
+  PAN_param_file[0] = '\0';
+  PAN_id = 0;
+  bActive = 0;
+  hWnd_GLOB = nullptr;
+  IN_dx = IN_dy = 0;
+  lave_dole = ovl_uchopeny = 0;
+  pulz_poc_msna = 0;
+  demo_mod = 0;
+  l_CTRL_stlac = 0;
+  dui_PANO_vystup_2_sta = -1;
+  MAXX = 800;
+  MAXY = 600;
+  SX = 400;
+  SY = 300;
+  obraz_sir = 800;
+  obraz_vys = 600;
+  YAW = pi;
+  PITCH = 0.1f;
+  D = 400;
+  sfer_perspekt = 0;
+  Sito_pocx = Sito_pocy = 20;
+  dui_PANO.viditelny = dui_gr_mod.viditelny = dui_sito.viditelny = 0;
+  for (CTlac& t : tlacidlo) t.stav = 0;
+}
+
+}  // namespace
+
+void AppTest::SetUp() {
+  ASSERT_EQ(PLAT_Init(PLAT_MEMORY, TPlatOptions()), 1);
+  PLAT_FaultClear();
+  PLAT_AudioFakeDevice(true);
+  char stary[4096];
+  ASSERT_NE(getcwd(stary, sizeof stary), nullptr);
+  stary_priecinok_ = stary;
+  char vzor[] = "/tmp/pano_app_XXXXXX";
+  ASSERT_NE(mkdtemp(vzor), nullptr);
+  priecinok_ = vzor;
+  ASSERT_EQ(chdir(vzor), 0);
+  pociatocny_stav();
+}
+
+void AppTest::TearDown() {
+  PLAT_FaultClear();
+  Vykonaj_RELEASE_SRF(1);
+  zvuk_1.ODSTRAN();
+  zvuk_2.ODSTRAN();
+  DSO_DONE();
+  PLAT_Shutdown();
+  PLAT_AudioFakeDevice(false);
+  DBMP_Uvolni_zoznam(PAN_subor, &PAN_id_max);
+  if (chdir(stary_priecinok_.c_str()) != 0) std::perror("chdir");
+  zmaz_priecinok(priecinok_);
+}
+
+void AppTest::Panoramy(int n, int sir, int vys) {
+  for (int i = 1; i <= n; ++i) {
+    TRgbPicture obr(sir, vys);
+    for (int y = 0; y < vys; ++y) {
+      for (int x = 0; x < sir; ++x) obr.Set(x, y, (uint8_t)(x * 255 / sir), (uint8_t)(y * 255 / vys), (uint8_t)(i * 40));
+    }
+    ASSERT_TRUE(BMP24_Zapis(obr, ("pano_" + std::to_string(i) + ".bmp").c_str()));
+  }
+}
+
+int AppTest::Spusti(const char* riadok) {
+  Rozober_prikazovy_riadok(riadok);
+  return Inicializuj(GetModuleHandleA(nullptr), SW_SHOW);
+}
+
+LRESULT AppTest::Posli(UINT msg, WPARAM w, LPARAM l) { return WindowProc(hWnd_GLOB, msg, w, l); }
+void AppTest::Klaves(WPARAM kod) { Posli(WM_KEYDOWN, kod, 0); }
+void AppTest::Pohyb(int x, int y) { Posli(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
+void AppTest::Dole(int x, int y) { Posli(WM_LBUTTONDOWN, 1, MAKELPARAM(x, y)); }
+void AppTest::Hore(int x, int y) { Posli(WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
+
+void AppTest::Klik(int x, int y) {
+  Pohyb(x, y);
+  Dole(x, y);
+  Hore(x, y);
+}
+
+void AppTest::KlikTlacidlo(int i) {
+  const TFAZA& f = tlacidlo[i].FAZY[0];
+  Klik(tlacidlo[i].x + (f.XP - f.XL) / 2, tlacidlo[i].y + (f.YD - f.YH) / 2);
+}
+
+bool AppTest::Prekryte(int x0, int y0, int x1, int y1) {
+  for (int y = y0; y <= y1; ++y) {
+    if (y < 0 || y >= lpDDSPrimary->PLAT_Height()) continue;
+    const uint16_t* a = lpDDSPrimary->PLAT_Row(y);
+    const uint16_t* b = lpDDSBack->PLAT_Row(y);
+    for (int x = x0; x <= x1; ++x) {
+      if (x >= 0 && x < lpDDSPrimary->PLAT_Width() && a[x] != b[x]) return true;
+    }
+  }
+  return false;
+}
+
+void AppTest::ZaplnZadny(uint16_t farba) {
+  for (int y = 0; y < lpDDSBack->PLAT_Height(); ++y) {
+    uint16_t* r = const_cast<uint16_t*>(lpDDSBack->PLAT_Row(y));
+    for (int x = 0; x < lpDDSBack->PLAT_Width(); ++x) r[x] = farba;
+  }
+}
+
+bool AppTest::ZadnyZaplneny(uint16_t farba) {
+  for (int y = 0; y < lpDDSBack->PLAT_Height(); ++y) {
+    const uint16_t* r = lpDDSBack->PLAT_Row(y);
+    for (int x = 0; x < lpDDSBack->PLAT_Width(); ++x) {
+      if (r[x] != farba) return false;
+    }
+  }
+  return true;
+}
