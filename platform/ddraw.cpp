@@ -66,6 +66,27 @@ HRESULT CreateOffscreen(IDirectDraw* dd, const DDSURFACEDESC* desc, IDirectDrawS
 }
 }  // namespace
 
+bool DDI_MapAxis(LONG d0, LONG d1, int dsize, LONG s0, LONG s1, int ssize, bool mirror, std::vector<int>* map,
+                 int* first) {
+  const long long dw = (long long)d1 - d0, sw = (long long)s1 - s0;
+  map->clear();
+  if (dw <= 0 || sw <= 0) return false;
+  const LONG lo = std::max<LONG>(d0, 0), hi = std::min<LONG>(d1, dsize);
+  for (LONG x = lo; x < hi; x++) {
+    const long long i = x - d0;
+    long long off = (2 * i + 1) * sw / (2 * dw);
+    if (mirror) off = sw - 1 - off;
+    const long long sx = s0 + off;
+    if (sx < 0 || sx >= ssize) {
+      if (map->empty()) continue;  // still before the source's start: skip
+      break;                       // past its end: the rest falls outside too
+    }
+    if (map->empty()) *first = x;
+    map->push_back((int)sx);
+  }
+  return !map->empty();
+}
+
 void DDI_Register(IDirectDrawSurface* s) { g_surfaces.push_back(s); }
 
 void DDI_Unregister(IDirectDrawSurface* s) {

@@ -26,29 +26,6 @@ bool SaneRect(const RECT& r) {
 
 RECT Whole(const IDirectDrawSurface* s) { return RECT{0, 0, s->width, s->height}; }
 
-// Which source coordinate each destination coordinate takes (nearest, by pixel centres).
-// Only destination positions inside both surfaces are kept: map[k] belongs to *first + k.
-bool MapAxis(LONG d0, LONG d1, int dsize, LONG s0, LONG s1, int ssize, bool mirror, std::vector<int>* map,
-             int* first) {
-  const long long dw = (long long)d1 - d0, sw = (long long)s1 - s0;
-  map->clear();
-  if (dw <= 0 || sw <= 0) return false;
-  const LONG lo = std::max<LONG>(d0, 0), hi = std::min<LONG>(d1, dsize);
-  for (LONG x = lo; x < hi; x++) {
-    const long long i = x - d0;
-    long long off = (2 * i + 1) * sw / (2 * dw);
-    if (mirror) off = sw - 1 - off;
-    const long long sx = s0 + off;
-    if (sx < 0 || sx >= ssize) {
-      if (map->empty()) continue;  // still left of the source: skip
-      break;                       // past its right edge: the rest falls outside too
-    }
-    if (map->empty()) *first = x;
-    map->push_back((int)sx);
-  }
-  return !map->empty();
-}
-
 inline uint16_t Blend565(uint16_t s, uint16_t d, int a) {
   const int ia = 255 - a;
   const int r = (((s >> 11) & 31) * a + ((d >> 11) & 31) * ia + 127) / 255;
@@ -82,9 +59,9 @@ void CopyRow(uint16_t* d, const uint16_t* srow, const int* cols, int n, bool ide
 void Copy(const TCopy& c) {
   static std::vector<int> cols, rows;
   int x0 = 0, y0 = 0;
-  if (!MapAxis(c.dr.left, c.dr.right, c.dst->width, c.sr.left, c.sr.right, c.src->width, c.mirror, &cols, &x0))
+  if (!DDI_MapAxis(c.dr.left, c.dr.right, c.dst->width, c.sr.left, c.sr.right, c.src->width, c.mirror, &cols, &x0))
     return;
-  if (!MapAxis(c.dr.top, c.dr.bottom, c.dst->height, c.sr.top, c.sr.bottom, c.src->height, false, &rows, &y0))
+  if (!DDI_MapAxis(c.dr.top, c.dr.bottom, c.dst->height, c.sr.top, c.sr.bottom, c.src->height, false, &rows, &y0))
     return;
   const int n = (int)cols.size();
   const bool identity = !c.mirror && c.dr.right - c.dr.left == c.sr.right - c.sr.left;

@@ -22,6 +22,12 @@ void DDI_Describe(const IDirectDrawSurface* s, DDSURFACEDESC* desc);
 // The surface was written: a changed primary must be shown again.
 void DDI_Touched(const IDirectDrawSurface* s);
 
+// Nearest-neighbour scaling of one axis, by pixel centres: which source coordinate each
+// destination coordinate takes. Only positions inside both extents (0 … dsize − 1, 0 … ssize − 1)
+// are kept: map[k] belongs to *first + k. Coordinates must stay within ±2^24 (no overflow).
+bool DDI_MapAxis(LONG d0, LONG d1, int dsize, LONG s0, LONG s1, int ssize, bool mirror, std::vector<int>* map,
+                 int* first);
+
 // Drawing contexts bound to a surface (gdi_dc.cpp).
 HDC GDI_CreateSurfaceDC(IDirectDrawSurface* s);
 void GDI_FreeSurfaceDC(HDC dc);

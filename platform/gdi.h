@@ -106,6 +106,9 @@ int GetObjectA(HGDIOBJ obj, int size, void* out);
 // The natural width and height of a picture (same lookup as LoadImageA) from its header alone,
 // without decoding it; FALSE when it is missing or not a picture the loader accepts.
 BOOL PLAT_ImageSize(HINSTANCE hinst, const char* name, UINT flags, int* width, int* height);
+// Pictures above this many pixels (width × height) are refused unread; returns the old ceiling.
+// Tests and the fuzzer lower it; a limit of 0 or less only asks for the current one.
+long long PLAT_SetImagePixelLimit(long long limit);
 BOOL DeleteObject(HGDIOBJ obj);
 HGDIOBJ GetStockObject(int which);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj);

@@ -1,0 +1,72 @@
+// Where a picture's bytes come from: a BITMAP resource (its file header put back) or a file.
+#include "platform/image_source.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/gdi.h"
+#include "platform/image_probe.h"
+#include "platform/resources.h"
+
+namespace {
+void PutLe16(uint8_t* p, uint32_t v) {
+  p[0] = (uint8_t)v;
+  p[1] = (uint8_t)(v >> 8);
+}
+void PutLe32(uint8_t* p, uint32_t v) {
+  PutLe16(p, v & 0xFFFF);
+  PutLe16(p + 2, v >> 16);
+}
+
+// A resource holds the information header onwards; the pixels start after it and its tables.
+bool FromResource(HINSTANCE hinst, const char* name, std::vector<uint8_t>* out) {
+  HRSRC res = FindResourceA(hinst, name, RT_BITMAP);
+  const uint8_t* data = static_cast<const uint8_t*>(LockResource(LoadResource(hinst, res)));
+  const size_t size = SizeofResource(hinst, res);
+  uint32_t hsize = 0, bits = 0, comp = 0, clr_used = 0;
+  if (!data || !IMGL_Le32(data, size, 0, &hsize) || size > 0x7FFFFFFF) return false;
+  if (hsize == 12) {
+    IMGL_Le16(data, size, 10, &bits);
+  } else {
+    IMGL_Le16(data, size, 14, &bits);
+    IMGL_Le32(data, size, 16, &comp);
+    IMGL_Le32(data, size, 32, &clr_used);
+  }
+  const unsigned long long off_bits = 14ull + hsize + IMGL_BmpTableBytes(hsize, bits, comp, clr_used);
+  out->assign(14 + size, 0);
+  (*out)[0] = 'B';
+  (*out)[1] = 'M';
+  PutLe32(out->data() + 2, (uint32_t)(14 + size));
+  PutLe32(out->data() + 10, off_bits > 0xFFFFFFFFull ? 0xFFFFFFFFu : (uint32_t)off_bits);
+  std::memcpy(out->data() + 14, data, size);
+  return true;
+}
+
+bool FromFile(const char* path, size_t limit, std::vector<uint8_t>* out, size_t* total) {
+  FILE* f = std::fopen(path, "rb");
+  if (!f) return false;
+  struct stat st;
+  bool ok = fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode);
+  if (ok) {
+    *total = (size_t)st.st_size;
+    const size_t n = *total < limit ? *total : limit;
+    out->resize(n);
+    ok = std::fread(out->data(), 1, n, f) == n;
+  }
+  std::fclose(f);
+  return ok;
+}
+}  // namespace
+
+bool IMGL_Read(HINSTANCE hinst, const char* name, UINT flags, size_t limit, std::vector<uint8_t>* out,
+               size_t* total) {
+  out->clear();
+  *total = 0;
+  if (!name || (uintptr_t)name < 0x10000) return false;  // numbered resources do not exist here
+  if (flags & LR_LOADFROMFILE) return FromFile(name, limit, out, total);
+  if (!hinst || !FromResource(hinst, name, out)) return false;
+  *total = out->size();
+  return true;
+}
