@@ -1,0 +1,100 @@
+// Shared set-up of the BMP-writing tests: a temporary current folder, the memory backend,
+// a display object, surfaces with known pixels and a reader for written BMP files.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "log/zeph_log.h"
+#include "platform/backend.h"
+#include "platform/ddraw.h"
+#include "platform/fault.h"
+#include "tests/bmpfiles/temp_folder.h"
+#include "tools/bmp24.h"
+
+// A written BMP as its fields and bottom-up rows of blue, green, red bytes.
+struct TBmpSubor {
+  std::string data;
+  uint32_t U32(size_t off) const {
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | (uint8_t)data[off + i];
+    return v;
+  }
+  unsigned U16(size_t off) const { return (uint8_t)data[off] | ((unsigned)(uint8_t)data[off + 1] << 8); }
+  int Sir() const { return (int)U32(18); }
+  int Vys() const { return (int)U32(22); }
+  size_t Riadok() const { return (size_t)((3 * Sir() + 3) & ~3); }
+  // Colour of pixel (x, y) counted from the top, as 0xRRGGBB.
+  uint32_t Pixel(int x, int y) const {
+    const size_t off = 54 + (size_t)(Vys() - 1 - y) * Riadok() + 3 * (size_t)x;
+    return ((uint32_t)(uint8_t)data[off + 2] << 16) | ((uint32_t)(uint8_t)data[off + 1] << 8) | (uint8_t)data[off];
+  }
+};
+
+inline bool CitajBmp(const std::string& cesta, TBmpSubor* bmp) {
+  bmp->data = CitajSubor(cesta);
+  return bmp->data.size() >= 54 && bmp->data.size() == 54 + bmp->Riadok() * (size_t)bmp->Vys();
+}
+
+// A test pattern that uses every bit of a 5-6-5 pixel.
+inline uint16_t Vzor(int x, int y) { return (uint16_t)(x * 2654435761u + y * 40503u + (x ^ y) * 97u); }
+
+inline uint32_t Rgb(uint16_t p) {
+  BYTE r, g, b;
+  PLAT_Unpack565(p, &r, &g, &b);
+  return ((uint32_t)r << 16) | ((uint32_t)g << 8) | b;
+}
+
+class DbmpTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(tmp.Ok());
+    ASSERT_EQ(PLAT_Init(PLAT_MEMORY, TPlatOptions()), 1);
+    PLAT_FaultClear();
+    ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
+  }
+  void TearDown() override {
+    PLAT_FaultClear();
+    for (IDirectDrawSurface* s : povrchy) s->Release();
+    dd->Release();
+    PLAT_Shutdown();
+  }
+
+  // An off-screen surface holding Vzor; released by the fixture.
+  IDirectDrawSurface* Povrch(int sir, int vys) {
+    DDSURFACEDESC ddsd;
+    std::memset(&ddsd, 0, sizeof ddsd);
+    ddsd.dwSize = sizeof ddsd;
+    ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+    ddsd.dwWidth = (DWORD)sir;
+    ddsd.dwHeight = (DWORD)vys;
+    IDirectDrawSurface* s = nullptr;
+    EXPECT_EQ(dd->CreateSurface(&ddsd, &s, nullptr), DD_OK);
+    if (s == nullptr) return nullptr;
+    povrchy.push_back(s);
+    EXPECT_EQ(s->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr), DD_OK);
+    for (int y = 0; y < vys; ++y) {
+      uint16_t* riadok = (uint16_t*)((uint8_t*)ddsd.lpSurface + (size_t)y * ddsd.lPitch);
+      for (int x = 0; x < sir; ++x) riadok[x] = Vzor(x, y);
+    }
+    s->Unlock(nullptr);
+    return s;
+  }
+
+  // A 24-bit picture file whose pixel (x, y) has red x, green y, blue 100.
+  static void Obrazok(const std::string& cesta, int sir, int vys) {
+    TRgbPicture pic(sir, vys);
+    for (int y = 0; y < vys; ++y)
+      for (int x = 0; x < sir; ++x) pic.Set(x, y, (uint8_t)x, (uint8_t)y, 100);
+    ASSERT_TRUE(BMP24_Zapis(pic, cesta.c_str()));
+  }
+
+  static std::vector<std::string> Log() { return Riadky(ZEPH_LOG_SUBOR); }
+
+  TTempFolder tmp;
+  IDirectDraw* dd = nullptr;
+  std::vector<IDirectDrawSurface*> povrchy;
+};
