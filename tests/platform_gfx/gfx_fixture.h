@@ -1,0 +1,85 @@
+// A memory-backend display in a 64 × 48 mode, with helpers to make and read surfaces.
+// Every test must leave no surface and no GDI object behind.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/backend.h"
+#include "platform/ddraw.h"
+#include "platform/fault.h"
+#include "platform/gdi.h"
+
+class GfxTest : public ::testing::Test {
+ public:
+  IDirectDraw* dd = nullptr;
+
+  void SetUp() override {
+    PLAT_FaultClear();
+    ASSERT_EQ(1, PLAT_Init(PLAT_MEMORY, TPlatOptions()));
+    ASSERT_EQ(DD_OK, DirectDrawCreate(nullptr, &dd, nullptr));
+    ASSERT_EQ(DD_OK, dd->SetDisplayMode(64, 48, 16));
+    surfaces_before = PLAT_LiveSurfaces();
+    gdi_before = PLAT_GdiLiveObjects();
+  }
+  void TearDown() override {
+    if (dd) dd->Release();
+    EXPECT_EQ(surfaces_before, PLAT_LiveSurfaces()) << "a surface was not released";
+    EXPECT_EQ(gdi_before, PLAT_GdiLiveObjects()) << "a GDI object was not deleted";
+    PLAT_Shutdown();
+    PLAT_FaultClear();
+  }
+
+  IDirectDrawSurface* Make(int w, int h) {
+    DDSURFACEDESC d;
+    std::memset(&d, 0, sizeof(d));
+    d.dwSize = sizeof(d);
+    d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+    d.dwWidth = (DWORD)w;
+    d.dwHeight = (DWORD)h;
+    IDirectDrawSurface* s = nullptr;
+    EXPECT_EQ(DD_OK, dd->CreateSurface(&d, &s, nullptr));
+    return s;
+  }
+
+  HRESULT MakePrimary(IDirectDrawSurface** out) {
+    DDSURFACEDESC d;
+    std::memset(&d, 0, sizeof(d));
+    d.dwSize = sizeof(d);
+    d.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
+    d.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
+    d.dwBackBufferCount = 1;
+    return dd->CreateSurface(&d, out, nullptr);
+  }
+
+  static uint16_t At(const IDirectDrawSurface* s, int x, int y) { return s->PLAT_Row(y)[x]; }
+
+  // Writes through a real lock, honouring the pitch.
+  static void Paint(IDirectDrawSurface* s, uint16_t (*f)(int x, int y)) {
+    DDSURFACEDESC d;
+    std::memset(&d, 0, sizeof(d));
+    d.dwSize = sizeof(d);
+    ASSERT_EQ(DD_OK, s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr));
+    for (DWORD y = 0; y < d.dwHeight; y++) {
+      uint16_t* row = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + y * d.lPitch);
+      for (DWORD x = 0; x < d.dwWidth; x++) row[x] = f((int)x, (int)y);
+    }
+    ASSERT_EQ(DD_OK, s->Unlock(nullptr));
+  }
+
+  static void FillAll(IDirectDrawSurface* s, uint16_t v) {
+    DDBLTFX fx;
+    std::memset(&fx, 0, sizeof(fx));
+    fx.dwSize = sizeof(fx);
+    fx.dwFillColor = v;
+    ASSERT_EQ(DD_OK, s->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx));
+  }
+
+  // A pattern in which every pixel differs from its neighbours, so shifted copies show.
+  static uint16_t Pattern(int x, int y) { return (uint16_t)(1 + x + 100 * y); }
+
+ private:
+  int surfaces_before = 0;
+  int gdi_before = 0;
+};
