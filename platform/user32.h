@@ -41,6 +41,7 @@ struct MSG {
 #define WM_QUIT 0x0012
 #define WM_ACTIVATEAPP 0x001C
 #define WM_SETCURSOR 0x0020
+#define HTCLIENT 1  // WM_SETCURSOR: the pointer is over the client area
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
@@ -60,6 +61,7 @@ struct MSG {
 // Virtual-key codes
 #define VK_BACK 0x08
 #define VK_TAB 0x09
+#define VK_CLEAR 0x0C  // keypad 5 with Num Lock off
 #define VK_RETURN 0x0D
 #define VK_SHIFT 0x10
 #define VK_CONTROL 0x11
@@ -103,6 +105,7 @@ struct MSG {
 #define VK_F10 0x79
 #define VK_F11 0x7A
 #define VK_F12 0x7B
+#define VK_UNKNOWN 0xFF  // a key that has no code of its own here
 
 // Window class and window styles
 #define CS_VREDRAW 0x0001

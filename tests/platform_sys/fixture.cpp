@@ -1,0 +1,3 @@
+#include "sys_fixture.h"
+
+std::vector<TSeen> SysTest::seen;
