@@ -6,7 +6,12 @@
 #include "platform/gdi_internal.h"
 
 namespace {
-std::unordered_set<const TGdiObject*> g_live;
+// Made on first use: global objects of the program (the panels) create pens while the
+// program is loaded, before the globals of this file would be constructed.
+std::unordered_set<const TGdiObject*>& Live() {
+  static std::unordered_set<const TGdiObject*> live;
+  return live;
+}
 // Deleted while still selected somewhere: freed when the last context lets go.
 std::vector<TGdiObject*> g_pending;
 
@@ -55,9 +60,9 @@ void Free(TGdiObject* obj) {
 }
 }  // namespace
 
-void GDI_Register(TGdiObject* obj) { g_live.insert(obj); }
+void GDI_Register(TGdiObject* obj) { Live().insert(obj); }
 
-bool GDI_IsObject(const TGdiObject* obj) { return obj && (g_live.count(obj) || IsStock(obj)); }
+bool GDI_IsObject(const TGdiObject* obj) { return obj && (Live().count(obj) || IsStock(obj)); }
 
 void GDI_Deselected(TGdiObject* obj) {
   auto it = std::find(g_pending.begin(), g_pending.end(), obj);
@@ -98,7 +103,7 @@ HPEN CreatePen(int style, int width, COLORREF color) {
 BOOL DeleteObject(HGDIOBJ obj) {
   if (!obj) return FALSE;
   if (IsStock(obj)) return TRUE;  // stock objects stay
-  if (!g_live.erase(obj)) return FALSE;  // unknown or already deleted
+  if (!Live().erase(obj)) return FALSE;  // unknown or already deleted
   if (GDI_IsSelected(obj))
     g_pending.push_back(obj);
   else
@@ -106,7 +111,7 @@ BOOL DeleteObject(HGDIOBJ obj) {
   return TRUE;
 }
 
-int PLAT_GdiLiveObjects() { return (int)g_live.size() + GDI_MemoryDCCount(); }
+int PLAT_GdiLiveObjects() { return (int)Live().size() + GDI_MemoryDCCount(); }
 
 int GetObjectA(HGDIOBJ obj, int size, void* out) {
   const TGdiBitmap* bm = GDI_IsObject(obj) ? dynamic_cast<const TGdiBitmap*>(obj) : nullptr;
