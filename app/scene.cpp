@@ -55,6 +55,14 @@ bool prezentuj() {
   return false;
 }
 
+// A back buffer lost with the display cannot be locked, so the frames that render would
+// never reach the copy that notices the loss and restores: restore here and render again.
+bool obnov_a_vykresli() {
+  if (lpDDSBack->IsLost() != DDERR_SURFACELOST) return false;
+  if (Vykonaj_RESTORE_SRF() != DD_OK) return false;
+  return Sito_Vykresli() != 0;
+}
+
 }  // namespace
 
 int Ovladac_pozicia() { return obraz_vys - ovl_vys - obraz_vys / 70; }
@@ -103,7 +111,7 @@ void Poloz_ovladac_pruh(IDirectDrawSurface* d_SRF) {
 void Prekresli_scenu(unsigned char aj_prepocet) {
   // After the surfaces were released nothing is drawn.
   if (lpDDSPrimary == nullptr || lpDDSBack == nullptr) return;
-  if (aj_prepocet != 0 && !Sito_Vykresli()) return;
+  if (aj_prepocet != 0 && !Sito_Vykresli() && !obnov_a_vykresli()) return;
 
   if (dui_PANO.viditelny) dui_PANO.ZOBRAZ();
   if (dui_gr_mod.viditelny) dui_gr_mod.ZOBRAZ();
