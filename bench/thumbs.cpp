@@ -1,0 +1,205 @@
+// Thumbnail making against the cost of reading the same panorama file once from the disk
+// cache, measured in the same run: the ratio is what matters, not the absolute times.
+// Also the writer's pixel reads from the locked surface against reads through the
+// drawing context one pixel at a time.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bmpfiles/dbmp.h"
+#include "platform/backend.h"
+#include "platform/gdi.h"
+#include "tests/bmpfiles/temp_folder.h"
+#include "tools/bmp24.h"
+
+namespace {
+
+const int kSir = 4000;
+const int kVys = 2000;
+const int kPocet = 20;
+
+double Teraz() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// The benchmark's world: a temporary current folder with the panoramas, the memory backend.
+struct TSvet {
+  TTempFolder tmp;
+  IDirectDraw* dd = nullptr;
+  TSvet() {
+    PLAT_Init(PLAT_MEMORY, TPlatOptions());
+    DirectDrawCreate(nullptr, &dd, nullptr);
+    TRgbPicture pic(kSir, kVys);
+    for (int y = 0; y < kVys; ++y)
+      for (int x = 0; x < kSir; ++x) pic.Set(x, y, (uint8_t)(x / 16), (uint8_t)(y / 8), (uint8_t)(x ^ y));
+    BMP24_Zapis(pic, "jedna.bmp");
+    mkdir("priecinok", 0755);
+    for (int i = 0; i < kPocet; ++i) {
+      char meno[64];
+      std::snprintf(meno, sizeof meno, "priecinok/pano%02d.bmp", i);
+      BMP24_Zapis(pic, meno);
+    }
+  }
+  ~TSvet() {
+    dd->Release();
+    PLAT_Shutdown();
+  }
+};
+
+TSvet& Svet() {
+  static TSvet svet;
+  return svet;
+}
+
+// Reads a whole file as the loader would, into memory.
+size_t CitajCely(const char* cesta) {
+  std::vector<char> buf(1 << 20);
+  size_t spolu = 0;
+  if (FILE* f = std::fopen(cesta, "rb")) {
+    size_t n;
+    while ((n = std::fread(buf.data(), 1, buf.size(), f)) > 0) spolu += n;
+    std::fclose(f);
+  }
+  return spolu;
+}
+
+// The fastest of a few warm reads of the file: the baseline of the ratios.
+double CasCitania(const char* cesta) {
+  CitajCely(cesta);
+  double najlepsi = 1e9;
+  for (int i = 0; i < 5; ++i) {
+    const double t0 = Teraz();
+    benchmark::DoNotOptimize(CitajCely(cesta));
+    najlepsi = std::min(najlepsi, Teraz() - t0);
+  }
+  return najlepsi;
+}
+
+// Standard output is silenced while thumbnails report their progress.
+struct TTicho {
+  int stary;
+  TTicho() {
+    std::fflush(stdout);
+    stary = dup(1);
+    const int nic = open("/dev/null", O_WRONLY);
+    dup2(nic, 1);
+    close(nic);
+  }
+  ~TTicho() {
+    std::fflush(stdout);
+    dup2(stary, 1);
+    close(stary);
+  }
+};
+
+void BM_CitanieSuboru(benchmark::State& state) {
+  Svet();
+  for (auto _ : state) benchmark::DoNotOptimize(CitajCely("jedna.bmp"));
+  state.counters["MB"] = (double)CitajCely("jedna.bmp") / 1e6;
+}
+BENCHMARK(BM_CitanieSuboru)->Unit(benchmark::kMillisecond);
+
+void BM_NahladJeden(benchmark::State& state) {
+  TSvet& s = Svet();
+  const double citanie = CasCitania("jedna.bmp");
+  double spolu = 0;
+  for (auto _ : state) {
+    const double t0 = Teraz();
+    DBMP_VYTVOR_BMP_3C_zFILE_doFILE__stretch_cezSRF(s.dd, "jedna.bmp", 100, 50, 0.25f, 0.75f, "jedna.thm");
+    spolu += Teraz() - t0;
+  }
+  const double na_nahlad = spolu / (double)state.iterations();
+  state.counters["citanie_ms"] = citanie * 1e3;
+  state.counters["x_citania"] = na_nahlad / citanie;
+}
+BENCHMARK(BM_NahladJeden)->Unit(benchmark::kMillisecond);
+
+void BM_NahladyPriecinka(benchmark::State& state) {
+  TSvet& s = Svet();
+  const double citanie = CasCitania("priecinok/pano00.bmp");
+  double spolu = 0;
+  char* nazvy[50] = {};
+  int maxid = -1;
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (int i = 0; i < kPocet; ++i) {
+      char meno[64];
+      std::snprintf(meno, sizeof meno, "priecinok/pano%02d.thm", i);
+      std::remove(meno);
+    }
+    state.ResumeTiming();
+    const double t0 = Teraz();
+    {
+      TTicho ticho;
+      DBMP_Zisti_Vytvor__bmp2thm_s3C("priecinok", 1, s.dd, 100, 50, nazvy, &maxid);
+    }
+    spolu += Teraz() - t0;
+    DBMP_Uvolni_zoznam(nazvy, &maxid);
+  }
+  const double na_nahlad = spolu / (double)state.iterations() / kPocet;
+  state.counters["ms_na_nahlad"] = na_nahlad * 1e3;
+  state.counters["citanie_ms"] = citanie * 1e3;
+  state.counters["x_citania"] = na_nahlad / citanie;
+}
+BENCHMARK(BM_NahladyPriecinka)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A second start: every thumbnail exists, so only the scan and the existence tests run.
+void BM_DruhyStart(benchmark::State& state) {
+  TSvet& s = Svet();
+  char* nazvy[50] = {};
+  int maxid = -1;
+  {
+    TTicho ticho;
+    DBMP_Zisti_Vytvor__bmp2thm_s3C("priecinok", 1, s.dd, 100, 50, nazvy, &maxid);
+  }
+  DBMP_Uvolni_zoznam(nazvy, &maxid);
+  for (auto _ : state) {
+    DBMP_Zisti_Vytvor__bmp2thm_s3C("priecinok", 1, s.dd, 100, 50, nazvy, &maxid);
+    DBMP_Uvolni_zoznam(nazvy, &maxid);
+  }
+}
+BENCHMARK(BM_DruhyStart)->Unit(benchmark::kMicrosecond);
+
+// The screenshot writer on an 800 × 600 surface, pixels read from the locked surface.
+IDirectDrawSurface* Plocha(IDirectDraw* dd, int sir, int vys) {
+  DDSURFACEDESC ddsd = {};
+  ddsd.dwSize = sizeof ddsd;
+  ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+  ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+  ddsd.dwWidth = (DWORD)sir;
+  ddsd.dwHeight = (DWORD)vys;
+  IDirectDrawSurface* p = nullptr;
+  dd->CreateSurface(&ddsd, &p, nullptr);
+  return p;
+}
+
+void BM_ZapisZamknuty(benchmark::State& state) {
+  IDirectDrawSurface* p = Plocha(Svet().dd, 800, 600);
+  const RECT r = {0, 0, 799, 599};
+  for (auto _ : state) DBMP_VYTVOR_BMP_0_zoSRF_doFILE(p, &r, "scan.bmp");
+  p->Release();
+}
+BENCHMARK(BM_ZapisZamknuty)->Unit(benchmark::kMillisecond);
+
+// What reading the same pixels through the drawing context, one call a pixel, costs alone.
+void BM_CitanieGetPixel(benchmark::State& state) {
+  IDirectDrawSurface* p = Plocha(Svet().dd, 800, 600);
+  for (auto _ : state) {
+    HDC dc = nullptr;
+    if (p->GetDC(&dc) != DD_OK) break;
+    uint32_t suma = 0;
+    for (int y = 599; y >= 0; --y)
+      for (int x = 0; x < 800; ++x) suma += GetPixel(dc, x, y);
+    p->ReleaseDC(dc);
+    benchmark::DoNotOptimize(suma);
+  }
+  p->Release();
+}
+BENCHMARK(BM_CitanieGetPixel)->Unit(benchmark::kMillisecond);
+
+}  // namespace
