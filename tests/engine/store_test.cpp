@@ -1,0 +1,231 @@
+// Loading panoramas from BMP files into the store: contents, the rows around the picture,
+// larger pictures, partial panoramas, failures.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "engine/screen.h"
+#include "engine/sieve.h"
+#include "engine/store.h"
+#include "engine/view.h"
+#include "platform/fault.h"
+#include "tests/engine/engine_displej.h"
+#include "tests/engine/engine_test_util.h"
+#include "tools/bmp24.h"
+
+namespace {
+
+// Pattern colours exact in 5-6-5: red and blue in steps of 8, green in steps of 4.
+void Vzor(int x, int y, int posun, uint8_t* r, uint8_t* g, uint8_t* b) {
+  *r = (uint8_t)(((x + posun) & 31) << 3);
+  *g = (uint8_t)((y & 63) << 2);
+  *b = (uint8_t)((((x + posun) >> 5) & 31) << 3);
+}
+
+uint16_t VzorPixel(int x, int y, int posun) {
+  uint8_t r, g, b;
+  Vzor(x, y, posun, &r, &g, &b);
+  return PLAT_Pack565(r, g, b);
+}
+
+class StoreTest : public EngineDisplej {
+ protected:
+  std::string dir;
+
+  void SetUp() override {
+    EngineDisplej::SetUp();
+    char tmp[] = "/tmp/engine_store_XXXXXX";
+    ASSERT_NE(mkdtemp(tmp), nullptr);
+    dir = tmp;
+    Obrazovka(800, 600);
+    D_start = 400;
+  }
+  void TearDown() override {
+    EngineDisplej::TearDown();
+    std::string cmd = "rm -rf '" + dir + "'";
+    ASSERT_EQ(system(cmd.c_str()), 0);
+  }
+
+  // Writes a w × h picture of the pattern (shifted by `posun` columns) and returns its path.
+  std::string Obrazok(int w, int h, int posun = 0) {
+    TRgbPicture pic(w, h);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        uint8_t r, g, b;
+        Vzor(x, y, posun, &r, &g, &b);
+        pic.Set(x, y, r, g, b);
+      }
+    const std::string path = dir + "/p" + std::to_string(w) + "x" + std::to_string(h) + ".bmp";
+    EXPECT_TRUE(BMP24_Zapis(pic, path.c_str()));
+    return path;
+  }
+
+  // Expects W to hold the pattern over w × h from store row `hore` on.
+  void OcakavajVzor(int w, int h, int posun, int hore) {
+    int zle = 0;
+    for (int y = 0; y < h && zle < 5; ++y)
+      for (int x = 0; x < w && zle < 5; ++x)
+        if (W[hore + y][x] != VzorPixel(x, y, posun)) ++zle, ADD_FAILURE() << "store pixel " << x << "," << y;
+  }
+};
+
+TEST_F(StoreTest, LoadCopiesThePictureAndResetsTheView) {
+  const std::string p = Obrazok(600, 300);
+  YAW = 1;
+  PITCH = -1;
+  D = 123;
+  Nahraj_PANORAMU(p.c_str(), 1);
+  ASSERT_NE(pan_SRF, nullptr);
+  EXPECT_EQ(pan_sir, 600);
+  EXPECT_EQ(pan_vys, 300);
+  EXPECT_FLOAT_EQ(opt_TA, 600 / pi2);
+  EXPECT_EQ(opt_TB, 150);
+  EXPECT_FLOAT_EQ(YAW, pi);
+  EXPECT_FLOAT_EQ(PITCH, 0.1f);
+  EXPECT_EQ(D, 400);
+  OcakavajVzor(600, 300, 0, 0);
+  // Looking straight down reaches row pan_vys: it repeats the last row.
+  for (int x = 0; x < 600; ++x) ASSERT_EQ(W[300][x], W[299][x]) << x;
+}
+
+TEST_F(StoreTest, SmallerPictureLeavesTheLargerOnesPixelsOutside) {
+  Nahraj_PANORAMU(Obrazok(600, 300, 7).c_str(), 1);
+  Nahraj_PANORAMU(Obrazok(400, 200).c_str(), 0);
+  EXPECT_EQ(pan_sir, 400);
+  EXPECT_EQ(pan_vys, 200);
+  OcakavajVzor(400, 200, 0, 0);
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 600; ++x) {
+      if (x < 400 && y <= 200) continue;  // the new picture and its repeated row
+      ASSERT_EQ(W[y][x], VzorPixel(x, y, 7)) << x << "," << y;
+    }
+}
+
+TEST_F(StoreTest, PictureOf2001RowsFillsTheStoreAndIsDrawnInsideIt) {
+  Nahraj_PANORAMU(Obrazok(4001, 2001).c_str(), 1);
+  ASSERT_EQ(pan_vys, 2001);
+  EXPECT_EQ(W_riadok_max, 2000);
+  EXPECT_EQ(W[2000][4000], VzorPixel(4000, 2000, 0));
+  // Straight down and straight up, narrow and wide: every pixel drawn comes from the picture.
+  W_vypln_riadky();
+  for (float pitch : {-pi_pol_m, pi_pol_m})
+    for (int d : {100, 640}) {
+      YAW = 2.5f;
+      PITCH = pitch;
+      D = d;
+      ASSERT_EQ(Sito_Vykresli(), 1);
+      for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x) ASSERT_LE(lpDDSBack->PLAT_Row(y)[x], 2000);
+    }
+}
+
+struct TVelky {
+  int w, h, sir, vys;
+};
+
+TEST_F(StoreTest, LargerPicturesAreScaledIntoTheStore) {
+  const TVelky cases[] = {
+      {4400, 2200, 4000, 2000},  // exactly 2:1 stays 2:1
+      {5000, 1000, 4001, 800},   // wide: the width limits
+      {2200, 2500, 1760, 2001},  // tall: the height limits
+  };
+  for (const TVelky& c : cases) {
+    TRgbPicture pic(c.w, c.h);  // left half red, right half blue
+    for (int y = 0; y < c.h; ++y)
+      for (int x = 0; x < c.w; ++x) pic.Set(x, y, x < c.w / 2 ? 248 : 0, 0, x < c.w / 2 ? 0 : 248);
+    const std::string path = dir + "/velky.bmp";
+    ASSERT_TRUE(BMP24_Zapis(pic, path.c_str()));
+    Nahraj_PANORAMU(path.c_str(), 0);
+    ASSERT_NE(pan_SRF, nullptr) << c.w << "x" << c.h;
+    EXPECT_EQ(pan_sir, c.sir);
+    EXPECT_EQ(pan_vys, c.vys);
+    const int hore = W_pan_hore;
+    EXPECT_EQ(W[hore + c.vys / 2][c.sir / 4], PLAT_Pack565(248, 0, 0));
+    EXPECT_EQ(W[hore + c.vys / 2][c.sir * 3 / 4], PLAT_Pack565(0, 0, 248));
+  }
+}
+
+// A 4:1 strip of latitude rings: 360 degrees across, 90 degrees high, shown unstretched.
+TEST_F(StoreTest, PartialPanoramaSitsAroundTheHorizon) {
+  const int w = 800, h = 200;
+  TRgbPicture pic(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) pic.Set(x, y, 8, (uint8_t)(y & 0xFC), 8);  // row coded in green
+  const std::string path = dir + "/pas.bmp";
+  ASSERT_TRUE(BMP24_Zapis(pic, path.c_str()));
+  for (int y = 0; y <= 400; ++y) W[y][5] = 0x1234;  // stale pixels the bands must cover
+  Nahraj_PANORAMU(path.c_str(), 1);
+  EXPECT_EQ(W_pan_vys, 400);
+  EXPECT_EQ(W_pan_hore, 100);
+  EXPECT_EQ(opt_TB, 200);
+  EXPECT_FLOAT_EQ(opt_TC, opt_TA);
+  for (int y = 0; y <= 400; ++y) {
+    const bool obraz = y >= 100 && y < 300;
+    ASSERT_EQ(W[y][5], obraz ? PLAT_Pack565(8, (uint8_t)((y - 100) & 0xFC), 8) : 0) << y;
+  }
+  // A ray 30 degrees up lands 30/180 of the sphere's 400 rows above the horizon.
+  PITCH = 0.5235988f;
+  int mm, nn;
+  Pohlad_bod(SX, SY, &mm, &nn);
+  EXPECT_NEAR(nn, 200 - 400 / 6, 1);
+  // Looking up 60 degrees: the top of the screen is beyond the strip and black.
+  PITCH = 1.0471976f;
+  ASSERT_EQ(Sito_Vykresli(), 1);
+  EXPECT_EQ(lpDDSBack->PLAT_Row(0)[400], 0);
+  EXPECT_NE(lpDDSBack->PLAT_Row(599)[400], 0);
+}
+
+TEST_F(StoreTest, FailuresKeepTheStore) {
+  Nahraj_PANORAMU(Obrazok(400, 200).c_str(), 1);
+  // A missing file: no surface, the store and the size stay, the view is reset.
+  YAW = 1;
+  Nahraj_PANORAMU((dir + "/missing.bmp").c_str(), 0);
+  EXPECT_EQ(pan_SRF, nullptr);
+  EXPECT_EQ(pan_sir, 400);
+  EXPECT_FLOAT_EQ(YAW, pi);
+  OcakavajVzor(400, 200, 0, 0);
+  // A broken file likewise.
+  const std::string zly = dir + "/zly.bmp";
+  FILE* f = fopen(zly.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  fputs("BM this is not a picture", f);
+  fclose(f);
+  Nahraj_PANORAMU(zly.c_str(), 0);
+  EXPECT_EQ(pan_SRF, nullptr);
+  OcakavajVzor(400, 200, 0, 0);
+  // A surface that cannot be locked: the copy is skipped.
+  Nahraj_PANORAMU(Obrazok(400, 200, 3).c_str(), 0);
+  PLAT_FaultSet(PC_Lock, 0, 1, DDERR_SURFACELOST);
+  for (int x = 0; x < 400; ++x) W[0][x] = 1;
+  init_W();
+  PLAT_FaultClear();
+  for (int x = 0; x < 400; ++x) ASSERT_EQ(W[0][x], 1);
+  init_W();
+  OcakavajVzor(400, 200, 3, 0);
+}
+
+TEST_F(StoreTest, IndexOutsideTheListOrEmptyNameLoadsNothing) {
+  std::string p = Obrazok(400, 200);
+  char* zoznam[2] = {&p[0], &p[0]};
+  PAN_subor[0] = zoznam[0];
+  PAN_subor[1] = zoznam[1];
+  PAN_id_max = 1;
+  PAN_id = 1;
+  for (int id : {-1, 2, 1000}) {
+    Nahraj_PANORAMU(id, 1);
+    EXPECT_EQ(PAN_id, 1);
+    EXPECT_EQ(pan_SRF, nullptr);
+  }
+  Nahraj_PANORAMU("", 1);
+  EXPECT_EQ(pan_SRF, nullptr);
+  Nahraj_PANORAMU(0, 1);
+  EXPECT_EQ(PAN_id, 0);
+  EXPECT_NE(pan_SRF, nullptr);
+  PAN_subor[0] = PAN_subor[1] = nullptr;
+  PAN_id_max = -1;
+}
+
+}  // namespace
