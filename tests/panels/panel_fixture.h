@@ -13,6 +13,13 @@
 #include "platform/fault.h"
 #include "platform/gdi.h"
 
+inline void ExpectRect(const RECT& r, int l, int t, int rr, int b) {
+  EXPECT_EQ(r.left, l);
+  EXPECT_EQ(r.top, t);
+  EXPECT_EQ(r.right, rr);
+  EXPECT_EQ(r.bottom, b);
+}
+
 class PanelTest : public ::testing::Test {
  protected:
   void SetUp() override {

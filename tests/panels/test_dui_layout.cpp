@@ -18,13 +18,6 @@ void Menu(CDUI& p, const char* const* texty, int pocet, int c) {
   p.e = 6;
 }
 
-void ExpectRect(const RECT& r, int l, int t, int rr, int b) {
-  EXPECT_EQ(r.left, l);
-  EXPECT_EQ(r.top, t);
-  EXPECT_EQ(r.right, rr);
-  EXPECT_EQ(r.bottom, b);
-}
-
 }  // namespace
 
 class DuiLayout : public PanelTest {};

@@ -3,13 +3,6 @@
 
 namespace {
 
-void ExpectRect(const RECT& r, int l, int t, int rr, int b) {
-  EXPECT_EQ(r.left, l);
-  EXPECT_EQ(r.top, t);
-  EXPECT_EQ(r.right, rr);
-  EXPECT_EQ(r.bottom, b);
-}
-
 // At 800 × 600 the viewer's list has its row area at columns 205…595, rows 172…427.
 const int LH = 205, HH = 172, PH = 595, DH = 427;
 
