@@ -18,6 +18,7 @@ const TKeyPair KEYS[] = {
     {SDLK_F4, VK_F4},           {SDLK_F5, VK_F5},         {SDLK_F6, VK_F6},
     {SDLK_F7, VK_F7},           {SDLK_F8, VK_F8},         {SDLK_F9, VK_F9},
     {SDLK_F10, VK_F10},         {SDLK_F11, VK_F11},       {SDLK_F12, VK_F12},
+    {SDLK_NUMLOCKCLEAR, VK_NUMLOCK},
 };
 
 // The keypad by position, so that Num Lock cannot change which key it is.

@@ -105,6 +105,7 @@ struct MSG {
 #define VK_F10 0x79
 #define VK_F11 0x7A
 #define VK_F12 0x7B
+#define VK_NUMLOCK 0x90
 #define VK_UNKNOWN 0xFF  // a key that has no code of its own here
 
 // Window class and window styles

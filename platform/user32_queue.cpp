@@ -76,7 +76,11 @@ void PLAT_QueueReset() {
 
 BOOL PeekMessageA(MSG* msg, HWND, UINT min, UINT max, UINT remove) {
   if (!msg) return FALSE;
-  return Take(msg, min, max, (remove & PM_REMOVE) != 0) ? TRUE : FALSE;
+  if (Take(msg, min, max, (remove & PM_REMOVE) != 0)) return TRUE;
+  // A loop that polls while active would keep a processor busy for nothing: an empty
+  // poll gives it up for at most a millisecond, and input still wakes it at once.
+  if (PLAT_Backend() == PLAT_SDL) PLAT_SdlWait(1);
+  return FALSE;
 }
 
 BOOL GetMessageA(MSG* msg, HWND, UINT min, UINT max) {

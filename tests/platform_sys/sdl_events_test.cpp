@@ -93,6 +93,7 @@ const TMapCase MAP_CASES[] = {
     {"F12", Key(SDL_KEYDOWN, SDLK_F12, SDL_SCANCODE_F12), true, WM_KEYDOWN, VK_F12, 1},
     {"letter", Key(SDL_KEYDOWN, SDLK_q, SDL_SCANCODE_Q), true, WM_KEYDOWN, 'Q', 1},
     {"digit", Key(SDL_KEYDOWN, SDLK_7, SDL_SCANCODE_7), true, WM_KEYDOWN, '7', 1},
+    {"num lock", Key(SDL_KEYDOWN, SDLK_NUMLOCKCLEAR, SDL_SCANCODE_NUMLOCKCLEAR), true, WM_KEYDOWN, VK_NUMLOCK, 1},
     {"other key", Key(SDL_KEYDOWN, SDLK_CAPSLOCK, SDL_SCANCODE_CAPSLOCK), true, WM_KEYDOWN, VK_UNKNOWN, 1},
     {"move", Motion(400, 300), true, WM_MOUSEMOVE, 0, MAKELPARAM(400, 300)},
     {"move past the right edge", Motion(900, 300), true, WM_MOUSEMOVE, 0, MAKELPARAM(799, 300)},
