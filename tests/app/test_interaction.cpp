@@ -25,7 +25,20 @@ bool stred_polozky(const CDUI& panel, int id, int* x, int* y) {
   return false;
 }
 
-TEST_F(AppTest, FullSession) {
+class Session : public AppTest {
+ protected:
+  // Opens the menu with its button and clicks the item with this ID; the menu closes.
+  void ZvolVMenu(int tlacidlo_menu, CDUI& menu, int id) {
+    KlikTlacidlo(tlacidlo_menu);
+    ASSERT_EQ(menu.viditelny, 1);
+    int x = 0, y = 0;
+    ASSERT_TRUE(stred_polozky(menu, id, &x, &y));
+    Klik(x, y);
+    EXPECT_EQ(menu.viditelny, 0);
+  }
+};
+
+TEST_F(Session, FullSession) {
   Panoramy(10, 120, 60);
   ASSERT_EQ(Spusti("G2"), 1);
   ASSERT_EQ(MAXX, 640);
@@ -51,25 +64,21 @@ TEST_F(AppTest, FullSession) {
   EXPECT_EQ(dui_PANO.viditelny, 0);
 
   // The grid menu, "40 x 40".
-  KlikTlacidlo(TL_SITO);
-  ASSERT_EQ(dui_sito.viditelny, 1);
-  ASSERT_TRUE(stred_polozky(dui_sito, 5, &x, &y));
-  Klik(x, y);
+  ZvolVMenu(TL_SITO, dui_sito, 5);
   EXPECT_EQ(Sito_pocx, 40);
   EXPECT_EQ(Sito_pocy, 40);
   EXPECT_EQ(Sito_sir, 16);
-  EXPECT_EQ(dui_sito.viditelny, 0);
 
   // The display-mode menu, "1024 x 768".
-  KlikTlacidlo(TL_GR_MOD);
-  ASSERT_EQ(dui_gr_mod.viditelny, 1);
-  ASSERT_TRUE(stred_polozky(dui_gr_mod, 4, &x, &y));
-  Klik(x, y);
+  ZvolVMenu(TL_GR_MOD, dui_gr_mod, 4);
   EXPECT_EQ(MAXX, 1024);
   EXPECT_EQ(Sito_pocx, 40);
   EXPECT_EQ(Sito_sir, 25);
-  EXPECT_EQ(dui_gr_mod.viditelny, 0);
   EXPECT_EQ(PAN_id, 2);
+
+  // "<Zavriet>" only closes.
+  ZvolVMenu(TL_SITO, dui_sito, 100);
+  EXPECT_EQ(Sito_pocx, 40);
 
   // Next on the last panorama comes round to the first.
   KlikTlacidlo(TL_PRED);
