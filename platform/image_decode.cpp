@@ -10,6 +10,25 @@
 #include "platform/image_load.h"
 
 namespace {
+void Put32(uint8_t* p, size_t v) {
+  for (int i = 0; i < 4; i++) p[i] = (uint8_t)(v >> (8 * i));
+}
+
+// SDL looks up every pixel index in a table only as long as the file's colour table, so an
+// index past a short table would read past it: pad the table to its full size with black.
+bool FullColourTable(const uint8_t* bytes, size_t size, const TImgInfo& info, std::vector<uint8_t>* out) {
+  const size_t full = (size_t)1 << info.bits, have = (size_t)info.colours;
+  const size_t table_end = info.table_offset + have * 4;
+  if (info.bits > 8 || have >= full || table_end > size || info.data_offset > size) return false;
+  out->assign(bytes, bytes + table_end);
+  out->resize(info.table_offset + full * 4, 0);
+  out->insert(out->end(), bytes + info.data_offset, bytes + size);
+  Put32(out->data() + 2, out->size());
+  Put32(out->data() + 10, info.table_offset + full * 4);
+  Put32(out->data() + 46, 0);  // colours used: all
+  return true;
+}
+
 SDL_Surface* Load(const uint8_t* bytes, size_t size, TImgKind kind) {
   if (size > INT_MAX) return nullptr;
   SDL_RWops* rw = SDL_RWFromConstMem(bytes, (int)size);
@@ -39,6 +58,11 @@ bool Convert(SDL_Surface* from, TGdiBitmap* bm) {
 }  // namespace
 
 TGdiBitmap* IMGL_Decode(const uint8_t* bytes, size_t size, const TImgInfo& info, std::string* why) {
+  std::vector<uint8_t> mended;
+  if (info.kind == IMGK_BMP && FullColourTable(bytes, size, info, &mended)) {
+    bytes = mended.data();
+    size = mended.size();
+  }
   SDL_Surface* s = Load(bytes, size, info.kind);
   if (!s) {
     *why = SDL_GetError();

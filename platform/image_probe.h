@@ -16,6 +16,8 @@ struct TImgInfo {
   bool top_down = false;
   int compression = 0;  // BMP: 0 plain, 1 RLE8, 2 RLE4, 3 bit fields
   size_t data_offset = 0;  // BMP: where the pixel data starts
+  size_t table_offset = 0;  // BMP: where the colour table starts
+  int colours = 0;          // BMP: entries in the colour table (0 above 8 bits)
 };
 
 // The ceiling on width × height of any picture we decode (tests and the fuzzer lower it).

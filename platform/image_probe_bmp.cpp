@@ -20,13 +20,16 @@ bool DepthOk(uint32_t bits, uint32_t comp) {
 bool InfoHeaderSize(uint32_t size) {
   return size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
 }
+
+unsigned long long Colours(uint32_t bits, uint32_t clr_used) {
+  const unsigned long long most = bits <= 8 ? 1ull << bits : 0;
+  return clr_used && clr_used < most ? clr_used : most;
+}
 }  // namespace
 
 unsigned long long IMGL_BmpTableBytes(uint32_t hsize, uint32_t bits, uint32_t comp, uint32_t clr_used) {
-  const unsigned long long max_colors = bits <= 8 ? 1ull << bits : 0;
-  const unsigned long long colors = clr_used && clr_used < max_colors ? clr_used : max_colors;
   const unsigned long long masks = comp == 3 && hsize == 40 ? 12 : 0;
-  return masks + colors * (hsize == 12 ? 3 : 4);
+  return masks + Colours(bits, clr_used) * (hsize == 12 ? 3 : 4);
 }
 
 TImgProbe IMGL_ProbeBmp(const uint8_t* b, size_t have, size_t total, TImgInfo* info) {
@@ -66,6 +69,8 @@ TImgProbe IMGL_ProbeBmp(const uint8_t* b, size_t have, size_t total, TImgInfo* i
   info->top_down = top_down;
   info->compression = (int)comp;
   info->data_offset = off_bits;
+  info->table_offset = 14 + hsize;
+  info->colours = (int)Colours(bits, clr_used);
   return IMGP_OK;
 }
 
