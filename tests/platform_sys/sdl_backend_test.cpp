@@ -164,3 +164,29 @@ TEST_F(SdlBackendTest, ScreenSizeComesFromTheDesktop) {
   EXPECT_EQ(mode.w, GetSystemMetrics(SM_CXSCREEN));
   EXPECT_EQ(mode.h, GetSystemMetrics(SM_CYSCREEN));
 }
+
+TEST_F(SdlBackendTest, DeviceResetLosesTheSurfaces) {
+  IDirectDraw* dd = nullptr;
+  ASSERT_EQ(DD_OK, DirectDrawCreate(nullptr, &dd, nullptr));
+  ASSERT_EQ(DD_OK, dd->SetDisplayMode(640, 480, 16));
+  DDSURFACEDESC d = {};
+  d.dwSize = sizeof d;
+  d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+  d.dwWidth = 16;
+  d.dwHeight = 16;
+  d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+  IDirectDrawSurface* s = nullptr;
+  ASSERT_EQ(DD_OK, dd->CreateSurface(&d, &s, nullptr));
+  const Uint32 resets[] = {SDL_RENDER_TARGETS_RESET, SDL_RENDER_DEVICE_RESET};
+  for (Uint32 type : resets) {
+    ASSERT_EQ(DD_OK, s->IsLost());
+    SDL_Event e = {};
+    e.type = type;
+    SDL_PushEvent(&e);
+    Pump(20);
+    EXPECT_EQ(DDERR_SURFACELOST, s->IsLost()) << type;
+    EXPECT_EQ(DD_OK, s->Restore());
+  }
+  s->Release();
+  dd->Release();
+}
