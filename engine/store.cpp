@@ -1,5 +1,7 @@
 #include "engine/store.h"
 
+#include <sys/mman.h>
+
 #include <cstring>
 
 #include "engine/screen.h"
@@ -8,7 +10,19 @@
 #include "platform/user32.h"
 #include "toolkit/ddutil.h"
 
-unsigned short W[W_VYS][W_SIR];
+// Aligned to large pages: the rasterizer walks across many store rows per screen row,
+// and with small pages every row would be a page of its own for address translation.
+alignas(1 << 21) unsigned short W[W_VYS][W_SIR];
+
+namespace {
+struct TW_velke_stranky {
+  TW_velke_stranky() {
+#ifdef MADV_HUGEPAGE
+    madvise(W, sizeof(W) & ~(size_t)((1 << 21) - 1), MADV_HUGEPAGE);
+#endif
+  }
+} W_velke_stranky;
+}  // namespace
 
 int pan_sir = 0, pan_vys = 0;
 float opt_TA = 0;

@@ -10,20 +10,31 @@ struct TRef_uzol {
   int r, s, lam;
 };
 
+// Where the reference sieve puts what it computes: coordinates, or the pixels themselves.
+struct TRef_ciel {
+  TRef_suradnice* o;
+  uint16_t* px;
+  int pitch;
+};
+
 void Ref_rad_uzlov(std::vector<TRef_uzol>& rad, int yy) {
   for (int i = 0; i <= Sito_pocx; ++i) S(1 + i * Sito_sir, yy, &rad[i].r, &rad[i].s, &rad[i].lam);
 }
 
 // One cell row: sir pixels from node l to node p, MT at every pixel.
-void Ref_bunka(TRef_suradnice* o, int y, int x0, const TRef_uzol& l, const TRef_uzol& p) {
+void Ref_bunka(const TRef_ciel& c, int y, int x0, const TRef_uzol& l, const TRef_uzol& p) {
   const int dr = (p.r - l.r) / (Sito_sir - 1);
   const int ds = (p.s - l.s) / (Sito_sir - 1);
   int rr = l.r, ss = l.s;
   for (int k = 0; k < Sito_sir; ++k) {
     int mm, nn;
     MT(rr, ss, &mm, &nn);
-    o->mm[(size_t)y * o->sir + x0 + k] = mm;
-    o->nn[(size_t)y * o->sir + x0 + k] = nn;
+    if (c.px) {
+      c.px[(size_t)y * c.pitch + x0 + k] = W[nn][mm];
+    } else {
+      c.o->mm[(size_t)y * c.o->sir + x0 + k] = mm;
+      c.o->nn[(size_t)y * c.o->sir + x0 + k] = nn;
+    }
     rr += dr;
     ss += ds;
   }
@@ -33,13 +44,7 @@ int Ref_interp(int a, int b, float koef_v) {
   return a + (int)((double)(b - a) * koef_v);
 }
 
-}  // namespace
-
-void Ref_Sito(TRef_suradnice* o) {
-  o->sir = Sito_pocx * Sito_sir;
-  o->vys = Sito_pocy * Sito_vys;
-  o->mm.assign((size_t)o->sir * o->vys, 0);
-  o->nn.assign((size_t)o->sir * o->vys, 0);
+void Ref_sito(const TRef_ciel& o) {
   const int rmax = (int)((double)pi2 * opt_TA) * 256;
   const int c = Sito_pocx / 2;
   std::vector<TRef_uzol> A(Sito_pocx + 1), B(Sito_pocx + 1), Wr(Sito_pocx + 1);
@@ -68,6 +73,18 @@ void Ref_Sito(TRef_suradnice* o) {
     }
   }
 }
+
+}  // namespace
+
+void Ref_Sito(TRef_suradnice* o) {
+  o->sir = Sito_pocx * Sito_sir;
+  o->vys = Sito_pocy * Sito_vys;
+  o->mm.assign((size_t)o->sir * o->vys, 0);
+  o->nn.assign((size_t)o->sir * o->vys, 0);
+  Ref_sito({o, nullptr, 0});
+}
+
+void Ref_Sito_Pixely(uint16_t* ciel, int pitch) { Ref_sito({nullptr, ciel, pitch}); }
 
 void Ref_Presne(TRef_suradnice* o) {
   o->sir = Sito_pocx * Sito_sir;

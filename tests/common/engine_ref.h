@@ -14,6 +14,8 @@ struct TRef_suradnice {
 
 // The sieve as written, from the current grid, view and store.
 void Ref_Sito(TRef_suradnice* o);
+// The same, writing the pixels of W straight into rows of `pitch` pixels.
+void Ref_Sito_Pixely(uint16_t* ciel, int pitch);
 // S at the node position of every pixel (one right of and below it), through MT.
 void Ref_Presne(TRef_suradnice* o);
 // The pixels of W at those coordinates, into rows of `pitch` pixels; false (and nothing

@@ -41,6 +41,7 @@ class StoreTest : public EngineDisplej {
     ASSERT_NE(mkdtemp(tmp), nullptr);
     dir = tmp;
     Obrazovka(800, 600);
+    ASSERT_EQ(Reset_Sito(20, 20), 1);
     D_start = 400;
   }
   void TearDown() override {

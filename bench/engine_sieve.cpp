@@ -1,0 +1,205 @@
+// The frame: the sieve against the exact projection at every pixel, the plain reference
+// transcription and the gather floor (the same pixels copied through precomputed offsets).
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "engine/screen.h"
+#include "engine/sieve.h"
+#include "engine/store.h"
+#include "engine/view.h"
+#include "platform/backend.h"
+#include "tests/common/engine_ref.h"
+
+namespace {
+
+enum TMeranie { M_SITO, M_PRESNE, M_REFERENCIA, M_ZBER };
+
+struct TNastavenie {
+  int sir, vys, mriezka, sfer, pol;  // pol: the view reaches over the zenith
+};
+
+// One display of the wanted size and a store full of varied pixels, made once per size.
+void Priprav(const TNastavenie& n) {
+  static bool ma_W = false;
+  static int sir = 0, vys = 0;
+  if (!ma_W) {
+    PLAT_Init(PLAT_MEMORY, TPlatOptions());
+    uint32_t x = 12345;
+    for (int r = 0; r < W_VYS; ++r)
+      for (int c = 0; c < W_SIR; ++c) {
+        x = x * 1664525u + 1013904223u;
+        W[r][c] = (unsigned short)((c * 7 + r * 3) ^ (x >> 28));
+      }
+    pan_sir = 4000;
+    pan_vys = 2000;
+    reset_opt_T();
+    ma_W = true;
+  }
+  if (sir != n.sir || vys != n.vys) {
+    if (lpDDSPrimary) lpDDSPrimary->Release();
+    if (lpDD) lpDD->Release();
+    DirectDrawCreate(nullptr, &lpDD, nullptr);
+    lpDD->SetDisplayMode(n.sir, n.vys, 16);
+    DDSURFACEDESC d = {};
+    d.dwSize = sizeof(d);
+    d.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
+    d.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
+    d.dwBackBufferCount = 1;
+    lpDD->CreateSurface(&d, &lpDDSPrimary, nullptr);
+    DDSCAPS caps = {DDSCAPS_BACKBUFFER};
+    lpDDSPrimary->GetAttachedSurface(&caps, &lpDDSBack);
+    sir = n.sir;
+    vys = n.vys;
+  }
+  MAXX = obraz_sir = n.sir;
+  MAXY = obraz_vys = n.vys;
+  SX = n.sir / 2;
+  SY = n.vys / 2;
+  Reset_Sito(n.mriezka, n.mriezka);
+  YAW = n.pol ? 1.0f : 2.0f;
+  PITCH = n.pol ? pi_pol_m : 0.2f;
+  D = n.sir / 2;
+  sfer_perspekt = (unsigned char)n.sfer;
+}
+
+// The exact projection at every pixel, through MT, into the back buffer.
+void Presny_snimok() {
+  DDSURFACEDESC d = {};
+  d.dwSize = sizeof(d);
+  if (lpDDSBack->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return;
+  const int sir = Sito_pocx * Sito_sir, vys = Sito_pocy * Sito_vys;
+  for (int y = 0; y < vys; ++y) {
+    uint16_t* riadok = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + (size_t)y * d.lPitch);
+    for (int x = 0; x < sir; ++x) {
+      int rr, ss, lam, mm, nn;
+      S(x + 1, y + 1, &rr, &ss, &lam);
+      MT(rr, ss, &mm, &nn);
+      riadok[x] = W[nn][mm];
+    }
+  }
+  lpDDSBack->Unlock(nullptr);
+}
+
+void Referencny_snimok() {
+  DDSURFACEDESC d = {};
+  d.dwSize = sizeof(d);
+  if (lpDDSBack->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return;
+  Ref_Sito_Pixely(static_cast<uint16_t*>(d.lpSurface), d.lPitch / 2);
+  lpDDSBack->Unlock(nullptr);
+}
+
+// Store offsets of every pixel the sieve draws, for the gather floor.
+std::vector<int> Posuny() {
+  TRef_suradnice o;
+  Ref_Sito(&o);
+  std::vector<int> p(o.mm.size());
+  for (size_t i = 0; i < p.size(); ++i) p[i] = o.nn[i] * W_SIR + o.mm[i];
+  return p;
+}
+
+void Zberny_snimok(const std::vector<int>& posuny) {
+  DDSURFACEDESC d = {};
+  d.dwSize = sizeof(d);
+  if (lpDDSBack->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return;
+  const int sir = Sito_pocx * Sito_sir, vys = Sito_pocy * Sito_vys;
+  const unsigned short* const w = &W[0][0];
+  const int* p = posuny.data();
+  for (int y = 0; y < vys; ++y, p += sir) {
+    uint16_t* riadok = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + (size_t)y * d.lPitch);
+    for (int x = 0; x < sir; ++x) riadok[x] = w[p[x]];
+  }
+  lpDDSBack->Unlock(nullptr);
+}
+
+void Snimok(TMeranie m, const std::vector<int>& posuny) {
+  switch (m) {
+    case M_SITO:
+      Sito_Vykresli();
+      break;
+    case M_PRESNE:
+      Presny_snimok();
+      break;
+    case M_REFERENCIA:
+      Referencny_snimok();
+      break;
+    case M_ZBER:
+      Zberny_snimok(posuny);
+      break;
+  }
+}
+
+void BM_Snimok(benchmark::State& state) {
+  const TMeranie m = (TMeranie)state.range(0);
+  const TNastavenie n = {(int)state.range(1), (int)state.range(2), (int)state.range(3), (int)state.range(4),
+                         (int)state.range(5)};
+  Priprav(n);
+  const std::vector<int> posuny = m == M_ZBER ? Posuny() : std::vector<int>();
+  for (auto _ : state) {
+    Snimok(m, posuny);
+    benchmark::ClobberMemory();
+  }
+  const double px = (double)Sito_pocx * Sito_sir * Sito_pocy * Sito_vys;
+  state.counters["per_px"] =
+      benchmark::Counter(px, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["fps"] = benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
+  static const char* const mena[] = {"sieve", "exact", "reference", "gather"};
+  state.SetLabel(std::string(mena[m]) + (n.sfer ? " spherical" : " rectilinear") + (n.pol ? " pole" : " typical"));
+}
+
+void Argumenty(benchmark::internal::Benchmark* b) {
+  const int obrazovky[][2] = {{800, 600}, {1280, 1024}};
+  for (int m : {M_SITO, M_REFERENCIA, M_ZBER, M_PRESNE})
+    for (const auto& o : obrazovky)
+      for (int g : {10, 20, 40})
+        for (int sfer : {0, 1})
+          for (int pol : {0, 1}) {
+            // The exact frame costs the same at every grid: measure it once per view.
+            if (m == M_PRESNE && g != 20) continue;
+            b->Args({m, o[0], o[1], g, sfer, pol});
+          }
+}
+BENCHMARK(BM_Snimok)->Apply(Argumenty)->ArgNames({"kind", "w", "h", "grid", "sph", "pole"})->Unit(benchmark::kMillisecond);
+
+// Processor seconds per frame of one kind, the best of a few rounds (least disturbed by other work).
+double Cas(TMeranie m, const std::vector<int>& posuny, int snimky) {
+  double najlepsi = 1e9;
+  for (int kolo = 0; kolo < 5; ++kolo) {
+    const std::clock_t t0 = std::clock();
+    for (int i = 0; i < snimky; ++i) Snimok(m, posuny);
+    const double t = (double)(std::clock() - t0) / CLOCKS_PER_SEC / snimky;
+    if (t < najlepsi) najlepsi = t;
+  }
+  return najlepsi;
+}
+
+// The speed goals at 1280 × 1024, grid 20, as ratios measured side by side in this run:
+// the sieve at least 50× the exact frame, 2× the reference, and no slower than the gather floor.
+void BM_Ciele(benchmark::State& state) {
+  Priprav({1280, 1024, 20, (int)state.range(0), (int)state.range(1)});
+  const std::vector<int> posuny = Posuny();
+  double sito = 0, presne = 0, ref = 0, zber = 0;
+  for (auto _ : state) {
+    sito = Cas(M_SITO, posuny, 20);
+    zber = Cas(M_ZBER, posuny, 20);
+    ref = Cas(M_REFERENCIA, posuny, 5);
+    presne = Cas(M_PRESNE, posuny, 1);
+  }
+  state.counters["exact/sieve"] = presne / sito;
+  state.counters["ref/sieve"] = ref / sito;
+  state.counters["gather/sieve"] = zber / sito;
+  state.counters["sieve_ms"] = sito * 1e3;
+  char opis[160];
+  std::snprintf(opis, sizeof(opis), "sieve %.2f ms, exact/sieve %.0f, ref/sieve %.2f, gather/sieve %.2f", sito * 1e3,
+                presne / sito, ref / sito, zber / sito);
+  state.SetLabel(opis);
+  if (presne / sito < 50 || ref / sito < 2 || zber / sito < 1)
+    state.SkipWithError((std::string("speed goal missed: ") + opis).c_str());
+}
+BENCHMARK(BM_Ciele)->ArgNames({"sph", "pole"})->Args({0, 0})->Args({1, 0})->Args({0, 1})->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
