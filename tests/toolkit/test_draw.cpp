@@ -11,9 +11,7 @@
 namespace {
 
 const uint16_t POZADIE = 0x1111;  // the destination before drawing
-const TFAZA FAZA = {1, 1, 9, 11, 9, 11};  // the left phase of the 20 × 12 sheet, 8 × 10 drawn
-
-uint16_t Vzor565(int x, int y) { return PLAT_Pack565(64, (uint8_t)(4 * y), (uint8_t)(8 * x)); }
+const TFAZA FAZA = FAZA_VZOR;
 
 class DrawTest : public ToolkitTest {
  protected:
@@ -21,17 +19,7 @@ class DrawTest : public ToolkitTest {
     ToolkitTest::SetUp();
     ciel = Povrch(800, 600, POZADIE);
   }
-  // The 20 × 12 sheet with a patterned left phase; `uprav` may change pixels before loading.
-  void Nahraj(const std::string& meno, void (*uprav)(TRgbPicture*) = nullptr) {
-    TRgbPicture pic = Plachta(20, 12, {0, 11}, {0, 9, 19});
-    Vzor(&pic, 1, 1, 9, 11);
-    if (uprav) uprav(&pic);
-    Zdroj(meno, pic);
-    das.NAHRAJ_SURFACE(dd, meno.c_str());
-    ASSERT_NE(nullptr, das.SURFACE);
-    Uvolni_potom(das.SURFACE);
-    das.BC_NASTAV(0, 0);
-  }
+  void Nahraj(const std::string& meno, void (*uprav)(TRgbPicture*) = nullptr) { Nahraj_vzorovu(&das, meno, uprav); }
   // Which sheet column each destination column of row y shows (−1 where untouched).
   std::vector<int> Stlpce(int y, int x0, int x1) const {
     std::vector<int> s;

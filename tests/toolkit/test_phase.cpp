@@ -14,14 +14,12 @@ struct TMeranie {
 
 class PhaseTest : public ToolkitTest {
  protected:
-  // The 20 × 12 sheet: border lines in rows 0 (and 11) and columns 0, 9 and 19.
+  // The 20 × 12 sheet, with or without its bottom border line.
   void Nahraj(CDas_Surface* das, bool riadok_11) {
-    const std::vector<int> riadky = riadok_11 ? std::vector<int>{0, 11} : std::vector<int>{0};
-    Zdroj("sheet20.bmp", Plachta(20, 12, riadky, {0, 9, 19}));
-    das->NAHRAJ_SURFACE(dd, "sheet20.bmp");
-    ASSERT_NE(nullptr, das->SURFACE);
-    Uvolni_potom(das->SURFACE);
-    das->BC_NASTAV(0, 0);
+    Nahraj_vzorovu(das, riadok_11 ? "sheet20.bmp" : "sheet20open.bmp", riadok_11 ? nullptr : Bez_riadku_11);
+  }
+  static void Bez_riadku_11(TRgbPicture* pic) {
+    for (int x = 0; x < 20; x++) pic->Set(x, 11, 40, 80, 120);
   }
 };
 

@@ -71,12 +71,23 @@ std::string ToolkitTest::Subor_bajty(const std::string& meno, const std::vector<
 }
 
 void ToolkitTest::Zdroj(const std::string& meno, const TRgbPicture& pic) {
-  const std::string cesta = Subor(meno + ".src", pic);
+  const std::string cesta = Subor("zdroj" + std::to_string(zdroje_.size()) + ".bmp", pic);
   std::ifstream f(cesta, std::ios::binary);
   const std::vector<char> bajty((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   ASSERT_GT(bajty.size(), 14u);
   PLAT_ResourceAdd(meno.c_str(), RT_BITMAP, bajty.data() + 14, bajty.size() - 14);
   zdroje_.push_back(meno);
+}
+
+void ToolkitTest::Nahraj_vzorovu(CDas_Surface* das, const std::string& meno, void (*uprav)(TRgbPicture*)) {
+  TRgbPicture pic = Plachta(20, 12, {0, 11}, {0, 9, 19});
+  Vzor(&pic, 1, 1, 9, 11);
+  if (uprav) uprav(&pic);
+  Zdroj(meno, pic);
+  das->NAHRAJ_SURFACE(dd, meno.c_str());
+  ASSERT_NE(nullptr, das->SURFACE);
+  Uvolni_potom(das->SURFACE);
+  das->BC_NASTAV(0, 0);
 }
 
 TRgbPicture Plachta(int w, int h, const std::vector<int>& riadky, const std::vector<int>& stlpce, uint8_t r,
