@@ -58,6 +58,7 @@ int dbmp_porovnaj(const char* a, const char* b) {
 }
 
 // The folder as it is put before every name: "\\" read as "/", exactly one "/" at the end.
+// The caller made sure that one more character fits.
 void dbmp_priecinok(const char* INAdresar, char* out) {
   std::snprintf(out, DBMP_MAX_CESTA, "%s", INAdresar);
   for (char* c = out; *c != '\0'; ++c) {
@@ -65,7 +66,7 @@ void dbmp_priecinok(const char* INAdresar, char* out) {
   }
   size_t n = std::strlen(out);
   while (n > 1 && out[n - 1] == '/') out[--n] = '\0';
-  if (out[n - 1] != '/' && n + 1 < (size_t)DBMP_MAX_CESTA) {
+  if (out[n - 1] != '/') {
     out[n] = '/';
     out[n + 1] = '\0';
   }
@@ -106,9 +107,13 @@ int DBMP_Zisti_SubAdr_n(const char* INAdresar, const char* maska, unsigned subad
       out_nazvy == nullptr || out_maxid == nullptr || kapacita < 0) {
     return -1;
   }
+  *out_maxid = -1;
+  if (std::strlen(INAdresar) + 1 >= (size_t)DBMP_MAX_CESTA) {  // no room left for a name
+    _ZEPH_LOG_(DBMP_MODUL, DBMP_R_DLHA_CESTA, "DBMP_Zisti_SubAdr() - Prilis dlha cesta:", INAdresar);
+    return 0;
+  }
   char priecinok[DBMP_MAX_CESTA];
   dbmp_priecinok(INAdresar, priecinok);
-  *out_maxid = -1;
   DIR* dir = opendir(priecinok);
   if (dir == nullptr) {
     _ZEPH_LOG_(DBMP_MODUL, DBMP_R_ADRESAR, "DBMP_Zisti_SubAdr() - Adresar sa neda citat:", priecinok);

@@ -158,6 +158,13 @@ TEST_F(DbmpScan, PathsLongerThanTheBufferAreLeftOutWithALogLine) {
   const std::vector<std::string> log = Riadky(ZEPH_LOG_SUBOR);
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0].rfind("DBMP_5(720) : DBMP_Zisti_SubAdr() - Prilis dlha cesta: nnn", 0), 0u);
+  // A folder that leaves no room for any name gives an empty table.
+  const std::string privela = "./" + std::string(DBMP_MAX_CESTA - 3, 'd');
+  DBMP_Uvolni_zoznam(nazvy, &maxid);
+  maxid = 3;
+  EXPECT_EQ(DBMP_Zisti_SubAdr(privela.c_str(), "*.bmp", 0, 1, nazvy, &maxid), 0);
+  EXPECT_EQ(maxid, -1);
+  EXPECT_EQ(Riadky(ZEPH_LOG_SUBOR).size(), 2u);
 }
 
 }  // namespace
