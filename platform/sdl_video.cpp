@@ -78,6 +78,7 @@ bool PLAT_SdlOpenWindow(const char* title, bool windowed) {
     return false;
   }
   SetIcon();
+  SDL_StopTextInput();  // keys only: no input method may swallow them
   // A mode chosen before the window existed takes effect now.
   int w, h;
   PLAT_BackendMode(&w, &h);

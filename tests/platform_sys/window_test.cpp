@@ -52,12 +52,6 @@ TEST_F(SysTest, CloseThroughTheDefaultProcedureEndsTheLoop) {
   EXPECT_EQ((UINT)WM_DESTROY, seen[2].msg);
 }
 
-TEST_F(SysTest, DefaultProcedureAnswersZero) {
-  HWND wnd = MakeWindow();
-  const UINT msgs[] = {WM_CREATE, WM_TIMER, WM_KEYDOWN, WM_MOUSEMOVE, WM_ACTIVATEAPP, WM_PAINT};
-  for (UINT msg : msgs) EXPECT_EQ(0, DefWindowProcA(wnd, msg, 1, 2)) << msg;
-}
-
 struct TFaultCase {
   TPlatCall call;
   bool register_ok;
