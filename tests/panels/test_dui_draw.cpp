@@ -406,3 +406,22 @@ TEST_F(DuiIcons, SpritesAreClippedAndChecked) {
   EXPECT_EQ(Bod(s, 40, 33), 0xFFFF);  // the highlight, where the clip bounds cut the sprite
   EXPECT_EQ(Bod(s, 40, 36), 0xFFFF);
 }
+
+TEST_F(DuiDraw, PanelsReachingPastTheSurfaceDrawOnlyOnIt) {
+  // Under AddressSanitizer every write outside the surface would be caught.
+  const RECT pripady[] = {{-50, -30, 40, 25}, {30, 20, 500, 400}, {-900, -900, -800, -800}, {-5, 50, 70, 51}};
+  for (const RECT& r : pripady)
+    for (int typ = 1; typ <= 3; typ++) {
+      IDirectDrawSurface* s = Plocha(64, 48, kPod);
+      CDUI p;
+      Priprav(p, s);
+      p.podkl_typ = typ;
+      p.podkl_rect = r;
+      p.Text_mod = 2;
+      p.Select_mod = 3;
+      p.PRIDAJ("Dlhý text za okrajom", 1, RECT{r.left + 3, r.top + 3, r.right - 3, r.bottom - 3}, -20, 2);
+      p.VOL[0].stav = 1 + typ % 2;
+      p.ZOBRAZ();
+      EXPECT_EQ(Bod(s, 63, 0) == kPod, r.right <= 63 || r.top > 0 || r.left > 63) << r.left << " " << typ;
+    }
+}

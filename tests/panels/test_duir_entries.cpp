@@ -66,3 +66,20 @@ TEST_F(DuirEntries, RelayoutAndScrollingFreeEveryCopy) {
   EXPECT_EQ(z.Rol_mod, 0);
   EXPECT_EQ(z.VOL_pocet, 8);
 }
+
+TEST_F(DuirEntries, ListLargerThanTheScreenDrawsSafely) {
+  Obrazovka(320, 200);
+  IDirectDrawSurface* maly = Plocha(320, 200, 0);
+  for (int pocet : {5, 9, 30}) {
+    Vypln(maly, 0);
+    CDUIR z;
+    Zostav(z, pocet);
+    z.SRF_PTR = maly;
+    z.RESET_GEOMETRIER();
+    for (int pos : {0, 17, 100000}) {
+      z.RESET(pos);
+      z.ZOBRAZ();
+    }
+    EXPECT_GE(Atrament(maly, 0).right, 0) << pocet;
+  }
+}
