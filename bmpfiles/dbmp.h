@@ -17,7 +17,7 @@ extern const char* const DBMP_MASKA_PANORAM;
 
 // --- sizes and writing ---------------------------------------------------------------
 
-// New size for a sir × vys image: divided by koef when koef != 0, else fitted into
+// New size for a sir × vys image: divided by koef when koef > 0, else (koef 0) fitted into
 // FIXMAX_sir × FIXMAX_vys keeping the aspect ratio; bad input gives 50 × 50 and a log line.
 void DBMP_NOVE_ROZMERY(int sir, int vys, int koef, int FIXMAX_sir, int FIXMAX_vys, int* sir2_new, int* vys2_new);
 
@@ -76,9 +76,11 @@ int DBMP_Zisti_SubAdr_n(const char* INAdresar, const char* maska, unsigned subad
                         int kapacita, int* out_maxid);
 // Frees the entries 0 … *maxid of a table filled by a scan and sets *maxid to −1.
 void DBMP_Uvolni_zoznam(char** nazvy, int* maxid);
-// Bare name of a path: between the last "/" or "\\" and the last "."; p_meno holds DBMP_MAX_MENO.
+// Bare name of a path: between the last "/" or "\\" and the last "." after it;
+// p_meno holds DBMP_MAX_MENO.
 void DBMP_Vystrihni_meno(const char* p_sub, char* p_meno);
-// p_sub with everything after its last "." replaced by p_prip; p_sub_out holds DBMP_MAX_CESTA.
+// p_sub with everything after the last "." of its name replaced by p_prip (unchanged
+// when the name has none); p_sub_out holds DBMP_MAX_CESTA.
 void DBMP_Zmen_priponu(const char* p_sub, const char* p_prip, char* p_sub_out);
-// 1 when the file can be opened for reading.
+// 1 when the file can be opened for reading (a folder is not a file).
 uint8_t DBMP_Existuje_sub(const char* p_sub);
