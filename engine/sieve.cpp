@@ -38,6 +38,7 @@ namespace {
 struct TSito_ram {
   int otocka;  // pan_sir in 24.8: one turn of the picture (at least one column)
   int sir;     // columns of one turn
+  double krok_inv;  // 1 / (Sito_sir - 1), for the steps inside a cell
 };
 
 // How many of the values v, v + d, v + 2d, … from v on stay in [dole, dole + sirka).
@@ -112,6 +113,14 @@ void Sito_bunka(const TSito_ram& ram, unsigned short* ciel, int n, int rr, int s
   }
 }
 
+// n / d truncated towards zero, for |n| < 2^30 and 0 < d < 2^19, through inv = 1.0 / d:
+// the product errs by less than 2^-21, the bias 2^-20 lifts exact quotients safely
+// above their integer and stays below the next one (1/d away).
+inline int Sito_delenie(int n, double inv) {
+  const int q = (int)((double)(n < 0 ? -n : n) * inv + 0x1p-20);
+  return n < 0 ? -q : q;
+}
+
 // One pixel row of a band: the nodes interpolated to the row, then every cell.
 // `stred` is the centre cell to draw the short way across a pole (0: none).
 void Sito_riadok(const TSito_ram& ram, unsigned short* ciel, float koef_v, int stred, int rmax) {
@@ -121,11 +130,11 @@ void Sito_riadok(const TSito_ram& ram, unsigned short* ciel, float koef_v, int s
     Sito_pasW[i].r = a.r + (int)((double)(b.r - a.r) * koef_v);
     Sito_pasW[i].s = a.s + (int)((double)(b.s - a.s) * koef_v);
   }
-  const int krok = Sito_sir - 1;
   for (int i = 1; i <= Sito_pocx; ++i) {
     const pol_pas& l = Sito_pasW[i - 1];
     const int pr = i == stred ? Sito_pasW[i].r - rmax : Sito_pasW[i].r;
-    Sito_bunka(ram, ciel + (i - 1) * Sito_sir, Sito_sir, l.r, l.s, (pr - l.r) / krok, (Sito_pasW[i].s - l.s) / krok);
+    Sito_bunka(ram, ciel + (i - 1) * Sito_sir, Sito_sir, l.r, l.s, Sito_delenie(pr - l.r, ram.krok_inv),
+               Sito_delenie(Sito_pasW[i].s - l.s, ram.krok_inv));
   }
 }
 
@@ -153,7 +162,8 @@ int Sito_Vykresli() {
     lpDDSBack->Unlock(nullptr);
     return 0;
   }
-  const TSito_ram ram = {pan_sir > 0 ? pan_sir * 256 : 256, pan_sir > 0 ? pan_sir : 1};
+  // The buffer (at most 4096 wide) bounds the cell width, as the step division needs.
+  const TSito_ram ram = {pan_sir > 0 ? pan_sir * 256 : 256, pan_sir > 0 ? pan_sir : 1, 1.0 / (Sito_sir - 1)};
   unsigned char* const zaciatok = static_cast<unsigned char*>(ddsd_D.lpSurface);
   for (int j = 1; j <= Sito_pocy; ++j) {
     pom_pas = Sito_pasA;
