@@ -12,6 +12,7 @@
 #include "engine/screen.h"
 #include "panels/duir.h"
 #include "platform/backend.h"
+#include "tests/panels/plocha.h"
 
 namespace {
 
@@ -21,19 +22,6 @@ double Teraz() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-IDirectDrawSurface* Plocha(IDirectDraw* dd, int sir, int vys) {
-  DDSURFACEDESC ddsd;
-  std::memset(&ddsd, 0, sizeof ddsd);
-  ddsd.dwSize = sizeof ddsd;
-  ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-  ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  ddsd.dwWidth = (DWORD)sir;
-  ddsd.dwHeight = (DWORD)vys;
-  IDirectDrawSurface* s = nullptr;
-  dd->CreateSurface(&ddsd, &s, nullptr);
-  return s;
-}
-
 struct TSvet {
   IDirectDraw* dd = nullptr;
   IDirectDrawSurface* zadna = nullptr;
@@ -41,8 +29,8 @@ struct TSvet {
   TSvet() {
     PLAT_Init(PLAT_MEMORY, TPlatOptions());
     DirectDrawCreate(nullptr, &dd, nullptr);
-    zadna = Plocha(dd, 800, 600);
-    snimka = Plocha(dd, 800, 600);
+    zadna = PANEL_Plocha(dd, 800, 600);
+    snimka = PANEL_Plocha(dd, 800, 600);
   }
   ~TSvet() {
     zadna->Release();

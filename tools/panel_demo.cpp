@@ -8,49 +8,16 @@
 #include "engine/screen.h"
 #include "panels/duir.h"
 #include "platform/backend.h"
-#include "tools/bmp24.h"
+#include "tests/panels/plocha.h"
 
 namespace {
-
-IDirectDrawSurface* Plocha(IDirectDraw* dd, int sir, int vys) {
-  DDSURFACEDESC ddsd;
-  std::memset(&ddsd, 0, sizeof ddsd);
-  ddsd.dwSize = sizeof ddsd;
-  ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-  ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  ddsd.dwWidth = sir;
-  ddsd.dwHeight = vys;
-  IDirectDrawSurface* s = nullptr;
-  return dd->CreateSurface(&ddsd, &s, nullptr) == DD_OK ? s : nullptr;
-}
-
-// Fills a surface with a picture given as a function of the pixel.
-template <typename F>
-void Namaluj(IDirectDrawSurface* s, F farba) {
-  DDSURFACEDESC ddsd;
-  std::memset(&ddsd, 0, sizeof ddsd);
-  ddsd.dwSize = sizeof ddsd;
-  if (s->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr) != DD_OK) return;
-  for (DWORD y = 0; y < ddsd.dwHeight; y++) {
-    uint16_t* riadok = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(ddsd.lpSurface) + y * ddsd.lPitch);
-    for (DWORD x = 0; x < ddsd.dwWidth; x++) riadok[x] = farba((int)x, (int)y);
-  }
-  s->Unlock(nullptr);
-}
 
 uint16_t Krajina(int x, int y) {
   return PLAT_Pack565((BYTE)(60 + x % 200 / 2), (BYTE)(90 + y % 300 / 3), (BYTE)(120 + (x + y) % 120));
 }
 
 bool Zapis(IDirectDrawSurface* s, const std::string& cesta) {
-  TRgbPicture o(s->PLAT_Width(), s->PLAT_Height());
-  for (int y = 0; y < o.h; y++)
-    for (int x = 0; x < o.w; x++) {
-      BYTE r, g, b;
-      PLAT_Unpack565(s->PLAT_Row(y)[x], &r, &g, &b);
-      o.Set(x, y, r, g, b);
-    }
-  const bool ok = BMP24_Zapis(o, cesta.c_str());
+  const bool ok = BMP24_Zapis(PANEL_Obraz(s), cesta.c_str());
   std::printf("%s %s\n", ok ? "wrote" : "could not write", cesta.c_str());
   return ok;
 }
@@ -72,7 +39,7 @@ int main(int argc, char** argv) {
   PLAT_Init(PLAT_MEMORY, TPlatOptions());
   IDirectDraw* dd = nullptr;
   if (DirectDrawCreate(nullptr, &dd, nullptr) != DD_OK) return 1;
-  IDirectDrawSurface* zadna = Plocha(dd, 800, 600);
+  IDirectDrawSurface* zadna = PANEL_Plocha(dd, 800, 600);
   if (zadna == nullptr) return 1;
   HBRUSH modry = CreateSolidBrush(RGB(60, 60, 255));
   HBRUSH cerveny = CreateSolidBrush(RGB(255, 60, 60));
@@ -80,7 +47,7 @@ int main(int argc, char** argv) {
                            DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial");
   int chyby = 0;
   {
-    Namaluj(zadna, Krajina);
+    PANEL_Namaluj(zadna, Krajina);
     CDUI menu;
     Styl(menu, zadna, modry, cerveny, font);
     menu.font_sir = 10;
@@ -100,7 +67,7 @@ int main(int argc, char** argv) {
     chyby += !Zapis(zadna, priecinok + "/panel_menu.bmp");
   }
   {
-    Namaluj(zadna, Krajina);
+    PANEL_Namaluj(zadna, Krajina);
     CDas_Surface harok;
     harok.NAHRAJ_SURFACE(dd, "rezia_pan.bmp");
     harok.BC_NASTAV(0, 0);
@@ -113,10 +80,10 @@ int main(int argc, char** argv) {
     CDUIR zoznam;
     Styl(zoznam, zadna, modry, cerveny, font);
     for (int i = 0; i < 12; i++) {
-      nahlady[i].SURFACE = Plocha(dd, 100, 25);
+      nahlady[i].SURFACE = PANEL_Plocha(dd, 100, 25);
       nahlady[i].srf_sir = 100;
       nahlady[i].srf_vys = 25;
-      Namaluj(nahlady[i].SURFACE, [i](int x, int y) {
+      PANEL_Namaluj(nahlady[i].SURFACE, [i](int x, int y) {
         return PLAT_Pack565((BYTE)(y < 12 ? 120 + i * 10 : 40), (BYTE)(y < 12 ? 170 : 90 + x), (BYTE)(y < 12 ? 240 : 50));
       });
       ikony[i].Das_Surface = &nahlady[i];

@@ -12,6 +12,7 @@
 #include "platform/backend.h"
 #include "platform/fault.h"
 #include "platform/gdi.h"
+#include "plocha.h"
 
 inline void ExpectRect(const RECT& r, int l, int t, int rr, int b) {
   EXPECT_EQ(r.left, l);
@@ -43,15 +44,8 @@ class PanelTest : public ::testing::Test {
 
   // An off-screen surface filled with one pixel value; released by the fixture.
   IDirectDrawSurface* Plocha(int sir, int vys, uint16_t farba) {
-    DDSURFACEDESC ddsd;
-    std::memset(&ddsd, 0, sizeof ddsd);
-    ddsd.dwSize = sizeof ddsd;
-    ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    ddsd.dwWidth = sir;
-    ddsd.dwHeight = vys;
-    IDirectDrawSurface* s = nullptr;
-    EXPECT_EQ(dd_->CreateSurface(&ddsd, &s, nullptr), DD_OK);
+    IDirectDrawSurface* s = PANEL_Plocha(dd_, sir, vys);
+    EXPECT_NE(s, nullptr);
     if (s == nullptr) return nullptr;
     plochy_.push_back(s);
     Vypln(s, farba);
@@ -59,15 +53,7 @@ class PanelTest : public ::testing::Test {
   }
 
   static void Vypln(IDirectDrawSurface* s, uint16_t farba) {
-    DDSURFACEDESC ddsd;
-    std::memset(&ddsd, 0, sizeof ddsd);
-    ddsd.dwSize = sizeof ddsd;
-    ASSERT_EQ(s->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr), DD_OK);
-    for (DWORD y = 0; y < ddsd.dwHeight; y++) {
-      uint16_t* riadok = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(ddsd.lpSurface) + y * ddsd.lPitch);
-      for (DWORD x = 0; x < ddsd.dwWidth; x++) riadok[x] = farba;
-    }
-    s->Unlock(nullptr);
+    ASSERT_TRUE(PANEL_Namaluj(s, [farba](int, int) { return farba; }));
   }
 
   static uint16_t Bod(IDirectDrawSurface* s, int x, int y) { return s->PLAT_Row(y)[x]; }

@@ -5,35 +5,14 @@
 #include <string>
 
 #include "list_fixture.h"
-#include "tools/bmp24.h"
 
 namespace {
 
 std::string Cesta(const char* meno) { return std::string(PANO_TEST_DATA) + "/panels/" + meno; }
 
-TRgbPicture Obraz(IDirectDrawSurface* s) {
-  TRgbPicture o(s->PLAT_Width(), s->PLAT_Height());
-  for (int y = 0; y < o.h; y++)
-    for (int x = 0; x < o.w; x++) {
-      BYTE r, g, b;
-      PLAT_Unpack565(s->PLAT_Row(y)[x], &r, &g, &b);
-      o.Set(x, y, r, g, b);
-    }
-  return o;
-}
-
 // Diagonal stripes, so that what shows through the net is visible.
-void Vzor(IDirectDrawSurface* s) {
-  DDSURFACEDESC ddsd;
-  std::memset(&ddsd, 0, sizeof ddsd);
-  ddsd.dwSize = sizeof ddsd;
-  ASSERT_EQ(s->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr), DD_OK);
-  for (DWORD y = 0; y < ddsd.dwHeight; y++) {
-    uint16_t* riadok = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(ddsd.lpSurface) + y * ddsd.lPitch);
-    for (DWORD x = 0; x < ddsd.dwWidth; x++)
-      riadok[x] = PLAT_Pack565((BYTE)(40 + (x + y) % 24 * 4), (BYTE)(70 + y % 50), (BYTE)(90 + x % 64));
-  }
-  s->Unlock(nullptr);
+uint16_t Vzor(int x, int y) {
+  return PLAT_Pack565((BYTE)(40 + (x + y) % 24 * 4), (BYTE)(70 + y % 50), (BYTE)(90 + x % 64));
 }
 
 }  // namespace
@@ -64,16 +43,7 @@ class Golden : public ListTest {
   void Nahlady() {
     for (int i = 0; i < 12; i++) {
       IDirectDrawSurface* s = Plocha(100, 25, 0);
-      DDSURFACEDESC ddsd;
-      std::memset(&ddsd, 0, sizeof ddsd);
-      ddsd.dwSize = sizeof ddsd;
-      ASSERT_EQ(s->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr), DD_OK);
-      for (int y = 0; y < 25; y++) {
-        uint16_t* riadok = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(ddsd.lpSurface) + y * ddsd.lPitch);
-        for (int x = 0; x < 100; x++)
-          riadok[x] = PLAT_Pack565((BYTE)(i * 20), (BYTE)(255 - x * 2), (BYTE)(y * 10));
-      }
-      s->Unlock(nullptr);
+      PANEL_Namaluj(s, [i](int x, int y) { return PLAT_Pack565((BYTE)(i * 20), (BYTE)(255 - x * 2), (BYTE)(y * 10)); });
       nahlady_[i].SURFACE = s;
       nahlady_[i].srf_sir = 100;
       nahlady_[i].srf_vys = 25;
@@ -83,7 +53,7 @@ class Golden : public ListTest {
   }
 
   void Porovnaj(IDirectDrawSurface* s, const char* meno) {
-    const TRgbPicture kresba = Obraz(s);
+    const TRgbPicture kresba = PANEL_Obraz(s);
     const std::string cesta = Cesta(meno);
     const char* obnov = std::getenv("PANO_UPDATE_GOLDEN");
     if (obnov != nullptr && obnov[0] == '1') {
@@ -114,7 +84,7 @@ class Golden : public ListTest {
 TEST_F(Golden, MenuColumnAndBar) {
   Obrazovka(260, 260);
   IDirectDrawSurface* s = Plocha(260, 260, 0);
-  Vzor(s);
+  PANEL_Namaluj(s, Vzor);
 
   CDUI stlpec;
   Styl(stlpec, s);
@@ -152,7 +122,7 @@ TEST_F(Golden, MenuColumnAndBar) {
 TEST_F(Golden, ScrolledListWithThumbnails) {
   Obrazovka(490, 200);
   IDirectDrawSurface* s = Plocha(490, 200, 0);
-  Vzor(s);
+  PANEL_Namaluj(s, Vzor);
   Nahlady();
   CDUIR z;
   Zostav(z, 12, ikony_);
