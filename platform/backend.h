@@ -25,7 +25,8 @@ const TPlatOptions& PLAT_Options();
 
 // Memory backend: messages are queued as if they came from the system.
 void PLAT_InjectMessage(UINT msg, WPARAM w, LPARAM l);
-// Memory backend: the clock moves only when a test moves it; due timers post WM_TIMER.
+// Memory backend: the clock moves only when a test moves it; a timer that is then due
+// yields one WM_TIMER at the next poll, however far the clock moved.
 void PLAT_AdvanceTime(DWORD ms);
 
 struct TPlatMessageBox {

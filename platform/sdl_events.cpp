@@ -1,5 +1,7 @@
 #include "platform/sdl_events.h"
 
+#include <cmath>
+
 namespace {
 struct TKeyPair {
   SDL_Keycode sdl;
@@ -78,6 +80,7 @@ bool Button(const SDL_MouseButtonEvent& b, bool down, TSdlInputState* st, TPlatI
 // for the next event, so a precise wheel's small steps add up instead of being lost.
 bool Wheel(const SDL_MouseWheelEvent& w, TSdlInputState* st, TPlatInputMsg* out) {
   const float notches = w.direction == SDL_MOUSEWHEEL_FLIPPED ? -w.preciseY : w.preciseY;
+  if (!std::isfinite(notches)) return false;
   float units = st->wheel_rest + notches * WHEEL_DELTA;
   if (units > 32767.0f) units = 32767.0f;
   if (units < -32767.0f) units = -32767.0f;

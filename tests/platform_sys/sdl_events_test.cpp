@@ -2,6 +2,8 @@
 // events are built by hand.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/sdl_events.h"
 
 namespace {
@@ -35,7 +37,7 @@ SDL_Event Button(Uint32 type, Uint8 button, int x, int y) {
 SDL_Event Wheel(float y, bool flipped = false) {
   SDL_Event e = {};
   e.type = SDL_MOUSEWHEEL;
-  e.wheel.y = (Sint32)y;
+  e.wheel.y = std::isfinite(y) ? (Sint32)y : 0;
   e.wheel.preciseY = y;
   e.wheel.direction = flipped ? SDL_MOUSEWHEEL_FLIPPED : SDL_MOUSEWHEEL_NORMAL;
   return e;
@@ -108,6 +110,8 @@ const TMapCase MAP_CASES[] = {
     {"wheel flipped", Wheel(1, true), true, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)-120), MAKELPARAM(0, 0)},
     {"wheel three notches", Wheel(3), true, WM_MOUSEWHEEL, MAKEWPARAM(0, 360), MAKELPARAM(0, 0)},
     {"wheel tiny step", Wheel(0.005f), false, 0, 0, 0},
+    {"wheel not a number", Wheel(NAN), false, 0, 0, 0},
+    {"wheel endless", Wheel(INFINITY), false, 0, 0, 0},
     {"focus gained", Window(SDL_WINDOWEVENT_FOCUS_GAINED), true, WM_ACTIVATEAPP, 1, 0},
     {"focus lost", Window(SDL_WINDOWEVENT_FOCUS_LOST), true, WM_ACTIVATEAPP, 0, 0},
     {"shown", Window(SDL_WINDOWEVENT_SHOWN), true, WM_ACTIVATEAPP, 1, 0},
@@ -198,4 +202,37 @@ TEST(SdlMap, NoModeYetLeavesPositionsAlone) {
   TPlatInputMsg m;
   ASSERT_TRUE(PLAT_SdlToMessage(Motion(2000, 1500), &st, &m));
   EXPECT_EQ(MAKELPARAM(2000, 1500), m.l);
+}
+
+TEST(SdlMap, PointerMessagesStayOnTheScreenWhateverSdlSays) {
+  TSdlInputState st = Mode800x600();
+  unsigned seed = 12345;
+  auto next = [&seed]() {
+    seed = seed * 1103515245u + 12345u;
+    return (int)(seed >> 8) - (1 << 22);  // roughly ±4 million
+  };
+  const Uint32 types[] = {SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL};
+  for (int i = 0; i < 4000; i++) {
+    SDL_Event e = {};
+    e.type = types[i % 4];
+    if (e.type == SDL_MOUSEMOTION) {
+      e.motion.x = next();
+      e.motion.y = next();
+    } else if (e.type == SDL_MOUSEWHEEL) {
+      e.wheel.preciseY = (float)next() / 1000.0f;
+    } else {
+      e.button.button = (Uint8)(i % 2 ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT);
+      e.button.x = next();
+      e.button.y = next();
+    }
+    TPlatInputMsg m;
+    if (!PLAT_SdlToMessage(e, &st, &m)) continue;
+    ASSERT_GE(GET_X_LPARAM(m.l), 0);
+    ASSERT_LT(GET_X_LPARAM(m.l), 800);
+    ASSERT_GE(GET_Y_LPARAM(m.l), 0);
+    ASSERT_LT(GET_Y_LPARAM(m.l), 600);
+    if (m.msg == WM_MOUSEWHEEL) {
+      ASSERT_NE(0, GET_WHEEL_DELTA_WPARAM(m.w));
+    }
+  }
 }
