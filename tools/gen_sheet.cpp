@@ -191,6 +191,10 @@ void Kresli_kurzor(TPlatno& p, TFarba farba, TFarba tien) {
   const TTvar ruka = Ruka();
   p.Nanes(Rozsir(ruka, 1.1f), TMAVA);
   p.Nanes(ruka, Zvisly_prechod(farba, tien, 4, 18));
+  // the gaps between the folded fingers
+  const float medzery[3][2] = {{9.5f, 8.5f}, {12.5f, 9.5f}, {14.5f, 10.5f}};
+  for (const auto& m : medzery)
+    p.Nanes([=](float x, float y) { return SD_Usecka(x, y, m[0], m[1], m[0], 12.5f, 1.0f); }, Zmiesaj(tien, TMAVA, 0.4f));
 }
 
 struct TSprite {
