@@ -88,6 +88,24 @@ TEST_F(DbmpZapis, PixelsOutsideTheSurfaceAreWhite) {
   }
 }
 
+TEST_F(DbmpZapis, SameColoursAsPixelReadsThroughTheDrawingContext) {
+  IDirectDrawSurface* s = Povrch(9, 7);
+  const RECT r = {-1, -1, 9, 7};
+  DBMP_VYTVOR_BMP_0_zoSRF_doFILE(s, &r, "dc.bmp");
+  TBmpSubor b;
+  ASSERT_TRUE(CitajBmp("dc.bmp", &b));
+  HDC dc = nullptr;
+  ASSERT_EQ(s->GetDC(&dc), DD_OK);
+  for (int y = r.top; y <= r.bottom; ++y) {
+    for (int x = r.left; x <= r.right; ++x) {
+      const COLORREF c = GetPixel(dc, x, y);
+      const uint32_t rgb = ((uint32_t)GetRValue(c) << 16) | ((uint32_t)GetGValue(c) << 8) | GetBValue(c);
+      EXPECT_EQ(b.Pixel(x - r.left, y - r.top), rgb) << x << "," << y;
+    }
+  }
+  s->ReleaseDC(dc);
+}
+
 TEST_F(DbmpZapis, RoundTripThroughThePictureLoader) {
   IDirectDrawSurface* s = Povrch(37, 23);
   DBMP_VYTVOR_BMP_0_celySRF_doFILE(s, "rt.bmp");
