@@ -137,14 +137,3 @@ TEST_F(DuiEvents, DisplacedPanel) {
   EXPECT_EQ(p.INFORMUJ_SA(330, 30, 1), 1);
   EXPECT_EQ(p.vystup, 7);
 }
-
-TEST_F(DuiEvents, TestVRect) {
-  CDUI p;
-  const RECT r{-5, 3, 5, 3};
-  EXPECT_EQ(p.test_v_rect(r, -5, 3), 1);
-  EXPECT_EQ(p.test_v_rect(r, 5, 3), 1);
-  EXPECT_EQ(p.test_v_rect(r, 6, 3), 0);
-  EXPECT_EQ(p.test_v_rect(r, 0, 4), 0);
-  EXPECT_EQ(p.test_v_rect(r, 0, 2), 0);
-  EXPECT_EQ(p.test_v_rect(r, -6, 3), 0);
-}

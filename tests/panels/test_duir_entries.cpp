@@ -17,22 +17,6 @@ TEST_F(DuirEntries, FiftyFirstEntryIsRefused) {
   EXPECT_EQ(z.VOL[7].ID, 49);
 }
 
-TEST_F(DuirEntries, EntriesCopyTheirLabels) {
-  CDUIR z;
-  char text[] = "Štrbské pleso";
-  z.PRIDAJ(text, 1);
-  z.PRIDAJ2(text, 2, 4);
-  text[0] = 'x';
-  EXPECT_STREQ(z.VOLR[0].text, "Štrbské pleso");
-  EXPECT_NE(z.VOLR[0].text, z.VOLR[1].text);
-  EXPECT_EQ(z.VOLR[0].icon, -1);
-  EXPECT_EQ(z.VOLR[1].icon, 4);
-  z.ODOBER();
-  z.ODOBER();
-  z.ODOBER();
-  EXPECT_EQ(z.VOLR_pocet, 0);
-}
-
 TEST_F(DuirEntries, RemovedEntriesLeaveNoDanglingRows) {
   // Under AddressSanitizer a row still pointing at a freed label would be caught drawing.
   CDUIR z;

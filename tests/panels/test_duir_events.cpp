@@ -97,15 +97,3 @@ TEST_F(DuirEvents, HiddenOrDisabledListIgnoresEvents) {
     EXPECT_EQ(z.Rol_pos, 0);
   }
 }
-
-TEST_F(DuirEvents, PlainListChoosesLikeAMenu) {
-  CDUIR z;
-  Zostav(z, 3);
-  z.RESET_GEOMETRIER();
-  const RECT& r = z.VOL[2].rect;
-  z.INFORMUJ_SA(r.left + 5, r.top + 5, 0);
-  z.INFORMUJ_SA(r.left + 5, r.top + 5, 1);
-  int vyber = 0;
-  EXPECT_EQ(z.INFORMUJ_MA(&vyber), 1);
-  EXPECT_EQ(vyber, 3);
-}

@@ -156,19 +156,6 @@ TEST_F(DuirLayout, TopRowOfZeroHeightStays) {
   EXPECT_EQ(z.VOL[1].ID, 2);
 }
 
-TEST_F(DuirLayout, LongListScrolledToTheMiddle) {
-  CDUIR z;
-  Zostav(z, 20);
-  z.RESET_GEOMETRIER();
-  EXPECT_EQ(z.Rol_max, 12 * 32);
-  z.RESET(5 * 32 + 8);
-  ASSERT_EQ(z.VOL_pocet, 9);
-  for (int i = 0; i < 9; i++) EXPECT_EQ(z.VOL[i].ID, 6 + i);
-  EXPECT_EQ(z.VOL[0].rect.top, HH);
-  EXPECT_EQ(z.VOL[0].rect.bottom, HH - 8 + 31);
-  EXPECT_EQ(z.VOL[8].rect.bottom, DH);
-}
-
 TEST_F(DuirLayout, OrezHD) {
   CDUIR z;
   Zostav(z, 9);
