@@ -94,9 +94,7 @@ void RESET_SRF_BRUTAL(unsigned char zhodit) {
   if (zhodit) Vykonaj_RELEASE_SRF(0);
   if (!obnov_povrchy()) return;
   kurzor.Das_Surface = &rezia;
-  dui_PANO.SRF_PTR = lpDDSBack;
-  dui_gr_mod.SRF_PTR = lpDDSBack;
-  dui_sito.SRF_PTR = lpDDSBack;
+  Nasmeruj_panely(lpDDSBack);
   Nahraj_nahlady();
 }
 
@@ -114,6 +112,8 @@ void Vykonaj_RELEASE_SRF(unsigned char aj_DD) {
     lpDDSPrimary = nullptr;
   }
   lpDDSBack = nullptr;
+  // The panels must not draw on or measure with the released back buffer.
+  Nasmeruj_panely(nullptr);
   if (pan_SRF != nullptr) {
     pan_SRF->Release();
     pan_SRF = nullptr;

@@ -208,6 +208,12 @@ void Uvolni_nahlady() {
   }
 }
 
+void Nasmeruj_panely(IDirectDrawSurface* srf) {
+  dui_PANO.SRF_PTR = srf;
+  dui_gr_mod.SRF_PTR = srf;
+  dui_sito.SRF_PTR = srf;
+}
+
 bool Panel_zobrazeny() { return dui_PANO.viditelny || dui_gr_mod.viditelny || dui_sito.viditelny; }
 
 void Zostav_rozhranie() {

@@ -55,5 +55,8 @@ void Nahraj_nahlady();
 // Releases the thumbnails' surfaces (before the display object goes).
 void Uvolni_nahlady();
 
+// Points the three panels at the surface they draw on.
+void Nasmeruj_panely(IDirectDrawSurface* srf);
+
 // True when one of the three panels is shown.
 bool Panel_zobrazeny();

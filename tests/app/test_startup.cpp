@@ -6,6 +6,7 @@
 
 #include "app/app.h"
 #include "app/input.h"
+#include "app/modes.h"
 #include "app/pulse.h"
 #include "app/startup.h"
 #include "app/ui.h"
@@ -77,6 +78,18 @@ TEST_F(AppTest, LongMissingNameIsCutToFitTheMessage) {
   EXPECT_EQ(s.substr(s.size() - koniec.size()), koniec);
   // Whole characters only: the byte before the ending is the last byte of a "č".
   EXPECT_EQ((unsigned char)s[s.size() - koniec.size() - 1], 0x8D);
+}
+
+TEST_F(AppTest, StartIndexOutsideTheFolderLoadsNothing) {
+  Panoramy(2);
+  ASSERT_EQ(Spusti("P12"), 1);
+  EXPECT_EQ(PAN_id, 12);
+  EXPECT_EQ(pan_SRF, nullptr);
+  EXPECT_TRUE(PLAT_MessageBoxes().empty());
+  // A mode change has no folder entry 12 to take the palette from.
+  EXPECT_EQ(RESET_GM(2), 0);
+  EXPECT_EQ(lpDDPal, nullptr);
+  EXPECT_NE(lpDDSBack, nullptr);
 }
 
 TEST_F(AppTest, EmptyFolderEndsWithItsMessageAndCodeZero) {
