@@ -139,16 +139,18 @@ BOOL DestroyWindow(HWND wnd);  // sends WM_DESTROY to the window procedure
 LRESULT DefWindowProcA(HWND wnd, UINT msg, WPARAM w, LPARAM l);  // WM_CLOSE → DestroyWindow
 
 BOOL PeekMessageA(MSG* msg, HWND wnd, UINT min, UINT max, UINT remove);
-BOOL GetMessageA(MSG* msg, HWND wnd, UINT min, UINT max);  // 0 on WM_QUIT
+// 0 on WM_QUIT. The memory backend never blocks: −1 (and WM_NULL) when nothing is queued.
+BOOL GetMessageA(MSG* msg, HWND wnd, UINT min, UINT max);
 BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessageA(const MSG* msg);  // the backend presents the primary surface afterwards
-BOOL WaitMessage();
+BOOL WaitMessage();  // SDL: until input or the next due timer; memory backend: returns at once
 BOOL PostMessageA(HWND wnd, UINT msg, WPARAM w, LPARAM l);
 void PostQuitMessage(int code);
 LRESULT SendMessageA(HWND wnd, UINT msg, WPARAM w, LPARAM l);
 
 // Timers arrive as WM_TIMER (wParam = id). A timer never queues more than one WM_TIMER:
 // when the program falls behind, missed pulses are dropped rather than piled up.
+// Periods under 10 ms are raised to 10. Id 0 and callbacks are refused (result 0).
 uintptr_t SetTimer(HWND wnd, uintptr_t id, UINT ms, void* callback);
 BOOL KillTimer(HWND wnd, uintptr_t id);
 
