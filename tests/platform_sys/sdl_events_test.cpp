@@ -123,6 +123,8 @@ const TMapCase MAP_CASES[] = {
     {"text input", Plain(SDL_TEXTINPUT), false, 0, 0, 0},
 };
 
+void PrintTo(const TMapCase& c, std::ostream* os) { *os << c.name; }
+
 TSdlInputState Mode800x600() {
   TSdlInputState st;
   st.mode_w = 800;

@@ -15,6 +15,8 @@ struct TPulseCase {
   std::vector<int> pulses;   // WM_TIMERs found by each drain
 };
 
+void PrintTo(const TPulseCase& c, std::ostream* os) { *os << c.name; }
+
 const TPulseCase PULSE_CASES[] = {
     {"one period", {10}, {1}},
     {"just before", {9, 1}, {0, 1}},

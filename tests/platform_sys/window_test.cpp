@@ -53,9 +53,11 @@ TEST_F(SysTest, CloseThroughTheDefaultProcedureEndsTheLoop) {
 }
 
 struct TFaultCase {
+  const char* name;
   TPlatCall call;
   bool register_ok;
 };
+void PrintTo(const TFaultCase& c, std::ostream* os) { *os << c.name; }
 
 class WindowFaultTest : public SysTest, public ::testing::WithParamInterface<TFaultCase> {};
 
@@ -75,7 +77,8 @@ TEST_P(WindowFaultTest, FailedCallThenSuccess) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, WindowFaultTest,
-                         ::testing::Values(TFaultCase{PC_RegisterClass, false}, TFaultCase{PC_CreateWindow, true}));
+                         ::testing::Values(TFaultCase{"RegisterClass", PC_RegisterClass, false},
+                                           TFaultCase{"CreateWindow", PC_CreateWindow, true}));
 
 TEST_F(SysTest, WindowNeedsItsRegisteredClass) {
   EXPECT_EQ(nullptr, CreateWindowExA(0, "KW", "t", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
@@ -105,10 +108,12 @@ TEST_F(SysTest, CreateRefusedByTheProcedure) {
 }
 
 struct TCursorCase {
+  const char* name;
   WNDPROC proc;
   int show_calls;  // ShowCursor(FALSE) calls after the window shows
   bool visible;
 };
+void PrintTo(const TCursorCase& c, std::ostream* os) { *os << c.name; }
 
 class CursorTest : public SysTest, public ::testing::WithParamInterface<TCursorCase> {};
 
@@ -123,9 +128,9 @@ TEST_P(CursorTest, PointerOverTheWindow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cursor, CursorTest,
-                         ::testing::Values(TCursorCase{SysTest::Proc, 0, true},  // the class's arrow
-                                           TCursorCase{SysTest::Proc, 1, false},
-                                           TCursorCase{HidePointer, 0, false}));
+                         ::testing::Values(TCursorCase{"class arrow", SysTest::Proc, 0, true},
+                                           TCursorCase{"hidden by ShowCursor", SysTest::Proc, 1, false},
+                                           TCursorCase{"no cursor chosen", HidePointer, 0, false}));
 
 TEST_F(SysTest, ShowCursorCounts) {
   EXPECT_EQ(-1, ShowCursor(FALSE));
