@@ -36,7 +36,7 @@ inline float SD_ZaoblenyObdlznik(float x, float y, float x0, float y0, float x1,
   return std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f)) + std::min(std::max(qx, qy), 0.0f) - rad;
 }
 
-// A stroke along the arc from angle a0 to a1 (radians, counter-clockwise on screen means y down).
+// A stroke along the arc from angle a0 to a1 (radians; with y down, growing angles turn clockwise).
 inline float SD_Obluk(float x, float y, float cx, float cy, float r, float a0, float a1, float hrubka) {
   const float pi2 = 6.2831853f;
   float a = std::atan2(y - cy, x - cx);
