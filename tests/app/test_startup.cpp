@@ -165,16 +165,6 @@ TEST_F(AppTest, TimerMessagesRunThePulse) {
   EXPECT_EQ(lpDD, nullptr);
 }
 
-TEST_F(AppTest, ActivationMessageSetsTheActiveFlag) {
-  Panoramy(1);
-  ASSERT_EQ(Spusti(""), 1);
-  EXPECT_EQ(bActive, 0);
-  Posli(WM_ACTIVATEAPP, 1, 0);
-  EXPECT_EQ(bActive, 1);
-  Posli(WM_ACTIVATEAPP, 0, 0);
-  EXPECT_EQ(bActive, 0);
-}
-
 TEST_F(AppTest, SystemPointerIsHidden) {
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);

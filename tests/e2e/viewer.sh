@@ -56,7 +56,7 @@ pixel() {  # shot name, x, y (screen): "r,g,b"
   convert "$WORK/ref/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
 
-"$BUILD/panorama" small_1024x512.bmp 2>"$WORK/stderr.txt" &
+"$BUILD/panorama" --mute small_1024x512.bmp 2>"$WORK/stderr.txt" &
 PID=$!
 timeout 30 xdotool search --sync --name "Tessarin Panorama Player" >/dev/null || fail "no window"
 sleep 1
@@ -118,8 +118,14 @@ wait $PID || code=$?
 # A folder without panoramas: the message and exit code 0.
 cd "$WORK/empty"
 code=0
-timeout 30 "$BUILD/panorama" 2>"$WORK/empty.txt" || code=$?
+timeout 30 "$BUILD/panorama" --mute 2>"$WORK/empty.txt" || code=$?
 [ "$code" = 0 ] || fail "exit code $code in an empty folder"
 grep -q "Žiadne panorámy v lokálnom adresári!" "$WORK/empty.txt" || fail "no message for the empty folder"
+
+# No display at all: a message and exit code 1, not an unseen run.
+code=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 30 "$BUILD/panorama" --mute 2>"$WORK/nodisplay.txt" || code=$?
+[ "$code" = 1 ] || fail "exit code $code without a display"
+grep -q "displej nie je k dispozícii" "$WORK/nodisplay.txt" || fail "no message without a display"
 
 echo "PASS"
