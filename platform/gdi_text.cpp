@@ -91,20 +91,21 @@ std::vector<std::string> Lines(HDC dc, const std::string& text, UINT format, int
 
 BOOL TextOutA(HDC dc, int x, int y, const char* text, int len) {
   if (!GDI_IsDC(dc) || !text || len < 0) return FALSE;
-  DrawLine(dc, x, y, std::string(text, (size_t)len));
+  DrawLine(dc, x, y, std::string(text, strnlen(text, (size_t)len)));
   return TRUE;
 }
 
 BOOL GetTextExtentPoint32A(HDC dc, const char* text, int len, SIZE* size) {
   if (!GDI_IsDC(dc) || !text || len < 0 || !size) return FALSE;
-  size->cx = LineWidth(dc, std::string(text, (size_t)len));
+  size->cx = LineWidth(dc, std::string(text, strnlen(text, (size_t)len)));
   size->cy = LineHeight(dc);
   return TRUE;
 }
 
 int DrawTextA(HDC dc, const char* text, int len, RECT* rect, UINT format) {
   if (!GDI_IsDC(dc) || !text || !rect || len < -1) return 0;
-  const std::string all(text, len == -1 ? std::strlen(text) : (size_t)len);
+  // A text ends at its terminator even where the length given says more.
+  const std::string all(text, len == -1 ? std::strlen(text) : strnlen(text, (size_t)len));
   const std::vector<std::string> lines = Lines(dc, all, format, rect->right - rect->left);
   const int lh = LineHeight(dc), height = lh * (int)lines.size();
   if (format & DT_CALCRECT) {
