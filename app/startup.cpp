@@ -66,7 +66,7 @@ void sprava_nenajdeny(HWND hwnd, const char* meno) {
   static const char* const ZACIATOK = "Súbor ";
   static const char* const KONIEC = " nebol nájdený, neexistuje.";
   char sprava[SPRAVA_MAX];
-  int miesto = SPRAVA_MAX - 1 - (int)std::strlen(ZACIATOK) - (int)std::strlen(KONIEC);
+  const int miesto = SPRAVA_MAX - 1 - (int)std::strlen(ZACIATOK) - (int)std::strlen(KONIEC);
   int n = (int)std::strlen(meno);
   if (n > miesto) {
     n = miesto;

@@ -1,8 +1,6 @@
 // The viewer's screen objects and their assembly at start-up.
 #include "app/ui.h"
 
-#include <cstring>
-
 #include "app/app.h"
 #include "app/scene.h"
 #include "bmpfiles/dbmp.h"

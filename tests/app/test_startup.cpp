@@ -1,6 +1,7 @@
 // Start-up, its failure paths, the message loop and the end of the run.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -90,6 +91,25 @@ TEST_F(AppTest, StartIndexOutsideTheFolderLoadsNothing) {
   EXPECT_EQ(RESET_GM(2), 0);
   EXPECT_EQ(lpDDPal, nullptr);
   EXPECT_NE(lpDDSBack, nullptr);
+}
+
+TEST_F(AppTest, BrokenPanoramaLeavesARunningViewer) {
+  Panoramy(1);
+  FILE* f = std::fopen("zly.bmp", "wb");
+  ASSERT_NE(f, nullptr);
+  std::fputs("BM this is no picture", f);
+  std::fclose(f);
+  ASSERT_EQ(Spusti("zly.bmp"), 1);
+  EXPECT_EQ(pan_SRF, nullptr);
+  // The folder lists it too; its entry has no thumbnail, and stepping onto it and
+  // away again works.
+  ASSERT_EQ(PAN_id_max, 1);
+  EXPECT_EQ(dui_PANO.VOLR[1].icon, -1);
+  for (int i = 0; i < 3; ++i) KlikTlacidlo(TL_DALSI);
+  EXPECT_EQ(PAN_id, 1);
+  KlikTlacidlo(TL_DALSI);
+  EXPECT_EQ(PAN_id, 0);
+  EXPECT_EQ(pan_sir, 200);
 }
 
 TEST_F(AppTest, EmptyFolderEndsWithItsMessageAndCodeZero) {
