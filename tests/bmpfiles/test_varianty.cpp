@@ -100,6 +100,8 @@ struct TBezPovrchu {
   const char* riadok_logu;
 };
 
+void PrintTo(const TBezPovrchu& p, std::ostream* os) { *os << p.nazov; }
+
 class DbmpBezPovrchu : public DbmpTest, public ::testing::WithParamInterface<TBezPovrchu> {};
 
 TEST_P(DbmpBezPovrchu, LogsItsLineAndWritesNothing) {

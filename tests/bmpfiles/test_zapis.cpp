@@ -142,6 +142,8 @@ struct TZlyhanie {
   const char* riadok_logu;
 };
 
+void PrintTo(const TZlyhanie& p, std::ostream* os) { *os << p.nazov; }
+
 class DbmpZapisZlyhanie : public DbmpTest, public ::testing::WithParamInterface<TZlyhanie> {};
 
 TEST_P(DbmpZapisZlyhanie, NoPartialFileAndALogLine) {
