@@ -50,8 +50,10 @@ inline int Sito_krokov(int v, int d, int dole, int sirka) {
 
 // n pixels inside a single turn: the column needs no wrapping, only the constant
 // shift `posun` that brings the turn onto the picture. The store index row · W_SIR +
-// column is formed for four pixels at once (both fit 16 bits, so one multiply-add
-// makes it); the loads and stores stay one per pixel.
+// column is formed for four pixels at once: the lanes carry the column with the shift
+// folded in (rr + 256 · posun, whose upper half stays 0 inside the picture) and the row
+// as ss · 256 (its upper half is the row), and one multiply-add of the two halves makes
+// the index. The loads and stores stay one per pixel.
 inline void Sito_usek(unsigned short* ciel, int n, int rr, int ss, int dr, int ds, int posun) {
   const unsigned short* const w = &W[0][0];
   int k = 0;
@@ -59,26 +61,26 @@ inline void Sito_usek(unsigned short* ciel, int n, int rr, int ss, int dr, int d
   if (n >= 8) {
     const __m128i nasob = _mm_set1_epi32(1 | (W_SIR << 16));
     const __m128i dolne = _mm_set1_epi32(0xFFFF);
-    const __m128i vposun = _mm_set1_epi32(posun);
-    const __m128i kr = _mm_set1_epi32(4 * dr), ks = _mm_set1_epi32(4 * ds);
-    __m128i vr = _mm_setr_epi32(rr, rr + dr, rr + 2 * dr, rr + 3 * dr);
-    __m128i vs = _mm_setr_epi32(ss, ss + ds, ss + 2 * ds, ss + 3 * ds);
+    const __m128i kr = _mm_set1_epi32(4 * dr), ks = _mm_set1_epi32(4 * ds * 256);
+    const int r0 = rr + posun * 256, s0 = ss * 256;
+    __m128i vr = _mm_setr_epi32(r0, r0 + dr, r0 + 2 * dr, r0 + 3 * dr);
+    __m128i vs = _mm_setr_epi32(s0, s0 + ds * 256, s0 + 2 * ds * 256, s0 + 3 * ds * 256);
     for (; k + 8 <= n; k += 8) {
       __m128i index[2];
       for (int h = 0; h < 2; ++h) {
-        const __m128i stlpec = _mm_and_si128(_mm_add_epi32(_mm_srai_epi32(vr, 8), vposun), dolne);
-        const __m128i riadok = _mm_andnot_si128(dolne, _mm_slli_epi32(vs, 8));
-        index[h] = _mm_madd_epi16(_mm_or_si128(stlpec, riadok), nasob);
+        const __m128i par = _mm_or_si128(_mm_srli_epi32(vr, 8), _mm_andnot_si128(dolne, vs));
+        index[h] = _mm_madd_epi16(par, nasob);
         vr = _mm_add_epi32(vr, kr);
         vs = _mm_add_epi32(vs, ks);
       }
+      // Indices are below 2^23: two of them travel in one 64-bit move.
       for (int h = 0; h < 2; ++h) {
-        const long long i01 = _mm_cvtsi128_si64(index[h]);
-        const long long i23 = _mm_cvtsi128_si64(_mm_unpackhi_epi64(index[h], index[h]));
-        ciel[k + 4 * h] = w[(int)i01];
-        ciel[k + 4 * h + 1] = w[(int)(i01 >> 32)];
-        ciel[k + 4 * h + 2] = w[(int)i23];
-        ciel[k + 4 * h + 3] = w[(int)(i23 >> 32)];
+        const unsigned long long i01 = (unsigned long long)_mm_cvtsi128_si64(index[h]);
+        const unsigned long long i23 = (unsigned long long)_mm_cvtsi128_si64(_mm_unpackhi_epi64(index[h], index[h]));
+        ciel[k + 4 * h] = w[(unsigned)i01];
+        ciel[k + 4 * h + 1] = w[i01 >> 32];
+        ciel[k + 4 * h + 2] = w[(unsigned)i23];
+        ciel[k + 4 * h + 3] = w[i23 >> 32];
       }
     }
     rr += k * dr;
