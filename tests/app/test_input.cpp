@@ -180,6 +180,22 @@ TEST_F(AppTest, RecomposingKeepsTheRenderedView) {
   EXPECT_EQ(lpDDSPrimary->PLAT_Row(300)[400], ZNACKA);
 }
 
+TEST_F(AppTest, FrameIsSkippedWhenTheBackBufferCannotBeLocked) {
+  Panoramy(1);
+  ASSERT_EQ(Spusti(""), 1);
+  dui_PANO.viditelny = 0;
+  ZaplnZadny(ZNACKA);
+  Prekresli_scenu(0);
+  ZaplnZadny(0x0F0F);
+  PLAT_FaultSet(PC_Lock, 0, 1, DDERR_SURFACEBUSY);
+  Prekresli_scenu(1);
+  EXPECT_TRUE(ZadnyZaplneny(0x0F0F));
+  EXPECT_EQ(lpDDSPrimary->PLAT_Row(50)[700], ZNACKA);
+  // The next frame renders and presents again.
+  Prekresli_scenu(1);
+  EXPECT_NE(lpDDSPrimary->PLAT_Row(50)[700], ZNACKA);
+}
+
 TEST_F(AppTest, HeldButtonTurnsTheViewWithThePulse) {
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);
