@@ -109,6 +109,17 @@ TEST_F(SitoTest, CentreCellRunsTheShortWayOverThePole) {
   for (int x = 361; x < 400; ++x) EXPECT_LE(r0[x], r0[x - 1]) << x;
 }
 
+TEST_F(SitoTest, NothingLoadedDrawsTheStoresCorner) {
+  Obrazovka(640, 480);
+  Pohlad_nastav({640, 480, 0, 0, 3.1415927f, 0.1f, 320, 0});
+  ASSERT_EQ(Reset_Sito(15, 15), 1);
+  W_vypln_stlpce();
+  W[0][0] = 77;
+  ASSERT_EQ(Sito_Vykresli(), 1);
+  for (int y = 0; y < 15 * 32; ++y)
+    for (int x = 0; x < 15 * 42; ++x) ASSERT_EQ(lpDDSBack->PLAT_Row(y)[x], 77) << x << "," << y;
+}
+
 TEST_F(SitoTest, NothingDrawnWithoutALockableBackBuffer) {
   Obrazovka(800, 600);
   Pohlad_nastav({800, 600, 4000, 2000, 3.1415927f, 0.1f, 400, 0});
