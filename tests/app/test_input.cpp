@@ -75,15 +75,6 @@ TEST_F(AppTest, ControlIsReleasedByItsKeyUp) {
   EXPECT_FLOAT_EQ(PITCH, 0.2f);
 }
 
-TEST_F(AppTest, F1TogglesTheProjection) {
-  Panoramy(1);
-  ASSERT_EQ(Spusti(""), 1);
-  Klaves(VK_F1);
-  EXPECT_EQ(sfer_perspekt, 1);
-  Klaves(VK_F1);
-  EXPECT_EQ(sfer_perspekt, 0);
-}
-
 TEST_F(AppTest, F2WritesTheScreenshot) {
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);
