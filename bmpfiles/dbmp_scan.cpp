@@ -11,7 +11,7 @@
 #include "bmpfiles/dbmp_5.h"
 #include "log/zeph_log.h"
 
-const char* const DBMP_MASKA_PANORAM = "*.bmp";
+const char* const DBMP_MASKA_PANORAM = "*.bmp;*.jpg;*.jpeg;*.png";
 
 namespace {
 

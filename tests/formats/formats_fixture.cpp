@@ -1,0 +1,107 @@
+#include "tests/formats/formats_fixture.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <cstdio>
+
+#include "engine/screen.h"
+#include "engine/store.h"
+#include "platform/backend.h"
+#include "platform/fault.h"
+
+void FormatsTest::SetUp() {
+  ASSERT_TRUE(tmp.Ok());
+  ASSERT_EQ(PLAT_Init(PLAT_MEMORY, TPlatOptions()), 1);
+  ASSERT_EQ(DirectDrawCreate(nullptr, &lpDD, nullptr), DD_OK);
+  ASSERT_EQ(lpDD->SetDisplayMode(800, 600, 16), DD_OK);
+  DDSURFACEDESC d = {};
+  d.dwSize = sizeof(d);
+  d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+  d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+  d.dwWidth = 800;
+  d.dwHeight = 600;
+  ASSERT_EQ(lpDD->CreateSurface(&d, &lpDDSBack, nullptr), DD_OK);
+  MAXX = obraz_sir = 800;
+  MAXY = obraz_vys = 600;
+  SX = 400;
+  SY = 300;
+}
+
+void FormatsTest::TearDown() {
+  if (pan_SRF) pan_SRF->Release();
+  pan_SRF = nullptr;
+  if (lpDDPal) lpDDPal->Release();
+  lpDDPal = nullptr;
+  if (lpDDSBack) lpDDSBack->Release();
+  lpDDSBack = nullptr;
+  if (lpDD) lpDD->Release();
+  lpDD = nullptr;
+  PLAT_FaultClear();
+  PLAT_Shutdown();
+}
+
+bool Zapis_bmp(const TRgbPicture& pic, const std::string& cesta) { return BMP24_Zapis(pic, cesta.c_str()); }
+
+namespace {
+
+// An SDL surface over the picture's own bytes (no copy).
+SDL_Surface* Povrch(const TRgbPicture& pic) {
+  return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(pic.rgb.data()), pic.w, pic.h, 24, pic.w * 3,
+                                            SDL_PIXELFORMAT_RGB24);
+}
+
+}  // namespace
+
+bool Zapis_png(const TRgbPicture& pic, const std::string& cesta) {
+  SDL_Surface* s = Povrch(pic);
+  const bool ok = s != nullptr && IMG_SavePNG(s, cesta.c_str()) == 0;
+  SDL_FreeSurface(s);
+  return ok;
+}
+
+bool Zapis_jpg(const TRgbPicture& pic, const std::string& cesta) {
+  SDL_Surface* s = Povrch(pic);
+  const bool ok = s != nullptr && IMG_SaveJPG(s, cesta.c_str(), 100) == 0;
+  SDL_FreeSurface(s);
+  return ok;
+}
+
+TBajty S_xmp(const TBajty& jpeg, const std::string& paket) {
+  static const char znacka[] = "http://ns.adobe.com/xap/1.0/";
+  const size_t dlzka = 2 + sizeof znacka + paket.size();
+  const uint8_t hlava[4] = {0xFF, 0xE1, (uint8_t)(dlzka >> 8), (uint8_t)dlzka};
+  TBajty out;
+  out.reserve(jpeg.size() + 2 + dlzka);
+  out.insert(out.end(), jpeg.begin(), jpeg.begin() + 2);
+  out.insert(out.end(), hlava, hlava + 4);
+  out.insert(out.end(), znacka, znacka + sizeof znacka);
+  out.insert(out.end(), paket.begin(), paket.end());
+  out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
+  return out;
+}
+
+std::string Gpano_paket(int plny_sir, int plny_vys, int sir, int vys, int vlavo, int hore) {
+  char b[1024];
+  std::snprintf(b, sizeof b,
+                "<?xpacket begin=\"\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>"
+                "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
+                "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
+                "<rdf:Description rdf:about=\"\" xmlns:GPano=\"http://ns.google.com/photos/1.0/panorama/\" "
+                "GPano:ProjectionType=\"equirectangular\" GPano:UsePanoramaViewer=\"True\" "
+                "GPano:FullPanoWidthPixels=\"%d\" GPano:FullPanoHeightPixels=\"%d\" "
+                "GPano:CroppedAreaImageWidthPixels=\"%d\" GPano:CroppedAreaImageHeightPixels=\"%d\" "
+                "GPano:CroppedAreaLeftPixels=\"%d\" GPano:CroppedAreaTopPixels=\"%d\"/>"
+                "</rdf:RDF></x:xmpmeta><?xpacket end=\"w\"?>",
+                plny_sir, plny_vys, sir, vys, vlavo, hore);
+  return b;
+}
+
+TBajty Citaj_bajty(const std::string& cesta) {
+  const std::string s = CitajSubor(cesta);
+  return TBajty(s.begin(), s.end());
+}
+
+bool Zapis_bajty(const std::string& cesta, const TBajty& b) {
+  return ZapisSubor(cesta, std::string(b.begin(), b.end()));
+}

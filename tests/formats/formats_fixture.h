@@ -1,0 +1,33 @@
+// Shared set-up of the picture-format tests: a temporary current folder, the memory
+// backend with a 16-bit display and a back buffer, and writers of one RGB picture as BMP,
+// PNG and JPEG files.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tests/bmpfiles/temp_folder.h"
+#include "tools/bmp24.h"
+
+typedef std::vector<uint8_t> TBajty;
+
+class FormatsTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  TTempFolder tmp;
+};
+
+// Writes the picture as a file; false when it could not be written.
+bool Zapis_bmp(const TRgbPicture& pic, const std::string& cesta);
+bool Zapis_png(const TRgbPicture& pic, const std::string& cesta);
+bool Zapis_jpg(const TRgbPicture& pic, const std::string& cesta);
+// The bytes of a JPEG with an APP1 XMP segment holding `paket` put right after its start marker.
+TBajty S_xmp(const TBajty& jpeg, const std::string& paket);
+// An XMP packet with the six GPano fields as attributes.
+std::string Gpano_paket(int plny_sir, int plny_vys, int sir, int vys, int vlavo, int hore);
+TBajty Citaj_bajty(const std::string& cesta);
+bool Zapis_bajty(const std::string& cesta, const TBajty& b);
