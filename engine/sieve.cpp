@@ -53,7 +53,7 @@ inline int Sito_krokov(int v, int d, int dole, int sirka) {
 // column is formed for four pixels at once: the lanes carry the column with the shift
 // folded in (rr + 256 · posun, whose upper half stays 0 inside the picture) and the row
 // as ss · 256 (its upper half is the row), and one multiply-add of the two halves makes
-// the index. The loads and stores stay one per pixel.
+// the index.
 inline void Sito_usek(unsigned short* ciel, int n, int rr, int ss, int dr, int ds, int posun) {
   const unsigned short* const w = &W[0][0];
   int k = 0;
@@ -73,15 +73,21 @@ inline void Sito_usek(unsigned short* ciel, int n, int rr, int ss, int dr, int d
         vr = _mm_add_epi32(vr, kr);
         vs = _mm_add_epi32(vs, ks);
       }
-      // Indices are below 2^23: two of them travel in one 64-bit move.
-      for (int h = 0; h < 2; ++h) {
-        const unsigned long long i01 = (unsigned long long)_mm_cvtsi128_si64(index[h]);
-        const unsigned long long i23 = (unsigned long long)_mm_cvtsi128_si64(_mm_unpackhi_epi64(index[h], index[h]));
-        ciel[k + 4 * h] = w[(unsigned)i01];
-        ciel[k + 4 * h + 1] = w[i01 >> 32];
-        ciel[k + 4 * h + 2] = w[(unsigned)i23];
-        ciel[k + 4 * h + 3] = w[i23 >> 32];
-      }
+      // Indices are below 2^23: two of them travel in one 64-bit move. The eight
+      // pixels are gathered into one register and leave in a single store.
+      const unsigned long long i01 = (unsigned long long)_mm_cvtsi128_si64(index[0]);
+      const unsigned long long i23 = (unsigned long long)_mm_cvtsi128_si64(_mm_unpackhi_epi64(index[0], index[0]));
+      const unsigned long long i45 = (unsigned long long)_mm_cvtsi128_si64(index[1]);
+      const unsigned long long i67 = (unsigned long long)_mm_cvtsi128_si64(_mm_unpackhi_epi64(index[1], index[1]));
+      __m128i px = _mm_cvtsi32_si128(w[(unsigned)i01]);
+      px = _mm_insert_epi16(px, w[i01 >> 32], 1);
+      px = _mm_insert_epi16(px, w[(unsigned)i23], 2);
+      px = _mm_insert_epi16(px, w[i23 >> 32], 3);
+      px = _mm_insert_epi16(px, w[(unsigned)i45], 4);
+      px = _mm_insert_epi16(px, w[i45 >> 32], 5);
+      px = _mm_insert_epi16(px, w[(unsigned)i67], 6);
+      px = _mm_insert_epi16(px, w[i67 >> 32], 7);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(ciel + k), px);
     }
     rr += k * dr;
     ss += k * ds;
