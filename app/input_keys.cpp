@@ -3,12 +3,11 @@
 
 #include "app/input.h"
 
+#include "app/priecinok.h"
 #include "app/pulse.h"
 #include "app/scene.h"
 #include "app/startup.h"
 #include "app/ui.h"
-#include "bmpfiles/dbmp.h"
-#include "engine/screen.h"
 #include "engine/view.h"
 
 namespace {
@@ -86,7 +85,7 @@ void Klavesa_dole(HWND hWnd, WPARAM kod) {
       sfer_perspekt = sfer_perspekt ? 0 : 1;
       break;
     case VK_F2:
-      DBMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(lpDD, lpDDSPrimary, 1, 400, 200, "TSSCAN.bmp");
+      PANO_Uloz_snimku(hWnd);
       break;
     case VK_F3:
       zvuk_1.SPUSTI();

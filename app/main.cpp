@@ -1,15 +1,14 @@
-// Entry of the program: the arguments become one command line, as the viewer's rules
+// Entry of the program: the desktop options and a file or folder path are taken out of
+// the arguments (app/volby.h), the rest become one command line as the viewer's rules
 // expect it raw, and the SDL backend carries the window, the pulse and the sound.
-// "--window" (a window instead of the full screen) and "--mute" (no sound device) are
-// the entry's own and do not reach the command line.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 #include <SDL2/SDL.h>
 
 #include "app/startup.h"
+#include "app/volby.h"
 #include "platform/backend.h"
 
 namespace {
@@ -27,28 +26,21 @@ bool displej_viditelny() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  TPlatOptions volby;
-  std::string riadok;
-  int slov = 0;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--window") == 0) {
-      volby.window = true;
-    } else if (std::strcmp(argv[i], "--mute") == 0) {
-      volby.mute = true;
-    } else {
-      if (slov++ > 0) riadok += ' ';
-      riadok += argv[i];
-    }
-  }
+  TVolby volby;
+  const int koniec = PANO_Rozober_volby(argc, argv, &volby, stdout, stderr);
+  if (koniec >= 0) return koniec;
+  // A folder that cannot be entered has been reported; the current one is shown instead.
+  PANO_Otvor_cestu(volby, stderr);
+  TPlatOptions& plat = volby.plat;
 
   const char* tiche = std::getenv("PANO_QUIET_BOXES");
-  volby.quiet_boxes = tiche != nullptr && std::strcmp(tiche, "1") == 0;
-  if (!PLAT_Init(PLAT_SDL, volby) || !displej_viditelny()) {
+  plat.quiet_boxes = tiche != nullptr && std::strcmp(tiche, "1") == 0;
+  if (!PLAT_Init(PLAT_SDL, plat) || !displej_viditelny()) {
     PLAT_Shutdown();
     std::fprintf(stderr, "%s: displej nie je k dispozícii (no display available).\n", PANO_NAZOV);
     return 1;
   }
-  const int vysledok = PANO_WinMain(riadok.c_str(), SW_SHOW);
+  const int vysledok = PANO_WinMain(volby.riadok.c_str(), SW_SHOW);
   PLAT_Shutdown();
   return vysledok;
 }

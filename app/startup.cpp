@@ -7,8 +7,10 @@
 #include "app/app.h"
 #include "app/input.h"
 #include "app/modes.h"
+#include "app/priecinok.h"
 #include "app/scene.h"
 #include "app/ui.h"
+#include "app/volby.h"
 #include "bmpfiles/dbmp.h"
 #include "engine/screen.h"
 #include "engine/sieve.h"
@@ -117,9 +119,8 @@ int Inicializuj(HINSTANCE hInstance, int nCmdShow) {
   spusti_zvuk(hwnd);
   if (!otvor_displej(hwnd)) return Inic_problem(hwnd);
 
-  // A scan of an earlier start in the same process is given back first.
-  DBMP_Uvolni_zoznam(PAN_subor, &PAN_id_max);
-  DBMP_Zisti_Vytvor__bmp2thm_s3C("./", 1, lpDD, 100, 50, PAN_subor, &PAN_id_max);
+  PANO_Nacitaj_zoznam();
+  PANO_Zarad_zobrazeny();
   if (!nahraj_prvu_panoramu(hwnd)) return 0;
 
   Zostav_rozhranie();
