@@ -41,6 +41,16 @@ void FormatsTest::TearDown() {
   PLAT_Shutdown();
 }
 
+TRgbPicture Bloky(int w, int h, int strana) {
+  TRgbPicture pic(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const int bx = x / strana, by = y / strana;
+      pic.Set(x, y, (uint8_t)((bx * 5 & 31) << 3), (uint8_t)((by * 7 & 63) << 2), (uint8_t)(((bx + by) * 3 & 31) << 3));
+    }
+  return pic;
+}
+
 bool Zapis_bmp(const TRgbPicture& pic, const std::string& cesta) { return BMP24_Zapis(pic, cesta.c_str()); }
 
 namespace {

@@ -21,6 +21,9 @@ class FormatsTest : public ::testing::Test {
   TTempFolder tmp;
 };
 
+// Flat square blocks (side `strana`) of colours exact in 5-6-5 (red and blue in steps of 8,
+// green in steps of 4): a JPEG of it stays close inside the blocks.
+TRgbPicture Bloky(int w, int h, int strana = 16);
 // Writes the picture as a file; false when it could not be written.
 bool Zapis_bmp(const TRgbPicture& pic, const std::string& cesta);
 bool Zapis_png(const TRgbPicture& pic, const std::string& cesta);

@@ -1,0 +1,109 @@
+// One picture as BMP, PNG and JPEG gives the same store; broken JPEG and PNG files leave
+// the store and a running program.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "engine/screen.h"
+#include "engine/store.h"
+#include "engine/view.h"
+#include "tests/formats/formats_fixture.h"
+
+namespace {
+
+// The store's pixels over the picture's rectangle.
+std::vector<uint16_t> Sklad(int w, int h) {
+  std::vector<uint16_t> out;
+  for (int y = W_pan_hore; y < W_pan_hore + h; ++y) out.insert(out.end(), W[y], W[y] + w);
+  return out;
+}
+
+// Largest difference of one colour channel between two stores of width w, in 8-bit steps,
+// inside the blocks of side `strana` (their middle half: JPEG blurs colour across block
+// edges) and on average over every pixel.
+struct TRozdiel {
+  int vnutri;
+  double priemer;
+};
+TRozdiel Rozdiel(const std::vector<uint16_t>& a, const std::vector<uint16_t>& b, int w, int strana) {
+  TRozdiel r = {0, 0};
+  for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    BYTE ar, ag, ab, br, bg, bb;
+    PLAT_Unpack565(a[i], &ar, &ag, &ab);
+    PLAT_Unpack565(b[i], &br, &bg, &bb);
+    const int x = (int)(i % w) % strana, y = (int)(i / w) % strana;
+    const bool vnutri = x >= strana / 4 && x < strana * 3 / 4 && y >= strana / 4 && y < strana * 3 / 4;
+    for (const int d : {std::abs(ar - br), std::abs(ag - bg), std::abs(ab - bb)}) {
+      if (vnutri && d > r.vnutri) r.vnutri = d;
+      r.priemer += d;
+    }
+  }
+  r.priemer /= 3.0 * (double)a.size();
+  return r;
+}
+
+class FormatsLoad : public FormatsTest {
+ protected:
+  // Loads the file and returns the store over w × h; the size must come out as given.
+  std::vector<uint16_t> Nahraj(const std::string& subor, int w, int h) {
+    Nahraj_PANORAMU(subor.c_str(), 0);
+    EXPECT_NE(pan_SRF, nullptr) << subor;
+    EXPECT_EQ(pan_sir, w) << subor;
+    EXPECT_EQ(pan_vys, h) << subor;
+    return Sklad(w, h);
+  }
+};
+
+TEST_F(FormatsLoad, TheSamePictureInEveryFormatGivesTheSameStore) {
+  // Too large for the store: every format is brought to the same 2:1 size, blocks of 44 to 40.
+  const struct {
+    int w, h, strana, strana_v_sklade;
+  } rozmery[] = {{320, 160, 16, 16}, {333, 111, 16, 16}, {4400, 2200, 44, 40}};
+  for (const auto& r : rozmery) {
+    const TRgbPicture pic = Bloky(r.w, r.h, r.strana);
+    ASSERT_TRUE(Zapis_bmp(pic, "p.bmp"));
+    ASSERT_TRUE(Zapis_png(pic, "p.png"));
+    ASSERT_TRUE(Zapis_jpg(pic, "p.jpg"));
+    const int w = r.w > W_SIR ? 4000 : r.w, h = r.w > W_SIR ? 2000 : r.h;
+    const std::vector<uint16_t> bmp = Nahraj("p.bmp", w, h);
+    const float ta = opt_TA, tc = opt_TC;
+    const int tb = opt_TB;
+    EXPECT_EQ(Nahraj("p.png", w, h), bmp) << r.w << "x" << r.h;
+    EXPECT_EQ(opt_TA, ta);
+    EXPECT_EQ(opt_TB, tb);
+    EXPECT_EQ(opt_TC, tc);
+    // JPEG at the highest quality: flat blocks come back within a few steps.
+    const TRozdiel d = Rozdiel(Nahraj("p.jpg", w, h), bmp, w, r.strana_v_sklade);
+    EXPECT_LE(d.vnutri, 16) << r.w << "x" << r.h;
+    EXPECT_LE(d.priemer, 3.0) << r.w << "x" << r.h;
+  }
+}
+
+TEST_F(FormatsLoad, BrokenJpegAndPngFilesLeaveTheStore) {
+  const TRgbPicture pic = Bloky(200, 100);
+  ASSERT_TRUE(Zapis_png(pic, "p.png"));
+  ASSERT_TRUE(Zapis_jpg(pic, "p.jpg"));
+  const std::vector<uint16_t> povodny = Nahraj("p.png", 200, 100);
+  for (const char* subor : {"p.png", "p.jpg"}) {
+    const TBajty cely = Citaj_bajty(subor);
+    ASSERT_GT(cely.size(), 100u);
+    const struct {
+      const char* meno;
+      TBajty bajty;
+    } pripady[] = {
+        {"header only", TBajty(cely.begin(), cely.begin() + 30)},
+        {"cut in half", TBajty(cely.begin(), cely.begin() + cely.size() / 2)},
+        {"empty", TBajty()},
+    };
+    for (const auto& p : pripady) {
+      ASSERT_TRUE(Zapis_bajty("zly.bin", p.bajty));
+      Nahraj_PANORAMU("zly.bin", 0);
+      EXPECT_EQ(pan_SRF, nullptr) << subor << ": " << p.meno;
+      EXPECT_EQ(Sklad(200, 100), povodny) << subor << ": " << p.meno;
+    }
+  }
+}
+
+}  // namespace
