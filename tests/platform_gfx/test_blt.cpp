@@ -8,10 +8,26 @@ const uint16_t kUnder = 0x1111;
 // Source 4 × 4: key colour on the diagonal, the pattern elsewhere.
 uint16_t KeyedPattern(int x, int y) { return x == y ? kKey : GfxTest::Pattern(x, y); }
 
-void SetKey(IDirectDrawSurface* s) {
-  DDCOLORKEY k = {kKey, kKey};
-  ASSERT_EQ(DD_OK, s->SetColorKey(DDCKEY_SRCBLT, &k));
-}
+// A keyed 4 × 4 source and a 4 × 4 destination filled with kUnder.
+class KeyedTest : public GfxTest {
+ public:
+  IDirectDrawSurface* src = nullptr;
+  IDirectDrawSurface* dst = nullptr;
+  void SetUp() override {
+    GfxTest::SetUp();
+    src = Make(4, 4);
+    Paint(src, KeyedPattern);
+    DDCOLORKEY k = {kKey, kKey};
+    ASSERT_EQ(DD_OK, src->SetColorKey(DDCKEY_SRCBLT, &k));
+    dst = Make(4, 4);
+    FillAll(dst, kUnder);
+  }
+  void TearDown() override {
+    src->Release();
+    dst->Release();
+    GfxTest::TearDown();
+  }
+};
 
 TEST_F(GfxTest, BltFastCopiesARectangleUnscaled) {
   IDirectDrawSurface* src = Make(8, 8);
@@ -29,12 +45,7 @@ TEST_F(GfxTest, BltFastCopiesARectangleUnscaled) {
   dst->Release();
 }
 
-TEST_F(GfxTest, KeyedCopiesLeaveThePixelsUnderKeyColouredSourcePixels) {
-  IDirectDrawSurface* src = Make(4, 4);
-  Paint(src, KeyedPattern);
-  SetKey(src);
-  IDirectDrawSurface* dst = Make(4, 4);
-  FillAll(dst, kUnder);
+TEST_F(KeyedTest, KeyedCopiesLeaveThePixelsUnderKeyColouredSourcePixels) {
   ASSERT_EQ(DD_OK, dst->BltFast(0, 0, src, nullptr, DDBLTFAST_SRCCOLORKEY));
   for (int y = 0; y < 4; y++)
     for (int x = 0; x < 4; x++) EXPECT_EQ(x == y ? kUnder : Pattern(x, y), At(dst, x, y));
@@ -46,16 +57,9 @@ TEST_F(GfxTest, KeyedCopiesLeaveThePixelsUnderKeyColouredSourcePixels) {
   ASSERT_EQ(DD_OK, dst->Blt(nullptr, src, nullptr, DDBLT_KEYSRC | DDBLT_WAIT, nullptr));
   EXPECT_EQ(kUnder, At(dst, 1, 1));
   EXPECT_EQ(Pattern(1, 0), At(dst, 1, 0));
-  src->Release();
-  dst->Release();
 }
 
-TEST_F(GfxTest, MirrorLeftRightWithKeyIsExact) {
-  IDirectDrawSurface* src = Make(4, 4);
-  Paint(src, KeyedPattern);
-  SetKey(src);
-  IDirectDrawSurface* dst = Make(4, 4);
-  FillAll(dst, kUnder);
+TEST_F(KeyedTest, MirrorLeftRightWithKeyIsExact) {
   DDBLTFX fx;
   std::memset(&fx, 0, sizeof(fx));
   fx.dwSize = sizeof(fx);
@@ -66,8 +70,6 @@ TEST_F(GfxTest, MirrorLeftRightWithKeyIsExact) {
       const uint16_t from = KeyedPattern(3 - x, y);
       EXPECT_EQ(from == kKey ? kUnder : from, At(dst, x, y)) << x << "," << y;
     }
-  src->Release();
-  dst->Release();
 }
 
 struct TStretchCase {
