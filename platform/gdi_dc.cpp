@@ -5,19 +5,23 @@
 #include "platform/gdi_internal.h"
 
 namespace {
-std::vector<HDC> g_dcs;
+// Never destroyed, for the same reason as the object registry: global objects outlive globals.
+std::vector<HDC>& Dcs() {
+  static auto* const dcs = new std::vector<HDC>();
+  return *dcs;
+}
 
 HDC NewDC() {
   HDC dc = new HDC__();
   dc->pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
   dc->brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   dc->font = GDI_StockFont();
-  g_dcs.push_back(dc);
+  Dcs().push_back(dc);
   return dc;
 }
 
 void FreeDC(HDC dc) {
-  g_dcs.erase(std::remove(g_dcs.begin(), g_dcs.end(), dc), g_dcs.end());
+  Dcs().erase(std::remove(Dcs().begin(), Dcs().end(), dc), Dcs().end());
   TGdiObject* held[] = {dc->pen, dc->brush, dc->font, dc->bitmap};
   delete dc;
   for (TGdiObject* o : held)
@@ -34,16 +38,16 @@ HGDIOBJ Swap(T** slot, T* obj) {
 }
 }  // namespace
 
-bool GDI_IsDC(HDC dc) { return dc && std::find(g_dcs.begin(), g_dcs.end(), dc) != g_dcs.end(); }
+bool GDI_IsDC(HDC dc) { return dc && std::find(Dcs().begin(), Dcs().end(), dc) != Dcs().end(); }
 
 bool GDI_IsSelected(const TGdiObject* obj) {
-  for (HDC dc : g_dcs)
+  for (HDC dc : Dcs())
     if (dc->pen == obj || dc->brush == obj || dc->font == obj || dc->bitmap == obj) return true;
   return false;
 }
 
 int GDI_MemoryDCCount() {
-  return (int)std::count_if(g_dcs.begin(), g_dcs.end(), [](HDC dc) { return dc->surface == nullptr; });
+  return (int)std::count_if(Dcs().begin(), Dcs().end(), [](HDC dc) { return dc->surface == nullptr; });
 }
 
 int GDI_Width(HDC dc) { return dc->surface ? dc->surface->width : dc->bitmap->width; }
@@ -62,7 +66,7 @@ void GDI_FreeSurfaceDC(HDC dc) {
 }
 
 HDC GDI_SurfaceDC(const IDirectDrawSurface* s) {
-  for (HDC dc : g_dcs)
+  for (HDC dc : Dcs())
     if (dc->surface == s) return dc;
   return nullptr;
 }

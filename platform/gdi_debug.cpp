@@ -4,9 +4,10 @@
 #include "platform/gdi.h"
 
 namespace {
+// Never destroyed: global objects may still report while the program exits.
 std::vector<std::string>& Lines() {
-  static std::vector<std::string> lines;
-  return lines;
+  static auto* const lines = new std::vector<std::string>();
+  return *lines;
 }
 }  // namespace
 

@@ -6,14 +6,17 @@
 #include "platform/gdi_internal.h"
 
 namespace {
-// Made on first use: global objects of the program (the panels) create pens while the
-// program is loaded, before the globals of this file would be constructed.
+// Made on first use and never destroyed: the program's global objects (the panels) create
+// pens while it loads and delete them while it exits, around the lifetime of this file's globals.
 std::unordered_set<const TGdiObject*>& Live() {
-  static std::unordered_set<const TGdiObject*> live;
-  return live;
+  static auto* const live = new std::unordered_set<const TGdiObject*>();
+  return *live;
 }
 // Deleted while still selected somewhere: freed when the last context lets go.
-std::vector<TGdiObject*> g_pending;
+std::vector<TGdiObject*>& Pending() {
+  static auto* const pending = new std::vector<TGdiObject*>();
+  return *pending;
+}
 
 template <typename T>
 T* Stock(T* obj) {
@@ -65,9 +68,10 @@ void GDI_Register(TGdiObject* obj) { Live().insert(obj); }
 bool GDI_IsObject(const TGdiObject* obj) { return obj && (Live().count(obj) || IsStock(obj)); }
 
 void GDI_Deselected(TGdiObject* obj) {
-  auto it = std::find(g_pending.begin(), g_pending.end(), obj);
-  if (it == g_pending.end() || GDI_IsSelected(obj)) return;
-  g_pending.erase(it);
+  std::vector<TGdiObject*>& pending = Pending();
+  auto it = std::find(pending.begin(), pending.end(), obj);
+  if (it == pending.end() || GDI_IsSelected(obj)) return;
+  pending.erase(it);
   Free(obj);
 }
 
@@ -105,7 +109,7 @@ BOOL DeleteObject(HGDIOBJ obj) {
   if (IsStock(obj)) return TRUE;  // stock objects stay
   if (!Live().erase(obj)) return FALSE;  // unknown or already deleted
   if (GDI_IsSelected(obj))
-    g_pending.push_back(obj);
+    Pending().push_back(obj);
   else
     Free(obj);
   return TRUE;
