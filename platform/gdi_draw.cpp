@@ -114,9 +114,10 @@ BOOL LineTo(HDC dc, int x, int y) {
   const long long dx = std::llabs(x - cx), dy = -std::llabs(y - cy);
   const int sx = cx < x ? 1 : -1, sy = cy < y ? 1 : -1;
   long long err = dx + dy;
-  const bool draws = Draws(dc->pen);
-  while (cx != x || cy != y) {
-    if (draws) Dot(dc, (int)cx, (int)cy);
+  // A line longer than any surface could hold is a broken caller: move, but draw nothing.
+  const bool draws = Draws(dc->pen) && dx <= 2 * DDI_MAX_SIDE && -dy <= 2 * DDI_MAX_SIDE;
+  while (draws && (cx != x || cy != y)) {
+    Dot(dc, (int)cx, (int)cy);
     const long long e2 = 2 * err;
     if (e2 >= dy) {
       err += dy;

@@ -34,7 +34,7 @@ TGdiBrush* MakeBrush(COLORREF c, bool hollow) {
 TGdiPen* MakePen(int style, int width, COLORREF c) {
   TGdiPen* p = new TGdiPen();
   p->style = style;
-  p->width = std::max(1, width);
+  p->width = std::min(std::max(1, width), 255);  // wider is no pen anyone draws with
   p->color = c & 0xFFFFFF;
   return p;
 }

@@ -116,6 +116,22 @@ TEST_F(DrawTest, LinesLeaveOutTheirEndPoint) {
   DeleteObject(pen);
 }
 
+TEST_F(DrawTest, AnAbsurdlyLongLineIsNotDrawnButMovesOn) {
+  HPEN pen = CreatePen(PS_SOLID, 1 << 30, RGB(0, 255, 0));
+  SelectObject(dc, pen);
+  MoveToEx(dc, 0, 3, nullptr);
+  EXPECT_TRUE(LineTo(dc, 0x7FFFFFFF, 3));
+  POINT at;
+  MoveToEx(dc, 0, 0, &at);
+  EXPECT_EQ(0x7FFFFFFF, at.x);
+  EXPECT_EQ(32 * 24, Count(kBlank));
+  // The widest pen is still drawn in bounded time: a dot covers the whole small surface.
+  LineTo(dc, 1, 0);
+  EXPECT_EQ(32 * 24, Count(0x07E0));
+  SelectObject(dc, GetStockObject(BLACK_PEN));
+  DeleteObject(pen);
+}
+
 TEST_F(DrawTest, NullPenDrawsNoLineButMovesOn) {
   SelectObject(dc, GetStockObject(NULL_PEN));
   MoveToEx(dc, 0, 0, nullptr);
