@@ -1,9 +1,11 @@
 // Where a picture's bytes come from: a BITMAP resource (its file header put back) or a file.
 #include "platform/image_source.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <cstdio>
+#include <cerrno>
 #include <cstring>
 
 #include "platform/gdi.h"
@@ -44,18 +46,27 @@ bool FromResource(HINSTANCE hinst, const char* name, std::vector<uint8_t>* out) 
   return true;
 }
 
+// Opened without blocking, so that a pipe or device named like a picture cannot hang us;
+// only a regular file is read.
 bool FromFile(const char* path, size_t limit, std::vector<uint8_t>* out, size_t* total) {
-  FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
+  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
   struct stat st;
-  bool ok = fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode);
+  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
   if (ok) {
     *total = (size_t)st.st_size;
     const size_t n = *total < limit ? *total : limit;
     out->resize(n);
-    ok = std::fread(out->data(), 1, n, f) == n;
+    size_t got = 0;
+    while (got < n) {
+      const ssize_t r = read(fd, out->data() + got, n - got);
+      if (r < 0 && errno == EINTR) continue;
+      if (r <= 0) break;
+      got += (size_t)r;
+    }
+    ok = got == n;
   }
-  std::fclose(f);
+  close(fd);
   return ok;
 }
 }  // namespace

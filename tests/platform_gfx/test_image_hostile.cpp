@@ -1,4 +1,6 @@
 // Broken and hostile BMP files: each is refused with null, nothing crashes, nothing huge is allocated.
+#include <sys/stat.h>
+
 #include <functional>
 
 #include "bmp_maker.h"
@@ -116,6 +118,15 @@ TEST_F(HostileTest, PixelIndexesPastAShortColourTableReadBlack) {
     DeleteObject(bm);
     std::remove(path.c_str());
   }
+}
+
+TEST_F(HostileTest, APipeNamedLikeAPictureDoesNotHang) {
+  const std::string path = "/tmp/gfx_test_fifo_" + std::to_string((long)getpid()) + ".bmp";
+  ASSERT_EQ(0, mkfifo(path.c_str(), 0600));
+  int w = 0, h = 0;
+  EXPECT_EQ(nullptr, LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  EXPECT_FALSE(PLAT_ImageSize(nullptr, path.c_str(), LR_LOADFROMFILE, &w, &h));
+  std::remove(path.c_str());
 }
 
 TEST_F(HostileTest, MissingFilesAndFoldersGiveNull) {
