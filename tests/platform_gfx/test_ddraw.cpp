@@ -83,6 +83,24 @@ TEST_F(GfxTest, LockGivesAPitchWiderThanTheRowAndTheFiveSixFiveFormat) {
   s->Release();
 }
 
+TEST_F(GfxTest, LockingARectangleGivesItsFirstPixel) {
+  IDirectDrawSurface* s = Make(6, 5);
+  Paint(s, Pattern);
+  DDSURFACEDESC d;
+  std::memset(&d, 0, sizeof(d));
+  d.dwSize = sizeof(d);
+  RECT r = {2, 1, 4, 3};
+  ASSERT_EQ(DD_OK, s->Lock(&r, &d, 0, nullptr));
+  EXPECT_EQ(Pattern(2, 1), *static_cast<uint16_t*>(d.lpSurface));
+  EXPECT_EQ(Pattern(3, 2), *(reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + d.lPitch) + 1));
+  s->Unlock(nullptr);
+  for (RECT bad : {RECT{-1, 0, 2, 2}, RECT{0, 0, 7, 2}, RECT{3, 3, 3, 4}, RECT{0, 4, 2, 6}}) {
+    EXPECT_EQ(DDERR_INVALIDPARAMS, s->Lock(&bad, &d, 0, nullptr));
+    EXPECT_FALSE(s->locked);
+  }
+  s->Release();
+}
+
 TEST_F(GfxTest, LockRefusesADescriptionWithoutItsSize) {
   IDirectDrawSurface* s = Make(4, 4);
   DDSURFACEDESC d;
