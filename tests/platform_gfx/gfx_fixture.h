@@ -31,9 +31,7 @@ class GfxTest : public ::testing::Test {
   }
 
   IDirectDrawSurface* Make(int w, int h) {
-    DDSURFACEDESC d;
-    std::memset(&d, 0, sizeof(d));
-    d.dwSize = sizeof(d);
+    DDSURFACEDESC d = Desc();
     d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
     d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
     d.dwWidth = (DWORD)w;
@@ -44,22 +42,32 @@ class GfxTest : public ::testing::Test {
   }
 
   HRESULT MakePrimary(IDirectDrawSurface** out) {
-    DDSURFACEDESC d;
-    std::memset(&d, 0, sizeof(d));
-    d.dwSize = sizeof(d);
+    DDSURFACEDESC d = Desc();
     d.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
     d.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
     d.dwBackBufferCount = 1;
     return dd->CreateSurface(&d, out, nullptr);
   }
 
+  // Zeroed records with their size set, as every caller must give them.
+  static DDSURFACEDESC Desc() {
+    DDSURFACEDESC d;
+    std::memset(&d, 0, sizeof(d));
+    d.dwSize = sizeof(d);
+    return d;
+  }
+  static DDBLTFX Fx() {
+    DDBLTFX fx;
+    std::memset(&fx, 0, sizeof(fx));
+    fx.dwSize = sizeof(fx);
+    return fx;
+  }
+
   static uint16_t At(const IDirectDrawSurface* s, int x, int y) { return s->PLAT_Row(y)[x]; }
 
   // Writes through a real lock, honouring the pitch.
   static void Paint(IDirectDrawSurface* s, uint16_t (*f)(int x, int y)) {
-    DDSURFACEDESC d;
-    std::memset(&d, 0, sizeof(d));
-    d.dwSize = sizeof(d);
+    DDSURFACEDESC d = Desc();
     ASSERT_EQ(DD_OK, s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr));
     for (DWORD y = 0; y < d.dwHeight; y++) {
       uint16_t* row = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + y * d.lPitch);
@@ -69,9 +77,7 @@ class GfxTest : public ::testing::Test {
   }
 
   static void FillAll(IDirectDrawSurface* s, uint16_t v) {
-    DDBLTFX fx;
-    std::memset(&fx, 0, sizeof(fx));
-    fx.dwSize = sizeof(fx);
+    DDBLTFX fx = Fx();
     fx.dwFillColor = v;
     ASSERT_EQ(DD_OK, s->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx));
   }

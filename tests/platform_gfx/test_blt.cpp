@@ -60,9 +60,7 @@ TEST_F(KeyedTest, KeyedCopiesLeaveThePixelsUnderKeyColouredSourcePixels) {
 }
 
 TEST_F(KeyedTest, MirrorLeftRightWithKeyIsExact) {
-  DDBLTFX fx;
-  std::memset(&fx, 0, sizeof(fx));
-  fx.dwSize = sizeof(fx);
+  DDBLTFX fx = Fx();
   fx.dwDDFX = DDBLTFX_MIRRORLEFTRIGHT;
   ASSERT_EQ(DD_OK, dst->Blt(nullptr, src, nullptr, DDBLT_DDFX | DDBLT_KEYSRC | DDBLT_WAIT, &fx));
   for (int y = 0; y < 4; y++)
@@ -112,9 +110,7 @@ TEST_F(GfxTest, StretchTakesTheSourcePixelUnderEachDestinationCentre) {
 TEST_F(GfxTest, ColourFillCoversTheRectangleClippedToTheSurface) {
   IDirectDrawSurface* s = Make(8, 8);
   FillAll(s, kUnder);
-  DDBLTFX fx;
-  std::memset(&fx, 0, sizeof(fx));
-  fx.dwSize = sizeof(fx);
+  DDBLTFX fx = Fx();
   fx.dwFillColor = 0xF800;
   RECT r = {-3, 5, 3, 100};
   ASSERT_EQ(DD_OK, s->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL, &fx));
@@ -138,9 +134,7 @@ TEST_F(GfxTest, ConstantAlphaBlendsPerChannel) {
   IDirectDrawSurface* dst = Make(2, 2);
   for (const TAlphaCase& c : cases) {
     FillAll(dst, 0x0000);
-    DDBLTFX fx;
-    std::memset(&fx, 0, sizeof(fx));
-    fx.dwSize = sizeof(fx);
+    DDBLTFX fx = Fx();
     fx.dwAlphaSrcConst = c.alpha;
     ASSERT_EQ(DD_OK, dst->Blt(nullptr, src, nullptr, DDBLT_ALPHASRCCONSTOVERRIDE, &fx));
     EXPECT_EQ(c.expect, At(dst, 1, 1)) << "alpha " << c.alpha;

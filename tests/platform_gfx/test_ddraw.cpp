@@ -40,9 +40,7 @@ TEST_F(GfxTest, OffscreenSizesZeroNegativeAndAbsurdAreRefused) {
       {40000, 1, DDERR_OUTOFMEMORY},
   };
   for (const TSizeCase& c : cases) {
-    DDSURFACEDESC d;
-    std::memset(&d, 0, sizeof(d));
-    d.dwSize = sizeof(d);
+    DDSURFACEDESC d = Desc();
     d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
     d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
     d.dwWidth = (DWORD)c.w;
@@ -61,9 +59,7 @@ TEST_F(GfxTest, OffscreenSizesZeroNegativeAndAbsurdAreRefused) {
 
 TEST_F(GfxTest, LockGivesAPitchWiderThanTheRowAndTheFiveSixFiveFormat) {
   IDirectDrawSurface* s = Make(10, 7);
-  DDSURFACEDESC d;
-  std::memset(&d, 0, sizeof(d));
-  d.dwSize = sizeof(d);
+  DDSURFACEDESC d = Desc();
   ASSERT_EQ(DD_OK, s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr));
   EXPECT_EQ(10u, d.dwWidth);
   EXPECT_EQ(7u, d.dwHeight);
@@ -86,9 +82,7 @@ TEST_F(GfxTest, LockGivesAPitchWiderThanTheRowAndTheFiveSixFiveFormat) {
 TEST_F(GfxTest, LockingARectangleGivesItsFirstPixel) {
   IDirectDrawSurface* s = Make(6, 5);
   Paint(s, Pattern);
-  DDSURFACEDESC d;
-  std::memset(&d, 0, sizeof(d));
-  d.dwSize = sizeof(d);
+  DDSURFACEDESC d = Desc();
   RECT r = {2, 1, 4, 3};
   ASSERT_EQ(DD_OK, s->Lock(&r, &d, 0, nullptr));
   EXPECT_EQ(Pattern(2, 1), *static_cast<uint16_t*>(d.lpSurface));
@@ -117,9 +111,7 @@ TEST_F(GfxTest, AContextAndALockExcludeEachOther) {
   IDirectDrawSurface* s = Make(4, 4);
   HDC dc = nullptr;
   ASSERT_EQ(DD_OK, s->GetDC(&dc));
-  DDSURFACEDESC d;
-  std::memset(&d, 0, sizeof(d));
-  d.dwSize = sizeof(d);
+  DDSURFACEDESC d = Desc();
   EXPECT_NE(DD_OK, s->Lock(nullptr, &d, 0, nullptr));
   HDC second = nullptr;
   EXPECT_EQ(DDERR_DCALREADYCREATED, s->GetDC(&second));
@@ -169,14 +161,10 @@ TEST_F(GfxTest, LostSurfaceRefusesEverythingButRestoreIsLostAndRelease) {
   IDirectDrawSurface* s = Make(8, 8);
   IDirectDrawSurface* src = Make(8, 8);
   s->PLAT_Lose();
-  DDSURFACEDESC d;
-  std::memset(&d, 0, sizeof(d));
-  d.dwSize = sizeof(d);
+  DDSURFACEDESC d = Desc();
   HDC dc = nullptr;
   DDCOLORKEY key = {1, 1};
-  DDBLTFX fx;
-  std::memset(&fx, 0, sizeof(fx));
-  fx.dwSize = sizeof(fx);
+  DDBLTFX fx = Fx();
   EXPECT_EQ(DDERR_SURFACELOST, s->IsLost());
   EXPECT_EQ(DDERR_SURFACELOST, s->Lock(nullptr, &d, 0, nullptr));
   EXPECT_EQ(DDERR_SURFACELOST, s->GetDC(&dc));
@@ -235,9 +223,7 @@ TEST_F(GfxTest, ColourKeyIsKeptAndReported) {
   ASSERT_EQ(DD_OK, s->GetColorKey(DDCKEY_SRCBLT, &k));
   EXPECT_EQ(0x07FFu, k.dwColorSpaceLowValue);
   EXPECT_EQ(0x07FFu, k.dwColorSpaceHighValue);
-  DDSURFACEDESC d;
-  std::memset(&d, 0, sizeof(d));
-  d.dwSize = sizeof(d);
+  DDSURFACEDESC d = Desc();
   ASSERT_EQ(DD_OK, s->GetSurfaceDesc(&d));
   EXPECT_EQ(4u, d.dwWidth);
   EXPECT_TRUE(d.dwFlags & DDSD_CKSRCBLT);
@@ -278,9 +264,7 @@ TEST_F(GfxTest, EveryDisplayCallCanBeMadeToFail) {
     IDirectDrawSurface* s = Make(4, 4);
     PLAT_FaultSet(c.call, 0, 1, code);
     auto call = [&]() -> HRESULT {
-      DDSURFACEDESC d;
-      std::memset(&d, 0, sizeof(d));
-      d.dwSize = sizeof(d);
+      DDSURFACEDESC d = Desc();
       d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
       d.dwWidth = d.dwHeight = 2;
       IDirectDraw* other = nullptr;
