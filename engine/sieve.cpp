@@ -36,7 +36,7 @@ namespace {
 
 // One frame's constants of the pixel loop.
 struct TSito_ram {
-  int otocka;  // pan_sir in 24.8: one turn of the picture (at least one column)
+  int otocka;  // W_pan_sir in 24.8: one turn of the sphere (at least one column)
   int sir;     // columns of one turn
   double krok_inv;  // 1 / (Sito_sir - 1), for the steps inside a cell
 };
@@ -171,7 +171,7 @@ int Sito_Vykresli() {
     return 0;
   }
   // The buffer (at most 4096 wide) bounds the cell width, as the step division needs.
-  const TSito_ram ram = {pan_sir > 0 ? pan_sir * 256 : 256, pan_sir > 0 ? pan_sir : 1, 1.0 / (Sito_sir - 1)};
+  const TSito_ram ram = {W_pan_sir > 0 ? W_pan_sir * 256 : 256, W_pan_sir > 0 ? W_pan_sir : 1, 1.0 / (Sito_sir - 1)};
   unsigned char* const zaciatok = static_cast<unsigned char*>(ddsd_D.lpSurface);
   for (int j = 1; j <= Sito_pocy; ++j) {
     pom_pas = Sito_pasA;

@@ -2,6 +2,7 @@
 // its size and the scale factors the projection works with, and the list of
 // panorama files of the folder.
 #pragma once
+#include "bmpfiles/dbmp_gpano.h"
 #include "platform/ddraw.h"
 
 #define W_SIR 4001  // columns of the store
@@ -15,14 +16,23 @@ extern float opt_TA;          // columns per radian of azimuth
 extern int opt_TB;            // store row of the horizon
 extern float opt_TC;          // rows per radian of latitude
 
-// Where the picture sits in the store. A picture of 2:1 (or taller) spans the whole
-// sphere: W_pan_vys = pan_vys, W_pan_hore = 0. A wider one (a partial panorama) is
-// taken as 360 degrees across and placed around the horizon of a sphere W_pan_vys =
-// pan_sir / 2 rows high, its top at row W_pan_hore, with black bands above and below.
+// Where the picture sits in the sphere the store holds, W_pan_sir columns (one turn) by
+// W_pan_vys rows (zenith to nadir), its top left pixel at row W_pan_hore, column
+// W_pan_vlavo (running across the seam when it must), black around it:
+// - a picture of 2:1 (or taller) is the whole sphere: its own size, at 0, 0;
+// - a wider one (a partial panorama) is taken as 360 degrees across and placed around the
+//   horizon of a sphere of pan_sir / 2 rows, so that latitudes keep the scale of longitudes;
+// - a JPEG that names its cropped area (GPano) sits where that says, in a sphere of the
+//   full panorama's size at the scale the picture was loaded at.
+extern int W_pan_sir;
 extern int W_pan_vys;
+extern int W_pan_vlavo;
 extern int W_pan_hore;
 // The last store row the projection may yield: W_pan_vys, kept inside the store.
 extern int W_riadok_max;
+// The cropped area named by the file being shown, when W_gpano_plati.
+extern TGPano W_gpano;
+extern bool W_gpano_plati;
 
 extern IDirectDrawSurface* pan_SRF;  // surface of the current panorama, null when none
 extern DDSURFACEDESC ddsd_S;         // pan_SRF locked
@@ -36,7 +46,7 @@ extern int PAN_id;                // index of the panorama shown
 void Nahraj_PANORAMU(int ID, unsigned char start);
 // Loads the panorama file nazov; PAN_id does not change.
 void Nahraj_PANORAMU(const char* nazov, unsigned char start);
-// Recomputes opt_TA, opt_TB, opt_TC and the placement from pan_sir and pan_vys.
+// Recomputes opt_TA, opt_TB, opt_TC and the placement from pan_sir, pan_vys and W_gpano.
 void reset_opt_T();
 // Copies the picture of pan_SRF into W (and the rows around it the projection can reach).
 void init_W();

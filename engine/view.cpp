@@ -143,19 +143,19 @@ void S(int xx, int yy, int* rr, int* ss, int* llam) {
 }
 
 int MT_stlpec(int r) {
-  if (pan_sir <= 0) return 0;
-  r %= pan_sir;
-  return r < 0 ? r + pan_sir : r;
+  if (W_pan_sir <= 0) return 0;
+  r %= W_pan_sir;
+  return r < 0 ? r + W_pan_sir : r;
 }
 
 void MT(int rr, int ss, int* mm, int* nn) {
   int r = rr >> 8;
-  if (r >= pan_sir)
-    r -= pan_sir;
+  if (r >= W_pan_sir)
+    r -= W_pan_sir;
   else if (r < 0)
-    r += pan_sir;
+    r += W_pan_sir;
   // More than one turn away (possible only off the view's normal ranges): wrap fully.
-  if (r < 0 || r >= pan_sir) r = MT_stlpec(r);
+  if (r < 0 || r >= W_pan_sir) r = MT_stlpec(r);
   *mm = r;
   *nn = ss >> 8;
 }

@@ -35,8 +35,8 @@ void S(int xx, int yy, int* rr, int* ss, int* llam);
 // Case B of the projection: the view direction lies within 0.3 of the y axis (π/2 or 3π/2).
 bool S_pripad_B(float yaw);
 
-// A store column wrapped fully into 0 … pan_sir - 1 (0 while no picture is loaded).
+// A store column wrapped fully into 0 … W_pan_sir - 1 (0 while no picture is loaded).
 int MT_stlpec(int r);
 
-// 24.8 coordinates to a store column mm (wrapped into 0 … pan_sir - 1) and row nn.
+// 24.8 coordinates to a store column mm (wrapped into 0 … W_pan_sir - 1) and row nn.
 void MT(int rr, int ss, int* mm, int* nn);

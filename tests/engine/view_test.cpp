@@ -168,7 +168,7 @@ TEST(Projekcia, ViewFoldedOverTheSphereStaysInTheStore) {
 }
 
 TEST(StoreStep, WrapsOneTurnAndFloorsTheFraction) {
-  pan_sir = 4000;
+  W_pan_sir = 4000;  // one turn of the sphere
   struct {
     int rr, ss, mm, nn;
   } const cases[] = {
@@ -189,7 +189,7 @@ TEST(StoreStep, WrapsOneTurnAndFloorsTheFraction) {
     EXPECT_EQ(mm, c.mm) << c.rr;
     EXPECT_EQ(nn, c.nn) << c.ss;
   }
-  pan_sir = 0;  // nothing loaded: column 0
+  W_pan_sir = 0;  // nothing loaded: column 0
   int mm, nn;
   MT(12345, 0, &mm, &nn);
   EXPECT_EQ(mm, 0);
