@@ -115,8 +115,16 @@ uint8_t DBMP_Citaj_GPano(const char* p_sub, TGPano* out) {
   if (p_sub == nullptr) return 0;
   FILE* f = std::fopen(p_sub, "rb");
   if (f == nullptr) return 0;
+  // Anything but a JPEG is passed by after two bytes.
+  uint8_t zaciatok[2] = {0, 0};
+  if (std::fread(zaciatok, 1, 2, f) != 2 || zaciatok[0] != 0xFF || zaciatok[1] != 0xD8) {
+    std::fclose(f);
+    return 0;
+  }
   std::vector<uint8_t> b(DBMP_GPANO_HLAVICKA);
-  const size_t n = std::fread(b.data(), 1, b.size(), f);
+  b[0] = 0xFF;
+  b[1] = 0xD8;
+  const size_t n = 2 + std::fread(b.data() + 2, 1, b.size() - 2, f);
   std::fclose(f);
   return DBMP_GPano_zBajtov(b.data(), n, out);
 }

@@ -129,6 +129,12 @@ TEST_F(FormatsTest, GpanoFromAFileAndFromNoFile) {
   ASSERT_TRUE(Zapis_bajty("g.jpg", S_xmp(HOLY_JPEG, Gpano_paket(4000, 2000, 4000, 1000, 0, 500))));
   EXPECT_EQ(DBMP_Citaj_GPano("g.jpg", &g), 1);
   EXPECT_EQ(g.vyrez_hore, 500);
+  // The same packet in a file that is not a JPEG is not looked for.
+  TBajty png = {0x89, 'P', 'N', 'G'};
+  const TBajty jpeg = Citaj_bajty("g.jpg");
+  png.insert(png.end(), jpeg.begin(), jpeg.end());
+  ASSERT_TRUE(Zapis_bajty("g.png", png));
+  EXPECT_EQ(DBMP_Citaj_GPano("g.png", &g), 0);
   EXPECT_EQ(DBMP_Citaj_GPano("missing.jpg", &g), 0);
   EXPECT_EQ(DBMP_Citaj_GPano(".", &g), 0);
   EXPECT_EQ(DBMP_Citaj_GPano(nullptr, &g), 0);
