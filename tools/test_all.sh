@@ -27,7 +27,12 @@ for target in build-fuzz/fuzz_*; do
   rm -rf "$work"
 done
 
+# Passing tests are not listed one by one; failures come with their whole output.
+run_ctest() {
+  ctest --test-dir "$1" --output-on-failure -j"$JOBS" 2>&1 |
+    grep -vE '^ +Start +[0-9]+: |^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed +[0-9.]+ sec$'
+}
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build-asan --output-on-failure -j"$JOBS"
+ASAN_OPTIONS=detect_leaks=1 run_ctest build-asan
 echo "== tests"
-ctest --test-dir build --output-on-failure -j"$JOBS"
+run_ctest build
