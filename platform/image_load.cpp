@@ -1,4 +1,6 @@
 // LoadImageA and the header-only size probe: find the bytes, check them, decode, scale.
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "platform/fault.h"
@@ -16,30 +18,79 @@ HANDLE Refuse(const char* name, const char* why) {
   std::fprintf(stderr, "platform: picture \"%s\" refused: %s\n", name, why);
   return nullptr;
 }
-}  // namespace
 
-HANDLE LoadImageA(HINSTANCE hinst, const char* name, UINT type, int cx, int cy, UINT flags) {
-  if (PLAT_FaultHit(PC_LoadImage, nullptr)) return nullptr;
-  if (type != IMAGE_BITMAP || cx < 0 || cy < 0) return nullptr;
-  std::vector<uint8_t> bytes;
-  size_t total = 0;
-  if (!IMGL_Read(hinst, name, flags, MaxFileBytes(), &bytes, &total)) return nullptr;  // no such picture
+// The size asked for, or the picture's own along a side given as 0.
+bool Target(const char* name, const TImgInfo& info, int cx, int cy, int* w, int* h) {
+  *w = cx ? cx : info.width;
+  *h = cy ? cy : info.height;
+  if (IMGL_SizeOk(*w, *h)) return true;
+  Refuse(name, "the size asked for is too large");
+  return false;
+}
+
+HANDLE Registered(const char* name, TGdiBitmap* bm, const std::string& why) {
+  if (!bm) return Refuse(name, why.c_str());
+  GDI_Register(bm);
+  return bm;
+}
+
+HANDLE FromBytes(const char* name, const std::vector<uint8_t>& bytes, size_t total, int cx, int cy) {
   if (bytes.size() < total) return Refuse(name, "file too large");
   TImgInfo info;
   if (IMGL_Probe(bytes.data(), bytes.size(), total, &info) != IMGP_OK)
     return Refuse(name, "not a BMP, PNG or JPEG picture of an accepted form and size");
   if (!IMGL_CheckWhole(bytes.data(), bytes.size(), info)) return Refuse(name, "corrupt or truncated");
-  const int w = cx ? cx : info.width, h = cy ? cy : info.height;
-  if (!IMGL_SizeOk(w, h)) return Refuse(name, "the size asked for is too large");
+  int w, h;
+  if (!Target(name, info, cx, cy, &w, &h)) return nullptr;
   std::string why;
+  if (IMGL_BmpDirect(info)) return Registered(name, IMGL_DecodeBmpBytes(bytes.data(), bytes.size(), info, w, h, &why), why);
   TGdiBitmap* bm = IMGL_Decode(bytes.data(), bytes.size(), info, &why);
-  if (!bm) return Refuse(name, why.c_str());
-  if (!IMGL_Scale(bm, w, h)) {
+  if (bm && !IMGL_Scale(bm, w, h)) {
     delete bm;
-    return Refuse(name, "out of memory while scaling");
+    bm = nullptr;
+    why = "out of memory while scaling";
   }
-  GDI_Register(bm);
-  return bm;
+  return Registered(name, bm, why);
+}
+
+// A plain BMP is read from the file row by row once its header passes; anything else whole.
+HANDLE FromFile(const char* name, int fd, size_t total, int cx, int cy) {
+  if (total > MaxFileBytes()) return Refuse(name, "file too large");
+  std::vector<uint8_t> head(total < kProbeBytes ? total : kProbeBytes);
+  if (!IMGL_ReadAt(fd, 0, head.data(), head.size())) return nullptr;
+  TImgInfo info;
+  if (IMGL_Probe(head.data(), head.size(), total, &info) == IMGP_OK && IMGL_BmpDirect(info)) {
+    int w, h;
+    if (!Target(name, info, cx, cy, &w, &h)) return nullptr;
+    std::string why;
+    return Registered(name, IMGL_DecodeBmpFile(fd, info, w, h, &why), why);
+  }
+  std::vector<uint8_t> bytes;
+  if (total > head.size()) {
+    bytes.resize(total);
+    if (!IMGL_ReadAt(fd, 0, bytes.data(), bytes.size())) return nullptr;
+  } else {
+    bytes.swap(head);
+  }
+  return FromBytes(name, bytes, total, cx, cy);
+}
+}  // namespace
+
+HANDLE LoadImageA(HINSTANCE hinst, const char* name, UINT type, int cx, int cy, UINT flags) {
+  if (PLAT_FaultHit(PC_LoadImage, nullptr)) return nullptr;
+  if (type != IMAGE_BITMAP || cx < 0 || cy < 0) return nullptr;
+  if (name && (uintptr_t)name >= 0x10000 && (flags & LR_LOADFROMFILE)) {
+    size_t total = 0;
+    const int fd = IMGL_OpenFile(name, &total);
+    if (fd < 0) return nullptr;  // no such picture
+    HANDLE h = FromFile(name, fd, total, cx, cy);
+    close(fd);
+    return h;
+  }
+  std::vector<uint8_t> bytes;
+  size_t total = 0;
+  if (!IMGL_Read(hinst, name, flags, MaxFileBytes(), &bytes, &total)) return nullptr;  // no such picture
+  return FromBytes(name, bytes, total, cx, cy);
 }
 
 BOOL PLAT_ImageSize(HINSTANCE hinst, const char* name, UINT flags, int* width, int* height) {

@@ -1,5 +1,6 @@
 // The picture loader's steps (platform/ only): decoding and scaling to a bitmap.
 #pragma once
+#include <functional>
 #include <string>
 
 #include "platform/gdi.h"
@@ -7,6 +8,18 @@
 
 // Decodes a picture already checked by IMGL_Probe / IMGL_CheckWhole; null (and *why) when refused.
 TGdiBitmap* IMGL_Decode(const uint8_t* bytes, size_t size, const TImgInfo& info, std::string* why);
+// Gives source row y (0x00RRGGBB, y from 0 upwards, each asked for once); null when it cannot be had.
+typedef std::function<const uint32_t*(int y)> TImgRowFn;
+// Builds the w × h pixels of a sw × sh picture from its rows: copied when the sizes agree, else
+// resampled as IMGL_Scale does. False (a row missing, no memory) leaves *out unusable.
+bool IMGL_Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vector<uint32_t>* out);
 // Resamples to w × h: area averaging along an axis that shrinks, bilinear along one that grows.
 // False when the memory cannot be had; `bm` is then unchanged.
 bool IMGL_Scale(TGdiBitmap* bm, int w, int h);
+
+// Plain 24- and 32-bit BMPs are decoded here without a decoder, row by row as IMGL_Resample asks.
+bool IMGL_BmpDirect(const TImgInfo& info);
+// From the whole file in memory, or from an open file read in pieces. Null (and *why) on failure.
+TGdiBitmap* IMGL_DecodeBmpBytes(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h,
+                                std::string* why);
+TGdiBitmap* IMGL_DecodeBmpFile(int fd, const TImgInfo& info, int w, int h, std::string* why);

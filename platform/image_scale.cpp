@@ -1,7 +1,9 @@
-// Resampling a bitmap on load. Shrinking averages every source pixel a target pixel covers
-// (thumbnails stay smooth instead of aliasing); growing interpolates bilinearly.
+// Resampling a picture on load, its rows taken top to bottom as they are decoded. Shrinking
+// averages every source pixel a target pixel covers (thumbnails stay smooth instead of
+// aliasing); growing interpolates bilinearly. Only the few rows a target row needs are kept.
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <new>
 
 #include "platform/image_load.h"
@@ -12,6 +14,8 @@ struct TTaps {
   std::vector<int> first;
   std::vector<int> start;  // into weight; start[o + 1] ends position o
   std::vector<uint32_t> weight;
+  int Count(int o) const { return start[o + 1] - start[o]; }
+  int Last(int o) const { return first[o] + Count(o) - 1; }
 };
 
 void AddTaps(const std::vector<double>& w, TTaps* t) {
@@ -59,37 +63,72 @@ inline void Accumulate(uint32_t p, uint32_t wt, uint32_t* acc) {
 // Rounded weights may sum a hair above one; clamping keeps a channel from spilling into the next.
 inline uint32_t Channel(uint32_t a) { return std::min<uint32_t>((a + 32768) >> 16, 255); }
 inline uint32_t Pack(const uint32_t* acc) { return (Channel(acc[0]) << 16) | (Channel(acc[1]) << 8) | Channel(acc[2]); }
+
+void Across(const uint32_t* row, const TTaps& tx, int w, uint32_t* out) {
+  for (int o = 0; o < w; o++) {
+    uint32_t acc[3] = {0, 0, 0};
+    for (int k = tx.start[o]; k < tx.start[o + 1]; k++) Accumulate(row[tx.first[o] + k - tx.start[o]], tx.weight[k], acc);
+    out[o] = Pack(acc);
+  }
+}
+
+// Target row o from the ring of rows already scaled across (source row r sits at r % ring).
+void Down(const uint32_t* ring, int rows, const TTaps& ty, int o, int w, uint32_t* acc, uint32_t* line) {
+  std::fill(acc, acc + (size_t)w * 3, 0u);
+  for (int k = ty.start[o]; k < ty.start[o + 1]; k++) {
+    const uint32_t* row = ring + (size_t)((ty.first[o] + k - ty.start[o]) % rows) * w;
+    for (int x = 0; x < w; x++) Accumulate(row[x], ty.weight[k], acc + (size_t)x * 3);
+  }
+  for (int x = 0; x < w; x++) line[x] = Pack(acc + (size_t)x * 3);
+}
+
+bool Copy(int sw, int sh, const TImgRowFn& next, std::vector<uint32_t>* out) {
+  for (int y = 0; y < sh; y++) {
+    const uint32_t* row = next(y);
+    if (!row) return false;
+    out->insert(out->end(), row, row + sw);
+  }
+  return true;
+}
+
+bool Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vector<uint32_t>* out) {
+  const TTaps tx = MakeTaps(sw, w), ty = MakeTaps(sh, h);
+  int rows = 1;
+  for (int o = 0; o < h; o++) rows = std::max(rows, ty.Count(o));
+  std::unique_ptr<uint32_t[]> ring(new uint32_t[(size_t)rows * w]), acc(new uint32_t[(size_t)w * 3]),
+      line(new uint32_t[w]);
+  int o = 0;
+  for (int y = 0; y < sh; y++) {
+    const uint32_t* row = next(y);
+    if (!row) return false;
+    Across(row, tx, w, ring.get() + (size_t)(y % rows) * w);
+    for (; o < h && ty.Last(o) <= y; o++) {  // every row it needs has come
+      Down(ring.get(), rows, ty, o, w, acc.get(), line.get());
+      out->insert(out->end(), line.get(), line.get() + w);
+    }
+  }
+  return o == h;
+}
 }  // namespace
+
+bool IMGL_Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vector<uint32_t>* out) {
+  out->clear();
+  if (w < 1 || h < 1 || sw < 1 || sh < 1) return false;
+  try {
+    out->reserve((size_t)w * h);  // filled once, row by row: never zeroed first
+    return w == sw && h == sh ? Copy(sw, sh, next, out) : Resample(sw, sh, next, w, h, out);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
 
 bool IMGL_Scale(TGdiBitmap* bm, int w, int h) {
   if (w < 1 || h < 1) return false;
   if (w == bm->width && h == bm->height) return true;
-  const int sw = bm->width, sh = bm->height;
-  const TTaps tx = MakeTaps(sw, w), ty = MakeTaps(sh, h);
-  std::vector<uint32_t> mid, out;
-  try {
-    mid.resize((size_t)w * sh);
-    out.resize((size_t)w * h);
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
-  for (int y = 0; y < sh; y++) {  // across: sw → w
-    const uint32_t* row = bm->px.data() + (size_t)y * sw;
-    for (int o = 0; o < w; o++) {
-      uint32_t acc[3] = {0, 0, 0};
-      for (int k = tx.start[o]; k < tx.start[o + 1]; k++) Accumulate(row[tx.first[o] + k - tx.start[o]], tx.weight[k], acc);
-      mid[(size_t)y * w + o] = Pack(acc);
-    }
-  }
-  std::vector<uint32_t> acc((size_t)w * 3);
-  for (int o = 0; o < h; o++) {  // down: sh → h
-    std::fill(acc.begin(), acc.end(), 0);
-    for (int k = ty.start[o]; k < ty.start[o + 1]; k++) {
-      const uint32_t* row = mid.data() + (size_t)(ty.first[o] + k - ty.start[o]) * w;
-      for (int x = 0; x < w; x++) Accumulate(row[x], ty.weight[k], &acc[(size_t)x * 3]);
-    }
-    for (int x = 0; x < w; x++) out[(size_t)o * w + x] = Pack(&acc[(size_t)x * 3]);
-  }
+  const int sw = bm->width;
+  const uint32_t* px = bm->px.data();
+  std::vector<uint32_t> out;
+  if (!IMGL_Resample(sw, bm->height, [px, sw](int y) { return px + (size_t)y * sw; }, w, h, &out)) return false;
   bm->px.swap(out);
   bm->width = w;
   bm->height = h;

@@ -46,26 +46,11 @@ bool FromResource(HINSTANCE hinst, const char* name, std::vector<uint8_t>* out) 
   return true;
 }
 
-// Opened without blocking, so that a pipe or device named like a picture cannot hang us;
-// only a regular file is read.
 bool FromFile(const char* path, size_t limit, std::vector<uint8_t>* out, size_t* total) {
-  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = IMGL_OpenFile(path, total);
   if (fd < 0) return false;
-  struct stat st;
-  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  if (ok) {
-    *total = (size_t)st.st_size;
-    const size_t n = *total < limit ? *total : limit;
-    out->resize(n);
-    size_t got = 0;
-    while (got < n) {
-      const ssize_t r = read(fd, out->data() + got, n - got);
-      if (r < 0 && errno == EINTR) continue;
-      if (r <= 0) break;
-      got += (size_t)r;
-    }
-    ok = got == n;
-  }
+  out->resize(*total < limit ? *total : limit);
+  const bool ok = IMGL_ReadAt(fd, 0, out->data(), out->size());
   close(fd);
   return ok;
 }
@@ -79,5 +64,28 @@ bool IMGL_Read(HINSTANCE hinst, const char* name, UINT flags, size_t limit, std:
   if (flags & LR_LOADFROMFILE) return FromFile(name, limit, out, total);
   if (!hinst || !FromResource(hinst, name, out)) return false;
   *total = out->size();
+  return true;
+}
+
+int IMGL_OpenFile(const char* path, size_t* total) {
+  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    return -1;
+  }
+  *total = (size_t)st.st_size;
+  return fd;
+}
+
+bool IMGL_ReadAt(int fd, size_t off, uint8_t* out, size_t n) {
+  size_t got = 0;
+  while (got < n) {
+    const ssize_t r = pread(fd, out + got, n - got, (off_t)(off + got));
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) return false;
+    got += (size_t)r;
+  }
   return true;
 }
