@@ -64,10 +64,58 @@ inline void Accumulate(uint32_t p, uint32_t wt, uint32_t* acc) {
 inline uint32_t Channel(uint32_t a) { return std::min<uint32_t>((a + 32768) >> 16, 255); }
 inline uint32_t Pack(const uint32_t* acc) { return (Channel(acc[0]) << 16) | (Channel(acc[1]) << 8) | Channel(acc[2]); }
 
-void Across(const uint32_t* row, const TTaps& tx, int w, uint32_t* out) {
+// A shrinking target pixel weighs every whole source pixel it covers alike: its taps fall into
+// runs of one weight, whose channels are summed first and multiplied once (the same integers).
+struct TRuns {
+  std::vector<int> count;
+  std::vector<uint32_t> weight;
+  std::vector<int> start;  // into count / weight, per target position; start[o + 1] ends o
+};
+
+TRuns MakeRuns(const TTaps& t, int dst) {
+  TRuns r;
+  r.start.push_back(0);
+  for (int o = 0; o < dst; o++) {
+    for (int k = t.start[o]; k < t.start[o + 1]; k++) {
+      if (k > t.start[o] && t.weight[k] == r.weight.back()) {
+        r.count.back()++;
+      } else {
+        r.count.push_back(1);
+        r.weight.push_back(t.weight[k]);
+      }
+    }
+    r.start.push_back((int)r.count.size());
+  }
+  return r;
+}
+
+// Channel sums of n pixels; red and blue share one word for up to 257 pixels at a time.
+void SumRun(const uint32_t* p, int n, uint32_t* sum) {
+  while (n > 0) {
+    const int m = std::min(n, 257);
+    uint32_t rb = 0, g = 0;
+    for (int i = 0; i < m; i++) {
+      rb += p[i] & 0xFF00FF;
+      g += p[i] & 0xFF00;
+    }
+    sum[0] += rb >> 16;
+    sum[1] += g >> 8;
+    sum[2] += rb & 0xFFFF;
+    p += m;
+    n -= m;
+  }
+}
+
+void Across(const uint32_t* row, const TTaps& tx, const TRuns& runs, int w, uint32_t* out) {
   for (int o = 0; o < w; o++) {
     uint32_t acc[3] = {0, 0, 0};
-    for (int k = tx.start[o]; k < tx.start[o + 1]; k++) Accumulate(row[tx.first[o] + k - tx.start[o]], tx.weight[k], acc);
+    const uint32_t* p = row + tx.first[o];
+    for (int r = runs.start[o]; r < runs.start[o + 1]; r++) {
+      uint32_t sum[3] = {0, 0, 0};
+      SumRun(p, runs.count[r], sum);
+      for (int c = 0; c < 3; c++) acc[c] += sum[c] * runs.weight[r];
+      p += runs.count[r];
+    }
     out[o] = Pack(acc);
   }
 }
@@ -93,6 +141,7 @@ bool Copy(int sw, int sh, const TImgRowFn& next, std::vector<uint32_t>* out) {
 
 bool Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vector<uint32_t>* out) {
   const TTaps tx = MakeTaps(sw, w), ty = MakeTaps(sh, h);
+  const TRuns runs = MakeRuns(tx, w);
   int rows = 1;
   for (int o = 0; o < h; o++) rows = std::max(rows, ty.Count(o));
   std::unique_ptr<uint32_t[]> ring(new uint32_t[(size_t)rows * w]), acc(new uint32_t[(size_t)w * 3]),
@@ -101,7 +150,7 @@ bool Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vector<u
   for (int y = 0; y < sh; y++) {
     const uint32_t* row = next(y);
     if (!row) return false;
-    Across(row, tx, w, ring.get() + (size_t)(y % rows) * w);
+    Across(row, tx, runs, w, ring.get() + (size_t)(y % rows) * w);
     for (; o < h && ty.Last(o) <= y; o++) {  // every row it needs has come
       Down(ring.get(), rows, ty, o, w, acc.get(), line.get());
       out->insert(out->end(), line.get(), line.get() + w);
