@@ -116,7 +116,7 @@ bool nahraj_nahlad(int i) {
 
 int pocet_panoram() { return PAN_id_max + 1 < PAN_ICON_MAX ? PAN_id_max + 1 : PAN_ICON_MAX; }
 
-void zostav_zoznam(const CPosuv& posuv, const CTlac& hore, const CTlac& dole, const CIcon& pruh) {
+void zostav_zoznam() {
   nastav_panel(dui_PANO, PAN_param_file[0] == '\0' ? 1 : 0);
   dui_PANO.VYMAZ();
   for (int i = 0; i < pocet_panoram(); ++i) {
@@ -127,25 +127,10 @@ void zostav_zoznam(const CPosuv& posuv, const CTlac& hore, const CTlac& dole, co
     dui_PANO.PRIDAJ2(meno, i + 1, ma_nahlad ? i : -1);
   }
   dui_PANO.PRIDAJ2("<Zavriet>", 100, -1);
-  dui_PANO.a = 31;
-  dui_PANO.b = 32;
-  dui_PANO.c = 390;
-  dui_PANO.d = 10;
-  dui_PANO.e = 6;
-  dui_PANO.f = 110;
-  dui_PANO.g = 3;
-  dui_PANO.h = 4;
-  dui_PANO.Text_mod = 1;
-  dui_PANO.Icon_mod = 1;
+  Rozloz_zoznam(dui_PANO);
   dui_PANO.ICON = PAN_ICON_thmb;
   dui_PANO.ICON_pocet = PAN_ICON_MAX;
-  dui_PANO.f2 = dui_PANO.c - 5;
-  dui_PANO.text_ZAROVNANIE = 'L';
-  dui_PANO.Rol_poc_zobr = 8;
-  dui_PANO.posuv_.EVID_PREBER(&posuv);
-  dui_PANO.tlacA_.EVID_PREBER(&hore);
-  dui_PANO.tlacB_.EVID_PREBER(&dole);
-  dui_PANO.ipruh_.EVID_PREBER(&pruh);
+  Prevezmi_ovladace_zoznamu(dui_PANO, &rezia);
   dui_PANO.RESET_GEOMETRIER();
 }
 
@@ -173,6 +158,41 @@ const TPolozka SITO_POLOZKY[] = {
     {"10 x 10", 1}, {"15 x 15", 2}, {"20 x 20", 3}, {"25 x 25", 4}, {"40 x 40", 5}, {"<Zavriet>", 100}};
 
 }  // namespace
+
+void Rozloz_zoznam(CDUIR& zoznam) {
+  zoznam.a = 31;
+  zoznam.b = 32;
+  zoznam.c = 390;
+  zoznam.d = 10;
+  zoznam.e = 6;
+  zoznam.f = 110;
+  zoznam.g = 3;
+  zoznam.h = 4;
+  zoznam.Text_mod = 1;
+  zoznam.Icon_mod = 1;
+  zoznam.f2 = zoznam.c - 5;
+  zoznam.text_ZAROVNANIE = 'L';
+  zoznam.Rol_poc_zobr = 8;
+}
+
+void Prevezmi_ovladace_zoznamu(CDUIR& zoznam, CDas_Surface* harok) {
+  // Prototypes only: the list copies their sheet and phases.
+  CPosuv posuv;
+  CTlac hore, dole;
+  CIcon pruh;
+  posuv.Das_Surface = hore.Das_Surface = dole.Das_Surface = pruh.Das_Surface = harok;
+  const TBod2 posuv_fazy[] = {{190, 10}, {190, 10}, {210, 10}};
+  const TBod2 hore_fazy[] = {{50, 60}, {50, 60}, {80, 60}};
+  const TBod2 dole_fazy[] = {{100, 60}, {100, 60}, {130, 60}};
+  for (const TBod2& b : posuv_fazy) posuv.EVIDUJ(b.x, b.y);
+  for (const TBod2& b : hore_fazy) hore.EVIDUJ(b.x, b.y);
+  for (const TBod2& b : dole_fazy) dole.EVIDUJ(b.x, b.y);
+  pruh.EVIDUJ(240, 10);
+  zoznam.posuv_.EVID_PREBER(&posuv);
+  zoznam.tlacA_.EVID_PREBER(&hore);
+  zoznam.tlacB_.EVID_PREBER(&dole);
+  zoznam.ipruh_.EVID_PREBER(&pruh);
+}
 
 void Nahraj_reziu() {
   rezia.NAHRAJ_SURFACE(lpDD, REZIA_SUBOR);
@@ -224,21 +244,7 @@ void Zostav_rozhranie() {
   Init_ovladac(0, 2);
   zostav_tlacidla();
   vytvor_font_a_stetce();
-
-  // Prototypes of the list's own controls; the list copies their sheet and phases.
-  CPosuv posuv;
-  CTlac hore, dole;
-  CIcon pruh;
-  const TBod2 posuv_fazy[] = {{190, 10}, {190, 10}, {210, 10}};
-  const TBod2 hore_fazy[] = {{50, 60}, {50, 60}, {80, 60}};
-  const TBod2 dole_fazy[] = {{100, 60}, {100, 60}, {130, 60}};
-  eviduj(posuv, 3, posuv_fazy);
-  eviduj(hore, 3, hore_fazy);
-  eviduj(dole, 3, dole_fazy);
-  pruh.Das_Surface = &rezia;
-  pruh.EVIDUJ(240, 10);
-
-  zostav_zoznam(posuv, hore, dole, pruh);
+  zostav_zoznam();
   zostav_menu(dui_gr_mod, GR_MOD_POLOZKY, (int)(sizeof(GR_MOD_POLOZKY) / sizeof(GR_MOD_POLOZKY[0])), 170);
   zostav_menu(dui_sito, SITO_POLOZKY, (int)(sizeof(SITO_POLOZKY) / sizeof(SITO_POLOZKY[0])), 140);
 }

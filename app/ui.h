@@ -43,6 +43,12 @@ enum {
 // thumbnail list and the two menus. Runs after the first panorama has been loaded.
 void Zostav_rozhranie();
 
+// The thumbnail list's layout values: margins, widths, thumbnail and text places, text
+// aligned left, eight rows shown. Entries, icons, surface, font and brushes stay the caller's.
+void Rozloz_zoznam(CDUIR& zoznam);
+// The list's slider, arrows and strip, with their phases on the sheet `harok`.
+void Prevezmi_ovladace_zoznamu(CDUIR& zoznam, CDas_Surface* harok);
+
 // Loads the sprite sheet and reads its border and transparent colours.
 void Nahraj_reziu();
 

@@ -9,10 +9,12 @@
 #include <cstring>
 #include <string>
 
+#include "app/ui.h"
 #include "engine/screen.h"
 #include "panels/duir.h"
 #include "platform/backend.h"
 #include "tests/panels/plocha.h"
+#include "toolkit/ddutil.h"
 
 namespace {
 
@@ -29,8 +31,8 @@ struct TSvet {
   TSvet() {
     PLAT_Init(PLAT_MEMORY, TPlatOptions());
     DirectDrawCreate(nullptr, &dd, nullptr);
-    zadna = PANEL_Plocha(dd, 800, 600);
-    snimka = PANEL_Plocha(dd, 800, 600);
+    zadna = DDVytvor_povrch(dd, 800, 600);
+    snimka = DDVytvor_povrch(dd, 800, 600);
   }
   ~TSvet() {
     zadna->Release();
@@ -125,16 +127,7 @@ void BM_ZoznamKrokAKresba(benchmark::State& state) {
     z.Select_mod = 3;
     z.font_hnd = font;
     for (int i = 0; i < 50; i++) z.PRIDAJ(("panoráma číslo " + std::to_string(i + 1)).c_str(), i + 1);
-    z.a = 31;
-    z.b = 32;
-    z.c = 390;
-    z.d = 10;
-    z.e = 6;
-    z.f = 110;
-    z.Text_mod = 1;
-    z.f2 = z.c - 5;
-    z.text_ZAROVNANIE = 'L';
-    z.Rol_poc_zobr = 8;
+    Rozloz_zoznam(z);
     z.RESET_GEOMETRIER();
     int pos = 0;
     Pomer(state, snimka, "snimky", [&] {

@@ -17,6 +17,7 @@
 #include "platform/backend.h"
 #include "platform/gdi.h"
 #include "tests/bmpfiles/temp_folder.h"
+#include "toolkit/ddutil.h"
 #include "tools/bmp24.h"
 
 namespace {
@@ -191,20 +192,8 @@ void BM_DruhyStart(benchmark::State& state) {
 BENCHMARK(BM_DruhyStart)->Unit(benchmark::kMicrosecond);
 
 // The screenshot writer on an 800 × 600 surface, pixels read from the locked surface.
-IDirectDrawSurface* Plocha(IDirectDraw* dd, int sir, int vys) {
-  DDSURFACEDESC ddsd = {};
-  ddsd.dwSize = sizeof ddsd;
-  ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-  ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  ddsd.dwWidth = (DWORD)sir;
-  ddsd.dwHeight = (DWORD)vys;
-  IDirectDrawSurface* p = nullptr;
-  dd->CreateSurface(&ddsd, &p, nullptr);
-  return p;
-}
-
 void BM_ZapisZamknuty(benchmark::State& state) {
-  IDirectDrawSurface* p = Plocha(Svet().dd, 800, 600);
+  IDirectDrawSurface* p = DDVytvor_povrch(Svet().dd, 800, 600);
   const RECT r = {0, 0, 799, 599};
   for (auto _ : state) DBMP_VYTVOR_BMP_0_zoSRF_doFILE(p, &r, "scan.bmp");
   p->Release();
@@ -213,7 +202,7 @@ BENCHMARK(BM_ZapisZamknuty)->Unit(benchmark::kMillisecond);
 
 // What reading the same pixels through the drawing context, one call a pixel, costs alone.
 void BM_CitanieGetPixel(benchmark::State& state) {
-  IDirectDrawSurface* p = Plocha(Svet().dd, 800, 600);
+  IDirectDrawSurface* p = DDVytvor_povrch(Svet().dd, 800, 600);
   for (auto _ : state) {
     HDC dc = nullptr;
     if (p->GetDC(&dc) != DD_OK) break;

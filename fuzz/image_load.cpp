@@ -15,6 +15,7 @@
 #include "engine/view.h"
 #include "platform/backend.h"
 #include "platform/gdi.h"
+#include "toolkit/ddutil.h"
 
 namespace {
 const std::string& TempPath() {
@@ -27,13 +28,8 @@ bool Displej() {
   PLAT_Init(PLAT_MEMORY, TPlatOptions());
   PLAT_SetImagePixelLimit(1 << 22);
   if (DirectDrawCreate(nullptr, &lpDD, nullptr) != DD_OK || lpDD->SetDisplayMode(320, 240, 16) != DD_OK) return false;
-  DDSURFACEDESC d = {};
-  d.dwSize = sizeof(d);
-  d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-  d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  d.dwWidth = 320;
-  d.dwHeight = 240;
-  if (lpDD->CreateSurface(&d, &lpDDSBack, nullptr) != DD_OK) return false;
+  lpDDSBack = DDVytvor_povrch(lpDD, 320, 240);
+  if (lpDDSBack == nullptr) return false;
   MAXX = obraz_sir = 320;
   MAXY = obraz_vys = 240;
   SX = 160;

@@ -4,6 +4,9 @@
 #include "platform/ddraw.h"
 #include "platform/gdi.h"
 
+// A new plain off-screen surface of sir × vys pixels; null when there is no display object,
+// a side is not above 0 or the surface cannot be made.
+IDirectDrawSurface* DDVytvor_povrch(IDirectDraw* pdd, int sir, int vys);
 // Loads a picture into a new off-screen surface; dx, dy of 0 keep its natural size.
 // The picture's size goes to *sir, *vys (left untouched when there is no picture).
 IDirectDrawSurface* DDLoadBitmap_ts(IDirectDraw* pdd, const char* szBitmap, int dx, int dy, int* sir, int* vys);

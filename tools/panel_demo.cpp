@@ -5,10 +5,12 @@
 #include <cstring>
 #include <string>
 
+#include "app/ui.h"
 #include "engine/screen.h"
 #include "panels/duir.h"
 #include "platform/backend.h"
 #include "tests/panels/plocha.h"
+#include "toolkit/ddutil.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ int main(int argc, char** argv) {
   PLAT_Init(PLAT_MEMORY, TPlatOptions());
   IDirectDraw* dd = nullptr;
   if (DirectDrawCreate(nullptr, &dd, nullptr) != DD_OK) return 1;
-  IDirectDrawSurface* zadna = PANEL_Plocha(dd, 800, 600);
+  IDirectDrawSurface* zadna = DDVytvor_povrch(dd, 800, 600);
   if (zadna == nullptr) return 1;
   HBRUSH modry = CreateSolidBrush(RGB(60, 60, 255));
   HBRUSH cerveny = CreateSolidBrush(RGB(255, 60, 60));
@@ -80,7 +82,7 @@ int main(int argc, char** argv) {
     CDUIR zoznam;
     Styl(zoznam, zadna, modry, cerveny, font);
     for (int i = 0; i < 12; i++) {
-      nahlady[i].SURFACE = PANEL_Plocha(dd, 100, 25);
+      nahlady[i].SURFACE = DDVytvor_povrch(dd, 100, 25);
       nahlady[i].srf_sir = 100;
       nahlady[i].srf_vys = 25;
       PANEL_Namaluj(nahlady[i].SURFACE, [i](int x, int y) {
@@ -91,33 +93,10 @@ int main(int argc, char** argv) {
       zoznam.PRIDAJ2(mena[i], i + 1, i % 5 == 4 ? -1 : i);
     }
     zoznam.PRIDAJ("<Zavriet>", 100);
-    zoznam.a = 31;
-    zoznam.b = 32;
-    zoznam.c = 390;
-    zoznam.d = 10;
-    zoznam.e = 6;
-    zoznam.f = 110;
-    zoznam.g = 3;
-    zoznam.h = 4;
-    zoznam.Text_mod = 1;
-    zoznam.Icon_mod = 1;
+    Rozloz_zoznam(zoznam);
     zoznam.ICON = ikony;
     zoznam.ICON_pocet = 12;
-    zoznam.f2 = zoznam.c - 5;
-    zoznam.text_ZAROVNANIE = 'L';
-    zoznam.Rol_poc_zobr = 8;
-    CPosuv posuv;
-    CTlac hore, dole;
-    CIcon pruh;
-    posuv.Das_Surface = hore.Das_Surface = dole.Das_Surface = pruh.Das_Surface = &harok;
-    for (int xx : {190, 190, 210}) posuv.EVIDUJ(xx, 10);
-    for (int xx : {50, 50, 80}) hore.EVIDUJ(xx, 60);
-    for (int xx : {100, 100, 130}) dole.EVIDUJ(xx, 60);
-    pruh.EVIDUJ(240, 10);
-    zoznam.posuv_.EVID_PREBER(&posuv);
-    zoznam.tlacA_.EVID_PREBER(&hore);
-    zoznam.tlacB_.EVID_PREBER(&dole);
-    zoznam.ipruh_.EVID_PREBER(&pruh);
+    Prevezmi_ovladace_zoznamu(zoznam, &harok);
     zoznam.RESET_GEOMETRIER();
     // Three events on the held down arrow (a row and a half), then the pointer over a row.
     const int ax = zoznam.tlacB_.x + 5, ay = zoznam.tlacB_.y + 5;

@@ -12,6 +12,7 @@
 #include "platform/ddraw.h"
 #include "platform/fault.h"
 #include "tests/bmpfiles/temp_folder.h"
+#include "toolkit/ddutil.h"
 #include "tools/bmp24.h"
 
 // A written BMP as its fields and bottom-up rows of blue, green, red bytes.
@@ -64,17 +65,13 @@ class DbmpTest : public ::testing::Test {
 
   // An off-screen surface holding Vzor; released by the fixture.
   IDirectDrawSurface* Povrch(int sir, int vys) {
+    IDirectDrawSurface* s = DDVytvor_povrch(dd, sir, vys);
+    EXPECT_NE(s, nullptr);
+    if (s == nullptr) return nullptr;
+    povrchy.push_back(s);
     DDSURFACEDESC ddsd;
     std::memset(&ddsd, 0, sizeof ddsd);
     ddsd.dwSize = sizeof ddsd;
-    ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    ddsd.dwWidth = (DWORD)sir;
-    ddsd.dwHeight = (DWORD)vys;
-    IDirectDrawSurface* s = nullptr;
-    EXPECT_EQ(dd->CreateSurface(&ddsd, &s, nullptr), DD_OK);
-    if (s == nullptr) return nullptr;
-    povrchy.push_back(s);
     EXPECT_EQ(s->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr), DD_OK);
     for (int y = 0; y < vys; ++y) {
       uint16_t* riadok = (uint16_t*)((uint8_t*)ddsd.lpSurface + (size_t)y * ddsd.lPitch);

@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 
+#include "app/ui.h"
 #include "panel_fixture.h"
 #include "panels/duir.h"
 
@@ -22,28 +23,6 @@ class ListTest : public PanelTest {
     PanelTest::TearDown();
   }
 
-  // Slider, arrows and strip taken over from prototypes, as at start-up.
-  void Prototypy(CDUIR& z) {
-    CPosuv posuv;
-    CTlac hore, dole;
-    CIcon pruh;
-    posuv.Das_Surface = hore.Das_Surface = dole.Das_Surface = pruh.Das_Surface = &harok_;
-    posuv.EVIDUJ(190, 10);
-    posuv.EVIDUJ(190, 10);
-    posuv.EVIDUJ(210, 10);
-    hore.EVIDUJ(50, 60);
-    hore.EVIDUJ(50, 60);
-    hore.EVIDUJ(80, 60);
-    dole.EVIDUJ(100, 60);
-    dole.EVIDUJ(100, 60);
-    dole.EVIDUJ(130, 60);
-    pruh.EVIDUJ(240, 10);
-    z.posuv_.EVID_PREBER(&posuv);
-    z.tlacA_.EVID_PREBER(&hore);
-    z.tlacB_.EVID_PREBER(&dole);
-    z.ipruh_.EVID_PREBER(&pruh);
-  }
-
   // `pocet` entries with IDs 1, 2, … and the viewer's values; not yet laid out.
   void Zostav(CDUIR& z, int pocet, CIcon* ikony = nullptr) {
     z.viditelny = 1;
@@ -54,21 +33,9 @@ class ListTest : public PanelTest {
       const std::string meno = "panoráma " + std::to_string(i + 1);
       z.PRIDAJ2(meno.c_str(), i + 1, ikony != nullptr ? i : -1);
     }
-    z.a = 31;
-    z.b = 32;
-    z.c = 390;
-    z.d = 10;
-    z.e = 6;
-    z.f = 110;
-    z.g = 3;
-    z.h = 4;
-    z.Text_mod = 1;
-    z.Icon_mod = 1;
+    Rozloz_zoznam(z);
     z.ICON = ikony;
-    z.f2 = z.c - 5;
-    z.text_ZAROVNANIE = 'L';
-    z.Rol_poc_zobr = 8;
-    Prototypy(z);
+    Prevezmi_ovladace_zoznamu(z, &harok_);
   }
 
   CDas_Surface harok_;

@@ -13,6 +13,7 @@
 #include "platform/fault.h"
 #include "platform/gdi.h"
 #include "plocha.h"
+#include "toolkit/ddutil.h"
 
 inline void ExpectRect(const RECT& r, int l, int t, int rr, int b) {
   EXPECT_EQ(r.left, l);
@@ -44,7 +45,7 @@ class PanelTest : public ::testing::Test {
 
   // An off-screen surface filled with one pixel value; released by the fixture.
   IDirectDrawSurface* Plocha(int sir, int vys, uint16_t farba) {
-    IDirectDrawSurface* s = PANEL_Plocha(dd_, sir, vys);
+    IDirectDrawSurface* s = DDVytvor_povrch(dd_, sir, vys);
     EXPECT_NE(s, nullptr);
     if (s == nullptr) return nullptr;
     plochy_.push_back(s);

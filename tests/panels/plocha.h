@@ -1,22 +1,10 @@
-// Off-screen surfaces for the panel tests, the panel benchmark and the panel demo: making
-// one, painting it pixel by pixel, and reading it back as an 8-bit picture.
+// Off-screen surfaces for the panel tests, the panel benchmark and the panel demo: painting
+// one pixel by pixel, and reading it back as an 8-bit picture.
 #pragma once
 #include <cstring>
 
 #include "platform/ddraw.h"
 #include "tools/bmp24.h"
-
-inline IDirectDrawSurface* PANEL_Plocha(IDirectDraw* dd, int sir, int vys) {
-  DDSURFACEDESC ddsd;
-  std::memset(&ddsd, 0, sizeof ddsd);
-  ddsd.dwSize = sizeof ddsd;
-  ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-  ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  ddsd.dwWidth = (DWORD)sir;
-  ddsd.dwHeight = (DWORD)vys;
-  IDirectDrawSurface* s = nullptr;
-  return dd->CreateSurface(&ddsd, &s, nullptr) == DD_OK ? s : nullptr;
-}
 
 // Every pixel gets farba(x, y); false when the surface cannot be locked.
 template <typename F>

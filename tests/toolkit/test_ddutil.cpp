@@ -213,6 +213,25 @@ TEST_F(DdutilTest, LoadAtNaturalAndAskedSize) {
   EXPECT_EQ(2, t->PLAT_Height());
 }
 
+TEST_F(DdutilTest, PlainSurfaceOfAskedSizeOrNone) {
+  struct TPripad {
+    int sir, vys;
+    bool vznikne;
+  };
+  const TPripad pripady[] = {{1, 1, true}, {37, 5, true}, {0, 5, false}, {5, 0, false}, {-3, 5, false}, {5, -1, false}};
+  for (const TPripad& p : pripady) {
+    IDirectDrawSurface* s = DDVytvor_povrch(dd, p.sir, p.vys);
+    ASSERT_EQ(p.vznikne, s != nullptr) << p.sir << " x " << p.vys;
+    if (!s) continue;
+    EXPECT_EQ(p.sir, s->PLAT_Width());
+    EXPECT_EQ(p.vys, s->PLAT_Height());
+    s->Release();
+  }
+  EXPECT_EQ(nullptr, DDVytvor_povrch(nullptr, 4, 4));
+  PLAT_FaultSet(PC_CreateOffscreen, 0, 1, DDERR_OUTOFMEMORY);
+  EXPECT_EQ(nullptr, DDVytvor_povrch(dd, 4, 4));
+}
+
 TEST_F(DdutilTest, MissingPictureLeavesTheSizesAlone) {
   int sir = -1, vys = -1;
   EXPECT_EQ(nullptr, DDLoadBitmap_ts(dd, (adresar + "/none.bmp").c_str(), 0, 0, &sir, &vys));

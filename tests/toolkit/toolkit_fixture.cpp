@@ -12,6 +12,7 @@
 #include "platform/fault.h"
 #include "platform/gdi.h"
 #include "platform/resources.h"
+#include "toolkit/ddutil.h"
 
 void ToolkitTest::SetUp() {
   ASSERT_EQ(1, PLAT_Init(PLAT_MEMORY, TPlatOptions()));
@@ -36,14 +37,8 @@ void ToolkitTest::TearDown() {
 }
 
 IDirectDrawSurface* ToolkitTest::Povrch(int w, int h, uint16_t farba) {
-  DDSURFACEDESC d = {};
-  d.dwSize = sizeof(d);
-  d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-  d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  d.dwWidth = (DWORD)w;
-  d.dwHeight = (DWORD)h;
-  IDirectDrawSurface* s = nullptr;
-  EXPECT_EQ(DD_OK, dd->CreateSurface(&d, &s, nullptr));
+  IDirectDrawSurface* s = DDVytvor_povrch(dd, w, h);
+  EXPECT_NE(nullptr, s);
   if (!s) return nullptr;
   povrchy_.push_back(s);
   DDBLTFX fx = {};
