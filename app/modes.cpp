@@ -39,6 +39,14 @@ bool obnov_povrchy() {
   return true;
 }
 
+// The screen globals for a sir × vys display.
+void nastav_geometriu(int sir, int vys) {
+  MAXX = obraz_sir = sir;
+  MAXY = obraz_vys = vys;
+  SX = sir / 2;
+  SY = vys / 2;
+}
+
 }  // namespace
 
 bool GM_rozmery(int gm, int* sir, int* vys) {
@@ -62,15 +70,21 @@ HRESULT Ziskaj_back_SRF() {
   return lpDDSPrimary->GetAttachedSurface(&caps, &lpDDSBack);
 }
 
+HRESULT Vytvor_displej(int sir, int vys) {
+  HRESULT hr = DirectDrawCreate(nullptr, &lpDD, nullptr);
+  if (hr == DD_OK) hr = lpDD->SetDisplayMode((DWORD)sir, (DWORD)vys, 16);
+  if (hr == DD_OK) hr = Vytvor_primarny_SRF();
+  if (hr == DD_OK) hr = Ziskaj_back_SRF();
+  if (hr == DD_OK) nastav_geometriu(sir, vys);
+  return hr;
+}
+
 long SET_OBRAZOVKY() {
   if (lpDD == nullptr) return DDERR_GENERIC;
   GM_rozmery(GM, &obraz_sir, &obraz_vys);
   const HRESULT hr = lpDD->SetDisplayMode((DWORD)obraz_sir, (DWORD)obraz_vys, 16);
   if (hr != DD_OK) return hr;
-  MAXX = obraz_sir;
-  MAXY = obraz_vys;
-  SX = MAXX / 2;
-  SY = MAXY / 2;
+  nastav_geometriu(obraz_sir, obraz_vys);
   D = MAXX / 2;
   return 0;
 }

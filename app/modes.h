@@ -25,3 +25,7 @@ void Vykonaj_RELEASE_SRF(unsigned char aj_DD);
 HRESULT Vytvor_primarny_SRF();
 // The back buffer attached to the primary surface into lpDDSBack; DD_OK or the failure.
 HRESULT Ziskaj_back_SRF();
+// A display without the viewer's window, for tools and tests: the display object in a
+// 16-bit sir × vys mode, the primary surface with its back buffer and the screen globals;
+// DD_OK or the first failure. Vykonaj_RELEASE_SRF(1) takes it down again.
+HRESULT Vytvor_displej(int sir, int vys);

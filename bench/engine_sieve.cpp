@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/modes.h"
 #include "engine/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
@@ -41,25 +42,11 @@ void Priprav(const TNastavenie& n) {
     ma_W = true;
   }
   if (sir != n.sir || vys != n.vys) {
-    if (lpDDSPrimary) lpDDSPrimary->Release();
-    if (lpDD) lpDD->Release();
-    DirectDrawCreate(nullptr, &lpDD, nullptr);
-    lpDD->SetDisplayMode(n.sir, n.vys, 16);
-    DDSURFACEDESC d = {};
-    d.dwSize = sizeof(d);
-    d.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
-    d.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
-    d.dwBackBufferCount = 1;
-    lpDD->CreateSurface(&d, &lpDDSPrimary, nullptr);
-    DDSCAPS caps = {DDSCAPS_BACKBUFFER};
-    lpDDSPrimary->GetAttachedSurface(&caps, &lpDDSBack);
+    Vykonaj_RELEASE_SRF(1);
+    Vytvor_displej(n.sir, n.vys);
     sir = n.sir;
     vys = n.vys;
   }
-  MAXX = obraz_sir = n.sir;
-  MAXY = obraz_vys = n.vys;
-  SX = n.sir / 2;
-  SY = n.vys / 2;
   Reset_Sito(n.mriezka, n.mriezka);
   YAW = n.pol ? 1.0f : 2.0f;
   PITCH = n.pol ? pi_pol_m : 0.2f;

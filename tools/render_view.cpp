@@ -10,6 +10,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "app/modes.h"
 #include "bmpfiles/dbmp.h"
 #include "engine/screen.h"
 #include "engine/sieve.h"
@@ -93,37 +94,6 @@ const char* Citaj_volby(int argc, char** argv, TVolby* o) {
   return nullptr;
 }
 
-bool Displej(int sir, int vys) {
-  if (DirectDrawCreate(nullptr, &lpDD, nullptr) != DD_OK) return false;
-  if (lpDD->SetDisplayMode(sir, vys, 16) != DD_OK) return false;
-  DDSURFACEDESC d = {};
-  d.dwSize = sizeof(d);
-  d.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
-  d.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
-  d.dwBackBufferCount = 1;
-  if (lpDD->CreateSurface(&d, &lpDDSPrimary, nullptr) != DD_OK) return false;
-  DDSCAPS caps = {DDSCAPS_BACKBUFFER};
-  if (lpDDSPrimary->GetAttachedSurface(&caps, &lpDDSBack) != DD_OK) return false;
-  MAXX = obraz_sir = sir;
-  MAXY = obraz_vys = vys;
-  SX = sir / 2;
-  SY = vys / 2;
-  D_start = sir / 2;
-  return true;
-}
-
-void Uvolni() {
-  if (pan_SRF) pan_SRF->Release();
-  pan_SRF = nullptr;
-  if (lpDDPal) lpDDPal->Release();
-  lpDDPal = nullptr;
-  if (lpDDSPrimary) lpDDSPrimary->Release();
-  lpDDSPrimary = nullptr;
-  lpDDSBack = nullptr;
-  if (lpDD) lpDD->Release();
-  lpDD = nullptr;
-}
-
 // The writer reports failures only to its log: the file must be there, new and whole.
 bool Zapisany(const char* cesta, time_t pred, int sir, int vys) {
   struct stat st;
@@ -132,10 +102,11 @@ bool Zapisany(const char* cesta, time_t pred, int sir, int vys) {
 }
 
 int Vykresli(const TVolby& o) {
-  if (!Displej((int)o.sir, (int)o.vys)) {
+  if (Vytvor_displej((int)o.sir, (int)o.vys) != DD_OK) {
     std::fprintf(stderr, "render_view: cannot set up a %ld x %ld display\n", o.sir, o.vys);
     return 1;
   }
+  D_start = (int)o.sir / 2;
   Nahraj_PANORAMU(o.panorama, 1);
   if (!pan_SRF) {
     std::fprintf(stderr, "render_view: cannot read the panorama \"%s\"\n", o.panorama);
@@ -181,7 +152,7 @@ int main(int argc, char** argv) {
   }
   PLAT_Init(PLAT_MEMORY, TPlatOptions());
   const int vysledok = Vykresli(o);
-  Uvolni();
+  Vykonaj_RELEASE_SRF(1);
   PLAT_Shutdown();
   return vysledok;
 }

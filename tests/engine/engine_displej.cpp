@@ -1,5 +1,6 @@
 #include "tests/engine/engine_displej.h"
 
+#include "app/modes.h"
 #include "engine/screen.h"
 #include "engine/store.h"
 #include "platform/backend.h"
@@ -11,39 +12,14 @@ void EngineDisplej::SetUp() {
 }
 
 void EngineDisplej::TearDown() {
-  Uvolni();
+  Vykonaj_RELEASE_SRF(1);
   PLAT_FaultClear();
   PLAT_Shutdown();
 }
 
-void EngineDisplej::Uvolni() {
-  if (pan_SRF) pan_SRF->Release();
-  pan_SRF = nullptr;
-  if (lpDDPal) lpDDPal->Release();
-  lpDDPal = nullptr;
-  if (lpDDSPrimary) lpDDSPrimary->Release();
-  lpDDSPrimary = nullptr;
-  lpDDSBack = nullptr;
-  if (lpDD) lpDD->Release();
-  lpDD = nullptr;
-}
-
 void EngineDisplej::Obrazovka(int w, int h) {
-  Uvolni();
-  ASSERT_EQ(DirectDrawCreate(nullptr, &lpDD, nullptr), DD_OK);
-  ASSERT_EQ(lpDD->SetDisplayMode(w, h, 16), DD_OK);
-  DDSURFACEDESC d = {};
-  d.dwSize = sizeof(d);
-  d.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
-  d.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
-  d.dwBackBufferCount = 1;
-  ASSERT_EQ(lpDD->CreateSurface(&d, &lpDDSPrimary, nullptr), DD_OK);
-  DDSCAPS caps = {DDSCAPS_BACKBUFFER};
-  ASSERT_EQ(lpDDSPrimary->GetAttachedSurface(&caps, &lpDDSBack), DD_OK);
-  MAXX = obraz_sir = w;
-  MAXY = obraz_vys = h;
-  SX = w / 2;
-  SY = h / 2;
+  Vykonaj_RELEASE_SRF(1);
+  ASSERT_EQ(Vytvor_displej(w, h), DD_OK);
 }
 
 void W_vypln_stlpce() {

@@ -12,7 +12,6 @@ class EngineDisplej : public ::testing::Test {
   void TearDown() override;
   // Display mode w × h with a fresh primary and back buffer; the screen globals follow.
   void Obrazovka(int w, int h);
-  void Uvolni();
 };
 
 // Every store pixel holds its own column (or row), so a drawn pixel tells where it came from.
