@@ -1,26 +1,11 @@
 #include "bmpfiles/dbmp_natiahni.h"
 
-#include <cstring>
-
 #include "bmpfiles/dbmp.h"
 #include "bmpfiles/dbmp_5.h"
 #include "log/zeph_log.h"
+#include "toolkit/ddutil.h"
 
 namespace {
-
-IDirectDrawSurface* dbmp_docasny_povrch(IDirectDraw* p_lpDD, int sir, int vys) {
-  if (p_lpDD == nullptr || sir < 1 || vys < 1) return nullptr;
-  DDSURFACEDESC ddsd;
-  std::memset(&ddsd, 0, sizeof ddsd);
-  ddsd.dwSize = sizeof ddsd;
-  ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-  ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  ddsd.dwWidth = (DWORD)sir;
-  ddsd.dwHeight = (DWORD)vys;
-  IDirectDrawSurface* srf = nullptr;
-  if (p_lpDD->CreateSurface(&ddsd, &srf, nullptr) != DD_OK) return nullptr;
-  return srf;
-}
 
 // The stretch blit, waiting while the blitter is busy. A lost source is restored (its
 // owner redraws it) and, like any other error, means there is nothing worth writing.
@@ -40,7 +25,7 @@ bool dbmp_natiahni(IDirectDrawSurface* ciel, IDirectDrawSurface* zdroj, RECT* zd
 
 void DBMP_Zapis_natiahnute(IDirectDraw* p_lpDD, IDirectDrawSurface* zdroj, RECT* zdroj_rect, int sir, int vys,
                            int riadok_logu, const char* text_logu, const char* p_filename_out) {
-  IDirectDrawSurface* docasny = dbmp_docasny_povrch(p_lpDD, sir, vys);
+  IDirectDrawSurface* docasny = DDVytvor_povrch(p_lpDD, sir, vys);
   if (docasny == nullptr) {
     _ZEPH_LOG_(DBMP_MODUL, riadok_logu, text_logu);
     return;

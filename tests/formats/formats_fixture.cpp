@@ -12,19 +12,15 @@
 #include "engine/view.h"
 #include "platform/backend.h"
 #include "platform/fault.h"
+#include "toolkit/ddutil.h"
 
 void FormatsTest::SetUp() {
   ASSERT_TRUE(tmp.Ok());
   ASSERT_EQ(PLAT_Init(PLAT_MEMORY, TPlatOptions()), 1);
   ASSERT_EQ(DirectDrawCreate(nullptr, &lpDD, nullptr), DD_OK);
   ASSERT_EQ(lpDD->SetDisplayMode(800, 600, 16), DD_OK);
-  DDSURFACEDESC d = {};
-  d.dwSize = sizeof(d);
-  d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-  d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  d.dwWidth = 800;
-  d.dwHeight = 600;
-  ASSERT_EQ(lpDD->CreateSurface(&d, &lpDDSBack, nullptr), DD_OK);
+  lpDDSBack = DDVytvor_povrch(lpDD, 800, 600);
+  ASSERT_NE(lpDDSBack, nullptr);
   MAXX = obraz_sir = 800;
   MAXY = obraz_vys = 600;
   SX = 400;
