@@ -14,7 +14,6 @@ struct TOwnedResource {
   TPlatResource res;
 };
 std::list<TOwnedResource> g_added;  // a list: entries never move, so handles stay valid
-bool g_hide_embedded = false;
 
 bool Matches(const TPlatResource& r, const char* name, const char* type) {
   return strcasecmp(r.name, name) == 0 && strcasecmp(r.type, type) == 0;
@@ -25,7 +24,6 @@ HRSRC FindResourceA(HMODULE, const char* name, const char* type) {
   if (!name || !type || (uintptr_t)name < 0x10000 || (uintptr_t)type < 0x10000) return nullptr;
   for (const TOwnedResource& o : g_added)
     if (Matches(o.res, name, type)) return &o.res;
-  if (g_hide_embedded) return nullptr;
   for (const TPlatResource* r = PLAT_embedded_resources; r->name; r++)
     if (Matches(*r, name, type)) return r;
   return nullptr;
@@ -53,5 +51,3 @@ void PLAT_ResourceRemove(const char* name, const char* type) {
       return;
     }
 }
-
-void PLAT_ResourceHideEmbedded(bool hide) { g_hide_embedded = hide; }

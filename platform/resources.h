@@ -28,5 +28,3 @@ DWORD SizeofResource(HMODULE module, HRSRC res);
 // Tests add and remove resources of their own (a copy of the bytes is kept).
 void PLAT_ResourceAdd(const char* name, const char* type, const void* data, size_t size);
 void PLAT_ResourceRemove(const char* name, const char* type);
-// Tests hide the embedded resources to reach the file fallback.
-void PLAT_ResourceHideEmbedded(bool hide);
