@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
 JOBS=$(nproc)
-FUZZ_SECONDS=${FUZZ_SECONDS:-45}
+FUZZ_SECONDS=${FUZZ_SECONDS:-30}
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$JOBS"
