@@ -15,17 +15,12 @@ const size_t kChunkBytes = 1 << 20;  // a widest row (IMGL_MAX_SIDE × 4 bytes) 
 // Puts the pixel bytes [off, off + len) into `to`; false when they cannot be had.
 typedef std::function<bool(size_t off, size_t len, uint8_t* to)> TFetch;
 
-// The viewer loads one picture at a time, so one set of buffers serves every load.
-// Rows are read into one buffer; the slack after it lets a row's last pixel be read as a word.
+// The viewer loads one picture at a time, so one buffer of rows serves every load; the slack
+// after it lets a row's last pixel be read as a word.
 uint8_t* ChunkBuffer() {
   static std::unique_ptr<uint8_t[]> buf(new uint8_t[kChunkBytes + 4]());
   return buf.get();
 }
-uint32_t* RowBuffer() {
-  static std::unique_ptr<uint32_t[]> buf(new uint32_t[IMGL_MAX_SIDE]);
-  return buf.get();
-}
-
 // A row of the file's pixels, blue, green, red and (with 32 bits) a byte that is no colour, each
 // given as 0x00RRGGBB and read as one word: a bitmap is filled from it straight.
 template <int kStep>
@@ -83,16 +78,7 @@ struct TBmpRows {
     return ChunkBuffer() + (size_t)(info.top_down ? y - first : first + count - 1 - y) * stride;
   }
 
-  const uint32_t* Row(int y) {
-    const uint8_t* b = Bytes(y);
-    if (!b) return nullptr;
-    uint32_t* row = RowBuffer();
-    if (info.bits == 24)
-      std::copy(TBgr<3>{b}, TBgr<3>{b + (size_t)info.width * 3}, row);
-    else
-      std::copy(TBgr<4>{b}, TBgr<4>{b + (size_t)info.width * 4}, row);
-    return row;
-  }
+  TImgRow Row(int y) { return TImgRow{Bytes(y), info.bits / 8}; }
 
   bool Whole(std::vector<uint32_t>* px) {
     px->reserve((size_t)info.width * info.height);  // filled once, row by row: never zeroed first

@@ -8,10 +8,16 @@
 
 // Decodes a picture already checked by IMGL_Probe / IMGL_CheckWhole; null (and *why) when refused.
 TGdiBitmap* IMGL_Decode(const uint8_t* bytes, size_t size, const TImgInfo& info, std::string* why);
-// Gives source row y (0x00RRGGBB, y from 0 upwards, each asked for once); null when it cannot be had.
-typedef std::function<const uint32_t*(int y)> TImgRowFn;
-// Builds the w × h pixels of a sw × sh picture from its rows: copied when the sizes agree, else
-// resampled as IMGL_Scale does. False (a row missing, no memory) leaves *out unusable.
+// A source row: pixels `step` (3 or 4) bytes apart, each blue, green, red in its first three bytes
+// and readable as a word. A bitmap's 0x00RRGGBB words are such a row of step 4.
+struct TImgRow {
+  const uint8_t* bytes;  // null when the row cannot be had
+  int step;
+};
+// Gives source row y (y from 0 upwards, each asked for once).
+typedef std::function<TImgRow(int y)> TImgRowFn;
+// Builds the w × h pixels of a sw × sh picture from its rows, resampled as IMGL_Scale does.
+// False (a row missing, no memory) leaves *out unusable.
 bool IMGL_Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vector<uint32_t>* out);
 // Resamples to w × h: area averaging along an axis that shrinks, bilinear along one that grows.
 // False when the memory cannot be had; `bm` is then unchanged.

@@ -3,6 +3,7 @@
 // aliasing); growing interpolates bilinearly. Only the few rows a target row needs are kept.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -89,32 +90,42 @@ TRuns MakeRuns(const TTaps& t, int dst) {
   return r;
 }
 
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "a bitmap word is read as blue, green, red bytes");
+
+inline uint32_t Word(const uint8_t* p) {
+  uint32_t v;
+  std::memcpy(&v, p, 4);
+  return v;
+}
+
 // Channel sums of n pixels; red and blue share one word for up to 257 pixels at a time.
-void SumRun(const uint32_t* p, int n, uint32_t* sum) {
+template <int kStep>
+void SumRun(const uint8_t* p, int n, uint32_t* sum) {
   while (n > 0) {
     const int m = std::min(n, 257);
     uint32_t rb = 0, g = 0;
-    for (int i = 0; i < m; i++) {
-      rb += p[i] & 0xFF00FF;
-      g += p[i] & 0xFF00;
+    for (int i = 0; i < m; i++, p += kStep) {
+      const uint32_t v = Word(p);
+      rb += v & 0xFF00FF;
+      g += v & 0xFF00;
     }
     sum[0] += rb >> 16;
     sum[1] += g >> 8;
     sum[2] += rb & 0xFFFF;
-    p += m;
     n -= m;
   }
 }
 
-void Across(const uint32_t* row, const TTaps& tx, const TRuns& runs, int w, uint32_t* out) {
+template <int kStep>
+void Across(const uint8_t* row, const TTaps& tx, const TRuns& runs, int w, uint32_t* out) {
   for (int o = 0; o < w; o++) {
     uint32_t acc[3] = {0, 0, 0};
-    const uint32_t* p = row + tx.first[o];
+    const uint8_t* p = row + (size_t)tx.first[o] * kStep;
     for (int r = runs.start[o]; r < runs.start[o + 1]; r++) {
       uint32_t sum[3] = {0, 0, 0};
-      SumRun(p, runs.count[r], sum);
+      SumRun<kStep>(p, runs.count[r], sum);
       for (int c = 0; c < 3; c++) acc[c] += sum[c] * runs.weight[r];
-      p += runs.count[r];
+      p += (size_t)runs.count[r] * kStep;
     }
     out[o] = Pack(acc);
   }
@@ -130,15 +141,6 @@ void Down(const uint32_t* ring, int rows, const TTaps& ty, int o, int w, uint32_
   for (int x = 0; x < w; x++) line[x] = Pack(acc + (size_t)x * 3);
 }
 
-bool Copy(int sw, int sh, const TImgRowFn& next, std::vector<uint32_t>* out) {
-  for (int y = 0; y < sh; y++) {
-    const uint32_t* row = next(y);
-    if (!row) return false;
-    out->insert(out->end(), row, row + sw);
-  }
-  return true;
-}
-
 bool Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vector<uint32_t>* out) {
   const TTaps tx = MakeTaps(sw, w), ty = MakeTaps(sh, h);
   const TRuns runs = MakeRuns(tx, w);
@@ -148,9 +150,13 @@ bool Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vector<u
       line(new uint32_t[w]);
   int o = 0;
   for (int y = 0; y < sh; y++) {
-    const uint32_t* row = next(y);
-    if (!row) return false;
-    Across(row, tx, runs, w, ring.get() + (size_t)(y % rows) * w);
+    const TImgRow row = next(y);
+    if (!row.bytes) return false;
+    uint32_t* into = ring.get() + (size_t)(y % rows) * w;
+    if (row.step == 3)
+      Across<3>(row.bytes, tx, runs, w, into);
+    else
+      Across<4>(row.bytes, tx, runs, w, into);
     for (; o < h && ty.Last(o) <= y; o++) {  // every row it needs has come
       Down(ring.get(), rows, ty, o, w, acc.get(), line.get());
       out->insert(out->end(), line.get(), line.get() + w);
@@ -165,7 +171,7 @@ bool IMGL_Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vec
   if (w < 1 || h < 1 || sw < 1 || sh < 1) return false;
   try {
     out->reserve((size_t)w * h);  // filled once, row by row: never zeroed first
-    return w == sw && h == sh ? Copy(sw, sh, next, out) : Resample(sw, sh, next, w, h, out);
+    return Resample(sw, sh, next, w, h, out);
   } catch (const std::bad_alloc&) {
     return false;
   }
@@ -177,7 +183,8 @@ bool IMGL_Scale(TGdiBitmap* bm, int w, int h) {
   const int sw = bm->width;
   const uint32_t* px = bm->px.data();
   std::vector<uint32_t> out;
-  if (!IMGL_Resample(sw, bm->height, [px, sw](int y) { return px + (size_t)y * sw; }, w, h, &out)) return false;
+  const auto row = [px, sw](int y) { return TImgRow{reinterpret_cast<const uint8_t*>(px + (size_t)y * sw), 4}; };
+  if (!IMGL_Resample(sw, bm->height, row, w, h, &out)) return false;
   bm->px.swap(out);
   bm->width = w;
   bm->height = h;
