@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr float DVA_PI = 6.2831855f;
 constexpr int D_KROK_SIPKA = 30;
 constexpr int D_KROK_KLAVESNICA = 20;
 // After a key the idle count resumes at most here: hidden overlays stay hidden.
@@ -20,8 +19,8 @@ constexpr int PULZ_PO_KLAVESE = 401;
 
 void otoc(float o) {
   YAW += o;
-  if (o < 0 && YAW < 0) YAW += DVA_PI;
-  if (o > 0 && YAW > DVA_PI) YAW -= DVA_PI;
+  if (o < 0 && YAW < 0) YAW += pi2;
+  if (o > 0 && YAW > pi2) YAW -= pi2;
 }
 
 void naklon(float o) {

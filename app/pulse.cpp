@@ -17,7 +17,6 @@ namespace {
 // The pointer offset is clamped to this many pixels; a full offset turns 0.04 rad per pulse.
 constexpr int IN_LIMIT = 160;
 constexpr float IN_DELITEL = 640000.0f;
-constexpr float DVA_PI = 6.2831855f;
 
 int orez(int v) { return v > IN_LIMIT ? IN_LIMIT : (v < -IN_LIMIT ? -IN_LIMIT : v); }
 
@@ -31,10 +30,10 @@ void navigacia_mysou() {
   IN_dx = orez(IN_dx);
   IN_dy = orez(IN_dy);
   YAW += krok(IN_dx);
-  if (YAW > DVA_PI) {
-    YAW -= DVA_PI;
+  if (YAW > pi2) {
+    YAW -= pi2;
   } else if (YAW < 0) {
-    YAW += DVA_PI;
+    YAW += pi2;
   }
   PITCH += krok(IN_dy);
   if (PITCH > pi_pol_m) {
@@ -58,7 +57,7 @@ void PULZ() {
 
   if (demo_mod) {
     YAW += uhol_delta_2;
-    if (YAW > DVA_PI) YAW -= DVA_PI;
+    if (YAW > pi2) YAW -= pi2;
     Prekresli_scenu(1);
   }
 }

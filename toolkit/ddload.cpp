@@ -13,22 +13,9 @@ HBITMAP Najdi_obrazok(const char* meno, int dx, int dy) {
   return static_cast<HBITMAP>(h);
 }
 
-IDirectDrawSurface* Novy_povrch(IDirectDraw* pdd, int sir, int vys) {
-  DDSURFACEDESC ddsd;
-  std::memset(&ddsd, 0, sizeof(ddsd));
-  ddsd.dwSize = sizeof(ddsd);
-  ddsd.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
-  ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  ddsd.dwWidth = (DWORD)sir;
-  ddsd.dwHeight = (DWORD)vys;
-  IDirectDrawSurface* pdds = nullptr;
-  if (!pdd || sir <= 0 || vys <= 0 || pdd->CreateSurface(&ddsd, &pdds, nullptr) != DD_OK) return nullptr;
-  return pdds;
-}
-
 // Makes the surface for a found picture and copies the picture in; the bitmap is released.
 IDirectDrawSurface* Povrch_s_obrazkom(IDirectDraw* pdd, HBITMAP hbm, int sir, int vys) {
-  IDirectDrawSurface* pdds = Novy_povrch(pdd, sir, vys);
+  IDirectDrawSurface* pdds = DDVytvor_povrch(pdd, sir, vys);
   if (pdds) DDCopyBitmap(pdds, hbm, 0, 0, 0, 0);
   DeleteObject(hbm);
   return pdds;
