@@ -5,6 +5,7 @@
 #include "app/modes.h"
 #include "app/pulse.h"
 #include "app/scene.h"
+#include "app/sprava.h"
 #include "app/startup.h"
 #include "app/ui.h"
 #include "engine/screen.h"
@@ -61,7 +62,7 @@ void dalsia_panorama(int smer) {
   PAN_id += smer;
   if (PAN_id < 0) PAN_id = PAN_id_max;
   if (PAN_id > PAN_id_max) PAN_id = 0;
-  Nahraj_PANORAMU(PAN_id, 0);
+  Zobraz_PANORAMU(PAN_id, 0);
   dui_PANO.viditelny = 0;
 }
 
@@ -108,7 +109,7 @@ bool volby_panelov(bool* cely) {
   int volba = 0;
   if (dui_PANO.viditelny && dui_PANO.INFORMUJ_MA(&volba)) {
     zvuk_2.SPUSTI();
-    Nahraj_PANORAMU(volba - 1, 0);
+    Zobraz_PANORAMU(volba - 1, 0);
     dui_PANO.viditelny = 0;
     *cely = true;
   }

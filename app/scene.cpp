@@ -4,6 +4,7 @@
 
 #include "app/modes.h"
 #include "app/pulse.h"
+#include "app/sprava.h"
 #include "app/ui.h"
 #include "engine/screen.h"
 #include "engine/sieve.h"
@@ -123,5 +124,6 @@ void Prekresli_scenu(unsigned char aj_prepocet) {
     Poloz_ovladac_pruh(lpDDSPrimary);
     for (int i = 0; i < tlacidlo_poc; ++i) tlacidlo[i].ZOBRAZ(lpDDSPrimary);
   }
+  Sprava_zobraz(lpDDSPrimary);
   if (pulz_poc_msna < PULZ_SKRY_KURZOR || Panel_zobrazeny()) kurzor.ZOBRAZ(lpDDSPrimary);
 }

@@ -1,14 +1,13 @@
 // Start-up sequence, the first frame and the message loop.
 #include "app/startup.h"
 
-#include <cstdio>
-#include <cstring>
 
 #include "app/app.h"
 #include "app/input.h"
 #include "app/modes.h"
 #include "app/priecinok.h"
 #include "app/scene.h"
+#include "app/sprava.h"
 #include "app/ui.h"
 #include "app/volby.h"
 #include "bmpfiles/dbmp.h"
@@ -62,19 +61,10 @@ bool otvor_displej(HWND hwnd) {
   return Ziskaj_back_SRF() == DD_OK;
 }
 
-// "Súbor %s nebol nájdený, neexistuje." with the name cut (at a character boundary)
-// so that the whole sentence fits.
+// "Súbor %s nebol nájdený, neexistuje." with the name cut to fit.
 void sprava_nenajdeny(HWND hwnd, const char* meno) {
-  static const char* const ZACIATOK = "Súbor ";
-  static const char* const KONIEC = " nebol nájdený, neexistuje.";
   char sprava[SPRAVA_MAX];
-  const int miesto = SPRAVA_MAX - 1 - (int)std::strlen(ZACIATOK) - (int)std::strlen(KONIEC);
-  int n = (int)std::strlen(meno);
-  if (n > miesto) {
-    n = miesto;
-    while (n > 0 && (static_cast<unsigned char>(meno[n]) & 0xC0) == 0x80) --n;
-  }
-  std::snprintf(sprava, sizeof(sprava), "%s%.*s%s", ZACIATOK, n, meno, KONIEC);
+  Sprava_s_menom(sprava, sizeof sprava, "Súbor ", meno, " nebol nájdený, neexistuje.");
   tsMsg(hwnd, sprava);
 }
 
@@ -82,7 +72,7 @@ void sprava_nenajdeny(HWND hwnd, const char* meno) {
 bool nahraj_prvu_panoramu(HWND hwnd) {
   if (PAN_param_file[0] != '\0') {
     if (DBMP_Existuje_sub(PAN_param_file)) {
-      Nahraj_PANORAMU(PAN_param_file, 1);
+      Zobraz_PANORAMU(PAN_param_file, 1);
       return true;
     }
     sprava_nenajdeny(hwnd, PAN_param_file);
@@ -91,7 +81,7 @@ bool nahraj_prvu_panoramu(HWND hwnd) {
     tsMsg(hwnd, "Žiadne panorámy v lokálnom adresári!");
     return false;
   }
-  Nahraj_PANORAMU(PAN_id, 1);
+  Zobraz_PANORAMU(PAN_id, 1);
   return true;
 }
 

@@ -127,6 +127,13 @@ void init_W() {
   pan_SRF->Unlock(nullptr);
 }
 
+void Vyprazdni_W() {
+  pan_sir = pan_vys = 0;
+  W_gpano_plati = false;
+  reset_opt_T();
+  std::memset(W, 0, sizeof W);
+}
+
 // The size to load a picture at: its own (0 × 0) when the sphere around it fits the store,
 // else scaled down so that it does, a sphere of exactly 2:1 staying exactly 2:1.
 static void Nahraj_rozmer(const char* nazov, const TGPano* vyrez, int* dx, int* dy) {

@@ -46,6 +46,8 @@ extern int PAN_id;                // index of the panorama shown
 void Nahraj_PANORAMU(int ID, unsigned char start);
 // Loads the panorama file nazov; PAN_id does not change.
 void Nahraj_PANORAMU(const char* nazov, unsigned char start);
+// Empties the store after a picture that did not load: no size, no placement, all black.
+void Vyprazdni_W();
 // Recomputes opt_TA, opt_TB, opt_TC and the placement from pan_sir, pan_vys and W_gpano.
 void reset_opt_T();
 // Copies the picture of pan_SRF into W (and the rows around it the projection can reach).

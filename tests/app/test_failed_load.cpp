@@ -1,0 +1,68 @@
+// Pictures that cannot be shown, special files, large folders and a full disk: the viewer
+// never stalls, never shows one picture under another's name, and says what happened.
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "app/scene.h"
+#include "app/sprava.h"
+#include "app/ui.h"
+#include "app/volby.h"
+#include "app_fixture.h"
+#include "engine/store.h"
+#include "log/zeph_log.h"
+#include "platform/backend.h"
+#include "platform/fault.h"
+#include "tests/bmpfiles/temp_folder.h"
+#include "tools/bmp24.h"
+
+namespace {
+
+void Obrazok(const std::string& meno, int sir = 40, int vys = 20) {
+  TRgbPicture obr(sir, vys);
+  for (int y = 0; y < vys; ++y)
+    for (int x = 0; x < sir; ++x) obr.Set(x, y, 200, (uint8_t)(x * 5), 60);
+  ASSERT_TRUE(BMP24_Zapis(obr, meno.c_str()));
+}
+
+std::string Log() { return CitajSubor(ZEPH_LOG_SUBOR); }
+
+std::string Nenacitany(const char* meno) { return std::string("Súbor ") + meno + " sa nepodarilo načítať."; }
+
+TEST_F(AppTest, APictureThatDoesNotLoadIsNeverShownAsAnother) {
+  // In folder order: refused first, good, corrupt JPEG, good, deleted while running.
+  std::ofstream("a.bmp") << "BM nie je to obrazok";
+  Obrazok("b.bmp");
+  std::ofstream("c.jpg") << "\xFF\xD8\xFF\xE0 rozbity";
+  Obrazok("d.bmp");
+  Obrazok("e.bmp");
+  ASSERT_EQ(Spusti(""), 1);
+  ASSERT_EQ(std::remove("e.bmp"), 0);
+  dui_PANO.viditelny = 0;
+  const struct {
+    const char* meno;
+    bool dobry;
+  } kroky[] = {{"a.bmp", false}, {"b.bmp", true}, {"c.jpg", false}, {"d.bmp", true}, {"e.bmp", false}};
+  for (const auto& k : kroky) {
+    if (k.meno[0] != 'a') KlikTlacidlo(TL_DALSI);
+    Prekresli_scenu(1);
+    if (k.dobry) {
+      EXPECT_EQ(pan_sir, 40) << k.meno;
+      EXPECT_STREQ(Sprava_nad_pohladom(), "") << k.meno;
+      continue;
+    }
+    EXPECT_EQ(pan_SRF, nullptr) << k.meno;
+    EXPECT_EQ(pan_sir, 0) << k.meno;
+    for (int y = 0; y < 20; ++y) EXPECT_EQ(std::count(W[y], W[y] + 40, 0), 40) << k.meno;
+    EXPECT_EQ(Sprava_nad_pohladom(), Nenacitany(k.meno));
+    EXPECT_TRUE(Prekryte(0, 0, 799, 31)) << k.meno;
+    EXPECT_NE(Log().find(std::string("PANO(40) : Panorama sa neda nacitat: ./") + k.meno), std::string::npos);
+  }
+}
+
+}  // namespace
