@@ -82,5 +82,5 @@ void DBMP_Vystrihni_meno(const char* p_sub, char* p_meno);
 // p_sub with everything after the last "." of its name replaced by p_prip (unchanged
 // when the name has none); p_sub_out holds DBMP_MAX_CESTA.
 void DBMP_Zmen_priponu(const char* p_sub, const char* p_prip, char* p_sub_out);
-// 1 when the file can be opened for reading (a folder is not a file).
+// 1 when the file can be opened for reading: a regular file (not a folder, pipe or device).
 uint8_t DBMP_Existuje_sub(const char* p_sub);

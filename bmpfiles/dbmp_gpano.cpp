@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/plat_file.h"
+
 namespace {
 
 const char XMP_ZNACKA[] = "http://ns.adobe.com/xap/1.0/";  // followed by a zero byte
@@ -113,7 +115,7 @@ uint8_t DBMP_GPano_zBajtov(const uint8_t* b, size_t n, TGPano* out) {
 
 uint8_t DBMP_Citaj_GPano(const char* p_sub, TGPano* out) {
   if (p_sub == nullptr) return 0;
-  FILE* f = std::fopen(p_sub, "rb");
+  FILE* f = PLAT_fopen(p_sub, "rb");
   if (f == nullptr) return 0;
   // Anything but a JPEG is passed by after two bytes.
   uint8_t zaciatok[2] = {0, 0};

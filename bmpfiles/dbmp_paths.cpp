@@ -2,9 +2,10 @@
 #include <cstdio>
 #include <cstring>
 #include <strings.h>
-#include <sys/stat.h>
+#include <unistd.h>
 
 #include "bmpfiles/dbmp.h"
+#include "platform/plat_file.h"
 
 namespace {
 
@@ -42,13 +43,11 @@ void DBMP_Zmen_priponu(const char* p_sub, const char* p_prip, char* p_sub_out) {
 
 uint8_t DBMP_Existuje_sub(const char* p_sub) {
   if (p_sub == nullptr || p_sub[0] == '\0') return 0;
-  FILE* f = std::fopen(p_sub, "rb");
-  if (f == nullptr) return 0;
-  // Linux opens a folder for reading too; only a file counts.
-  struct stat st;
-  const bool subor = fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode);
-  std::fclose(f);
-  return subor ? 1 : 0;
+  size_t dlzka = 0;
+  const int fd = PLAT_OpenRead(p_sub, &dlzka);
+  if (fd < 0) return 0;
+  close(fd);
+  return 1;
 }
 
 void DBMP_Cesta_nahladu(const char* p_sub, char* p_out) {

@@ -7,6 +7,7 @@
 #include "platform/gdi_internal.h"
 #include "platform/image_load.h"
 #include "platform/image_source.h"
+#include "platform/plat_file.h"
 
 namespace {
 const size_t kProbeBytes = 64 * 1024;
@@ -81,7 +82,7 @@ HANDLE LoadImageA(HINSTANCE hinst, const char* name, UINT type, int cx, int cy, 
   if (type != IMAGE_BITMAP || cx < 0 || cy < 0) return nullptr;
   if (name && (uintptr_t)name >= 0x10000 && (flags & LR_LOADFROMFILE)) {
     size_t total = 0;
-    const int fd = IMGL_OpenFile(name, &total);
+    const int fd = PLAT_OpenRead(name, &total);
     if (fd < 0) return nullptr;  // no such picture
     HANDLE h = FromFile(name, fd, total, cx, cy);
     close(fd);

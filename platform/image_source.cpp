@@ -1,8 +1,6 @@
 // Where a picture's bytes come from: a BITMAP resource (its file header put back) or a file.
 #include "platform/image_source.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,6 +8,7 @@
 
 #include "platform/gdi.h"
 #include "platform/image_probe.h"
+#include "platform/plat_file.h"
 #include "platform/resources.h"
 
 namespace {
@@ -47,7 +46,7 @@ bool FromResource(HINSTANCE hinst, const char* name, std::vector<uint8_t>* out) 
 }
 
 bool FromFile(const char* path, size_t limit, std::vector<uint8_t>* out, size_t* total) {
-  const int fd = IMGL_OpenFile(path, total);
+  const int fd = PLAT_OpenRead(path, total);
   if (fd < 0) return false;
   out->resize(*total < limit ? *total : limit);
   const bool ok = IMGL_ReadAt(fd, 0, out->data(), out->size());
@@ -65,18 +64,6 @@ bool IMGL_Read(HINSTANCE hinst, const char* name, UINT flags, size_t limit, std:
   if (!hinst || !FromResource(hinst, name, out)) return false;
   *total = out->size();
   return true;
-}
-
-int IMGL_OpenFile(const char* path, size_t* total) {
-  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return -1;
-  struct stat st;
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    close(fd);
-    return -1;
-  }
-  *total = (size_t)st.st_size;
-  return fd;
 }
 
 bool IMGL_ReadAt(int fd, size_t off, uint8_t* out, size_t n) {

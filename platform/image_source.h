@@ -9,8 +9,5 @@
 // as a whole BMP file. At most `limit` bytes of a file are read; *total gets the full length.
 bool IMGL_Read(HINSTANCE hinst, const char* name, UINT flags, size_t limit, std::vector<uint8_t>* out,
                size_t* total);
-// A regular file opened for reading without blocking, so that a pipe or device named like a
-// picture cannot hang us; -1 when there is none. *total gets its length.
-int IMGL_OpenFile(const char* path, size_t* total);
 // Exactly `n` bytes from offset `off`; false on a short read.
 bool IMGL_ReadAt(int fd, size_t off, uint8_t* out, size_t n);
