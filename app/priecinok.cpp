@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "app/startup.h"
 #include "bmpfiles/dbmp.h"
@@ -69,10 +70,18 @@ int PANO_Priecinok_zapisovatelny(const char* priecinok) {
 void PANO_Nacitaj_zoznam() {
   // A scan of an earlier start in the same process is given back first.
   DBMP_Uvolni_zoznam(PAN_subor, &PAN_id_max);
+  // Every picture of the folder is listed: a folder larger than the table gets a larger one.
+  static std::vector<char*> vacsi;
+  const int pocet = DBMP_Pocet_SubAdr("./", DBMP_MASKA_PANORAM, 0);
+  if (pocet > PAN_kapacita) {
+    vacsi.assign((size_t)pocet, nullptr);
+    PAN_subor = vacsi.data();
+    PAN_kapacita = pocet;
+  }
   if (PANO_Priecinok_zapisovatelny(".")) {
-    DBMP_Zisti_Vytvor__bmp2thm_s3C("./", 1, lpDD, 100, 50, PAN_subor, &PAN_id_max);
+    DBMP_Zisti_Vytvor__bmp2thm_s3C_n("./", 1, lpDD, 100, 50, PAN_subor, PAN_kapacita, &PAN_id_max);
   } else {
-    DBMP_Zisti_SubAdr("./", DBMP_MASKA_PANORAM, 0, 1, PAN_subor, &PAN_id_max);
+    DBMP_Zisti_SubAdr_n("./", DBMP_MASKA_PANORAM, 0, 1, PAN_subor, PAN_kapacita, &PAN_id_max);
   }
 }
 

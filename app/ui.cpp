@@ -1,6 +1,8 @@
 // The viewer's screen objects and their assembly at start-up.
 #include "app/ui.h"
 
+#include <memory>
+
 #include "app/app.h"
 #include "app/scene.h"
 #include "bmpfiles/dbmp.h"
@@ -15,7 +17,7 @@ CDAS kurzor;
 CDUIR dui_PANO;
 CDUI dui_gr_mod;
 CDUI dui_sito;
-CIcon PAN_ICON_thmb[PAN_ICON_MAX];
+std::vector<CIcon> PAN_ICON_thmb;
 CDSO_Zvuk zvuk_1;
 CDSO_Zvuk zvuk_2;
 
@@ -28,7 +30,7 @@ namespace {
 
 // The thumbnails' own sheets, one per panorama that has a thumbnail file; they live for
 // the whole run and are reused when the interface is assembled again.
-CDas_Surface* nahlad_rezia[PAN_ICON_MAX] = {};
+std::vector<std::unique_ptr<CDas_Surface>> nahlad_rezia;
 
 // Font and brushes shared by the three panels; the panels do not delete them.
 HBRUSH stet_vybr = nullptr;
@@ -107,19 +109,24 @@ bool nahraj_nahlad(int i) {
   char cesta[DBMP_MAX_CESTA];
   DBMP_Cesta_nahladu(PAN_subor[i], cesta);
   if (!DBMP_Existuje_sub(cesta)) return false;
-  if (nahlad_rezia[i] == nullptr) nahlad_rezia[i] = new CDas_Surface;
+  if (nahlad_rezia[i] == nullptr) nahlad_rezia[i].reset(new CDas_Surface);
   nahlad_rezia[i]->NAHRAJ_SURFACE(lpDD, cesta);
-  PAN_ICON_thmb[i].Das_Surface = nahlad_rezia[i];
+  PAN_ICON_thmb[i].Das_Surface = nahlad_rezia[i].get();
   PAN_ICON_thmb[i].EVIDUJ_CS();
   return true;
 }
 
-int pocet_panoram() { return PAN_id_max + 1 < PAN_ICON_MAX ? PAN_id_max + 1 : PAN_ICON_MAX; }
+int pocet_panoram() { return PAN_id_max + 1; }
 
 void zostav_zoznam() {
   nastav_panel(dui_PANO, PAN_param_file[0] == '\0' ? 1 : 0);
   dui_PANO.VYMAZ();
-  for (int i = 0; i < pocet_panoram(); ++i) {
+  // A row per panorama and the closing row; the list holds at least its usual 50.
+  const int pocet = pocet_panoram();
+  dui_PANO.VOLR_kapacita = pocet + 1 > CDUIR::VOLR_MAX ? pocet + 1 : CDUIR::VOLR_MAX;
+  if ((int)PAN_ICON_thmb.size() < pocet) PAN_ICON_thmb.resize((size_t)pocet);
+  if ((int)nahlad_rezia.size() < pocet) nahlad_rezia.resize((size_t)pocet);
+  for (int i = 0; i < pocet; ++i) {
     char meno[DBMP_MAX_MENO];
     DBMP_Vystrihni_meno(PAN_subor[i], meno);
     const bool ma_nahlad = nahraj_nahlad(i);
@@ -128,8 +135,8 @@ void zostav_zoznam() {
   }
   dui_PANO.PRIDAJ2("<Zavriet>", 100, -1);
   Rozloz_zoznam(dui_PANO);
-  dui_PANO.ICON = PAN_ICON_thmb;
-  dui_PANO.ICON_pocet = PAN_ICON_MAX;
+  dui_PANO.ICON = PAN_ICON_thmb.data();
+  dui_PANO.ICON_pocet = (int)PAN_ICON_thmb.size();
   Prevezmi_ovladace_zoznamu(dui_PANO, &rezia);
   dui_PANO.RESET_GEOMETRIER();
 }
@@ -212,13 +219,13 @@ void Rozmiestni_tlacidla() {
 }
 
 void Nahraj_nahlady() {
-  for (int i = 0; i < pocet_panoram(); ++i) {
+  for (int i = 0; i < pocet_panoram() && i < (int)PAN_ICON_thmb.size(); ++i) {
     if (PAN_ICON_thmb[i].Das_Surface != nullptr) nahraj_nahlad(i);
   }
 }
 
 void Uvolni_nahlady() {
-  for (CDas_Surface* s : nahlad_rezia) {
+  for (const std::unique_ptr<CDas_Surface>& s : nahlad_rezia) {
     if (s != nullptr && s->SURFACE != nullptr) {
       s->SURFACE->Release();
       s->SURFACE = nullptr;

@@ -1,6 +1,8 @@
 // The viewer's screen objects, constructed at program load in this order and destroyed
 // in the reverse order, and the assembly that dresses them at start-up.
 #pragma once
+#include <vector>
+
 #include "panels/dui.h"
 #include "panels/duir.h"
 #include "sound/dso.h"
@@ -9,7 +11,6 @@
 #include "toolkit/widgets.h"
 
 constexpr int TLACIDLO_MAX = 10;
-constexpr int PAN_ICON_MAX = 50;
 
 extern CDas_Surface rezia;                    // the sprite sheet
 extern CTlac tlacidlo[TLACIDLO_MAX];          // buttons; the first tlacidlo_poc are live
@@ -17,7 +18,7 @@ extern CDAS kurzor;                           // pointer sprite
 extern CDUIR dui_PANO;                        // thumbnail list
 extern CDUI dui_gr_mod;                       // display-mode menu
 extern CDUI dui_sito;                         // grid-size menu
-extern CIcon PAN_ICON_thmb[PAN_ICON_MAX];     // one thumbnail sprite per panorama
+extern std::vector<CIcon> PAN_ICON_thmb;      // one thumbnail sprite per listed panorama
 extern CDSO_Zvuk zvuk_1;                      // hover sound "MOVER"
 extern CDSO_Zvuk zvuk_2;                      // click sound "MDOWN"
 

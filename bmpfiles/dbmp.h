@@ -55,6 +55,9 @@ void DBMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(IDirectDraw* p_lpDD, co
 // middle band of the picture scaled to sir × vys. scestou 0 keeps bare names only. Returns 0.
 int DBMP_Zisti_Vytvor__bmp2thm_s3C(const char* INAdresar, uint8_t scestou, IDirectDraw* p_lpDD, int sir, int vys,
                                    char** out_nazvy, int* out_maxid);
+// As above with the capacity of the caller's table.
+int DBMP_Zisti_Vytvor__bmp2thm_s3C_n(const char* INAdresar, uint8_t scestou, IDirectDraw* p_lpDD, int sir, int vys,
+                                     char** out_nazvy, int kapacita, int* out_maxid);
 // The same, the thumbnail being the whole picture scaled to sir × vys.
 int DBMP_Zisti_Vytvor__bmp2thm(const char* INAdresar, uint8_t scestou, IDirectDraw* p_lpDD, int sir, int vys,
                                char** out_nazvy, int* out_maxid);
@@ -74,6 +77,9 @@ int DBMP_Zisti_SubAdr(const char* INAdresar, const char* maska, unsigned subadr,
 // As above with the capacity of the caller's table.
 int DBMP_Zisti_SubAdr_n(const char* INAdresar, const char* maska, unsigned subadr, uint8_t scestou, char** out_nazvy,
                         int kapacita, int* out_maxid);
+// How many entries a scan of INAdresar would list were its table large enough (0 when the
+// folder cannot be read); nothing is logged.
+int DBMP_Pocet_SubAdr(const char* INAdresar, const char* maska, unsigned subadr);
 // Frees the entries 0 … *maxid of a table filled by a scan and sets *maxid to −1.
 void DBMP_Uvolni_zoznam(char** nazvy, int* maxid);
 // Bare name of a path: between the last "/" or "\\" and the last "." after it;

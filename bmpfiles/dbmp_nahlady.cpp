@@ -37,8 +37,8 @@ void dbmp_len_meno(char** polozka) {
 }
 
 int dbmp_zisti_vytvor(const char* INAdresar, uint8_t scestou, IDirectDraw* p_lpDD, int sir, int vys,
-                      char** out_nazvy, int* out_maxid, TDbmpTvorca tvorca) {
-  if (DBMP_Zisti_SubAdr(INAdresar, DBMP_MASKA_PANORAM, 0, 1, out_nazvy, out_maxid) != 0) {
+                      char** out_nazvy, int kapacita, int* out_maxid, TDbmpTvorca tvorca) {
+  if (DBMP_Zisti_SubAdr_n(INAdresar, DBMP_MASKA_PANORAM, 0, 1, out_nazvy, kapacita, out_maxid) != 0) {
     if (out_maxid != nullptr) *out_maxid = -1;
     return 0;
   }
@@ -63,10 +63,15 @@ int dbmp_zisti_vytvor(const char* INAdresar, uint8_t scestou, IDirectDraw* p_lpD
 
 int DBMP_Zisti_Vytvor__bmp2thm_s3C(const char* INAdresar, uint8_t scestou, IDirectDraw* p_lpDD, int sir, int vys,
                                    char** out_nazvy, int* out_maxid) {
-  return dbmp_zisti_vytvor(INAdresar, scestou, p_lpDD, sir, vys, out_nazvy, out_maxid, dbmp_pas);
+  return dbmp_zisti_vytvor(INAdresar, scestou, p_lpDD, sir, vys, out_nazvy, DBMP_MAX_PANORAM, out_maxid, dbmp_pas);
+}
+
+int DBMP_Zisti_Vytvor__bmp2thm_s3C_n(const char* INAdresar, uint8_t scestou, IDirectDraw* p_lpDD, int sir, int vys,
+                                     char** out_nazvy, int kapacita, int* out_maxid) {
+  return dbmp_zisti_vytvor(INAdresar, scestou, p_lpDD, sir, vys, out_nazvy, kapacita, out_maxid, dbmp_pas);
 }
 
 int DBMP_Zisti_Vytvor__bmp2thm(const char* INAdresar, uint8_t scestou, IDirectDraw* p_lpDD, int sir, int vys,
                                char** out_nazvy, int* out_maxid) {
-  return dbmp_zisti_vytvor(INAdresar, scestou, p_lpDD, sir, vys, out_nazvy, out_maxid, dbmp_cely);
+  return dbmp_zisti_vytvor(INAdresar, scestou, p_lpDD, sir, vys, out_nazvy, DBMP_MAX_PANORAM, out_maxid, dbmp_cely);
 }

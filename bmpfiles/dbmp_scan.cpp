@@ -101,10 +101,41 @@ bool dbmp_je_priecinok(const char* cesta, bool* je) {
 
 }  // namespace
 
+namespace {
+
+// The matching entries of the folder (with its "/") into a sorted table of `kapacita`
+// (tab may be null when it is 0); *vynechane gets how many did not fit. Names too long for a
+// path are left out, logged when `loguj`. False when the folder cannot be read.
+bool dbmp_prejdi(const char* priecinok, const char* maska, unsigned subadr, uint8_t scestou, char** tab,
+                 int kapacita, int* pocet, int* vynechane, bool loguj) {
+  DIR* dir = opendir(priecinok);
+  if (dir == nullptr) return false;
+  char cesta[DBMP_MAX_CESTA];
+  while (const dirent* e = readdir(dir)) {
+    const char* meno = e->d_name;
+    if (std::strcmp(meno, ".") == 0 || std::strcmp(meno, "..") == 0) continue;
+    if (std::strncmp(meno, "rezia", 5) == 0 || !dbmp_zhoda_zoznam(maska, meno)) continue;
+    if (std::snprintf(cesta, sizeof cesta, "%s%s", priecinok, meno) >= (int)sizeof cesta) {
+      if (loguj) _ZEPH_LOG_(DBMP_MODUL, DBMP_R_DLHA_CESTA, "DBMP_Zisti_SubAdr() - Prilis dlha cesta:", meno);
+      continue;
+    }
+    bool je_priecinok = false;
+    if (!dbmp_je_priecinok(cesta, &je_priecinok) || je_priecinok != (subadr == 1)) continue;
+    dbmp_vloz(tab, pocet, kapacita, scestou != 0 ? cesta : meno, vynechane);
+  }
+  closedir(dir);
+  return true;
+}
+
+bool dbmp_zly_vstup(const char* INAdresar, const char* maska, unsigned subadr) {
+  return subadr > 1 || INAdresar == nullptr || INAdresar[0] == '\0' || maska == nullptr || maska[0] == '\0';
+}
+
+}  // namespace
+
 int DBMP_Zisti_SubAdr_n(const char* INAdresar, const char* maska, unsigned subadr, uint8_t scestou, char** out_nazvy,
                         int kapacita, int* out_maxid) {
-  if (subadr > 1 || INAdresar == nullptr || INAdresar[0] == '\0' || maska == nullptr || maska[0] == '\0' ||
-      out_nazvy == nullptr || out_maxid == nullptr || kapacita < 0) {
+  if (dbmp_zly_vstup(INAdresar, maska, subadr) || out_nazvy == nullptr || out_maxid == nullptr || kapacita < 0) {
     return -1;
   }
   *out_maxid = -1;
@@ -114,33 +145,28 @@ int DBMP_Zisti_SubAdr_n(const char* INAdresar, const char* maska, unsigned subad
   }
   char priecinok[DBMP_MAX_CESTA];
   dbmp_priecinok(INAdresar, priecinok);
-  DIR* dir = opendir(priecinok);
-  if (dir == nullptr) {
+  int pocet = 0;
+  int vynechane = 0;
+  if (!dbmp_prejdi(priecinok, maska, subadr, scestou, out_nazvy, kapacita, &pocet, &vynechane, true)) {
     _ZEPH_LOG_(DBMP_MODUL, DBMP_R_ADRESAR, "DBMP_Zisti_SubAdr() - Adresar sa neda citat:", priecinok);
     return 0;
   }
-  int pocet = 0;
-  int vynechane = 0;
-  char cesta[DBMP_MAX_CESTA];
-  while (const dirent* e = readdir(dir)) {
-    const char* meno = e->d_name;
-    if (std::strcmp(meno, ".") == 0 || std::strcmp(meno, "..") == 0) continue;
-    if (std::strncmp(meno, "rezia", 5) == 0 || !dbmp_zhoda_zoznam(maska, meno)) continue;
-    if (std::snprintf(cesta, sizeof cesta, "%s%s", priecinok, meno) >= (int)sizeof cesta) {
-      _ZEPH_LOG_(DBMP_MODUL, DBMP_R_DLHA_CESTA, "DBMP_Zisti_SubAdr() - Prilis dlha cesta:", meno);
-      continue;
-    }
-    bool je_priecinok = false;
-    if (!dbmp_je_priecinok(cesta, &je_priecinok) || je_priecinok != (subadr == 1)) continue;
-    dbmp_vloz(out_nazvy, &pocet, kapacita, scestou != 0 ? cesta : meno, &vynechane);
-  }
-  closedir(dir);
   if (vynechane > 0) {
     _ZEPH_LOG_(DBMP_MODUL, DBMP_R_PRIVELA, "DBMP_Zisti_SubAdr() - Privela suborov, vynechane (kapacita, pocet):",
                kapacita, vynechane);
   }
   *out_maxid = pocet - 1;
   return 0;
+}
+
+int DBMP_Pocet_SubAdr(const char* INAdresar, const char* maska, unsigned subadr) {
+  if (dbmp_zly_vstup(INAdresar, maska, subadr) || std::strlen(INAdresar) + 1 >= (size_t)DBMP_MAX_CESTA) return 0;
+  char priecinok[DBMP_MAX_CESTA];
+  dbmp_priecinok(INAdresar, priecinok);
+  int pocet = 0;
+  int vsetky = 0;
+  dbmp_prejdi(priecinok, maska, subadr, 0, nullptr, 0, &pocet, &vsetky, false);
+  return vsetky;
 }
 
 int DBMP_Zisti_SubAdr(const char* INAdresar, const char* maska, unsigned subadr, uint8_t scestou, char** out_nazvy,

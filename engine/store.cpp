@@ -42,7 +42,9 @@ bool W_gpano_plati = false;
 IDirectDrawSurface* pan_SRF = nullptr;
 DDSURFACEDESC ddsd_S;
 
-char* PAN_subor[PAN_MAX];
+static char* PAN_subor_zaklad[PAN_MAX];
+char** PAN_subor = PAN_subor_zaklad;
+int PAN_kapacita = PAN_MAX;
 int PAN_id_max = -1;
 int PAN_id = 0;
 
@@ -190,7 +192,7 @@ static void Nahraj_subor(const char* nazov, unsigned char start) {
 }
 
 void Nahraj_PANORAMU(int ID, unsigned char start) {
-  if (ID < 0 || ID > PAN_id_max || ID >= PAN_MAX || !PAN_subor[ID]) return;
+  if (ID < 0 || ID > PAN_id_max || ID >= PAN_kapacita || !PAN_subor[ID]) return;
   PAN_id = ID;
   Nahraj_subor(PAN_subor[PAN_id], start);
 }

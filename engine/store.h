@@ -38,8 +38,9 @@ extern IDirectDrawSurface* pan_SRF;  // surface of the current panorama, null wh
 extern DDSURFACEDESC ddsd_S;         // pan_SRF locked
 
 #define PAN_MAX 50
-extern char* PAN_subor[PAN_MAX];  // panorama file names of the folder
-extern int PAN_id_max;            // highest valid index, -1 when none
+extern char** PAN_subor;  // panorama file names of the folder
+extern int PAN_kapacita;  // entries PAN_subor has room for: PAN_MAX, more for a larger folder
+extern int PAN_id_max;    // highest valid index, -1 when none
 extern int PAN_id;                // index of the panorama shown
 
 // Loads panorama number ID of PAN_subor; start is nonzero only for the first load.

@@ -1,7 +1,9 @@
-// The scrolling list: up to 50 entries shown Rol_poc_zobr rows at a time in the option
+// The scrolling list: up to VOLR_kapacita entries (50 unless the owner allows more) shown Rol_poc_zobr rows at a time in the option
 // panel's item slots. A short list is a plain centred column; a longer one gets a slider,
 // two arrow buttons and a tiled strip, and its rows scroll pixel by pixel.
 #pragma once
+#include <vector>
+
 #include "panels/dui.h"
 #include "toolkit/widgets.h"
 
@@ -30,8 +32,9 @@ class CDUIR : public CDUI {
   int f2;                   // right edge of a row's text box from the row's left edge
   int text_VYSKA;           // height of one text line
   char text_ZAROVNANIE;     // 'L' left, 'P' right, 'C' centred
-  TVOLBAR VOLR[VOLR_MAX];
+  std::vector<TVOLBAR> VOLR;  // VOLR_pocet entries
   int VOLR_pocet;
+  int VOLR_kapacita;  // VOLR_MAX unless the owner lists more
 
   // Appending to a full list is refused.
   void PRIDAJ(const char* ttext, int IID);

@@ -1,6 +1,4 @@
 // The list panel's construction and its entries.
-#include <cstring>
-
 #include "panels/dui_text.h"
 #include "panels/duir.h"
 
@@ -12,8 +10,8 @@ CDUIR::CDUIR()
       f2(50),
       text_VYSKA(20),
       text_ZAROVNANIE('C'),
-      VOLR_pocet(0) {
-  std::memset(VOLR, 0, sizeof VOLR);
+      VOLR_pocet(0),
+      VOLR_kapacita(VOLR_MAX) {
   posuv_.viditelny = 0;
   tlacA_.viditelny = 0;
   tlacB_.viditelny = 0;
@@ -25,11 +23,11 @@ CDUIR::~CDUIR() { VYMAZ(); }
 void CDUIR::PRIDAJ(const char* ttext, int IID) { PRIDAJ2(ttext, IID, -1); }
 
 void CDUIR::PRIDAJ2(const char* ttext, int IID, int iicon) {
-  if (VOLR_pocet >= VOLR_MAX) {
+  if (VOLR_pocet >= VOLR_kapacita) {
     OutputDebugStringA("CDUIR: list full, entry refused\n");
     return;
   }
-  VOLR[VOLR_pocet] = TVOLBAR{IID, DUI_Kopia_textu(ttext), iicon};
+  VOLR.push_back(TVOLBAR{IID, DUI_Kopia_textu(ttext), iicon});
   VOLR_pocet++;
 }
 
@@ -44,6 +42,7 @@ void CDUIR::ODOBER() {
   if (VOLR_pocet <= 0) return;
   VOLR_pocet--;
   Uvolni_polozku(VOLR_pocet);
+  VOLR.pop_back();
 }
 
 void CDUIR::VYMAZ() {

@@ -91,4 +91,49 @@ TEST_F(AppTest, APictureThatDoesNotLoadIsNeverShownAsAnother) {
   }
 }
 
+class LargeFolder : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    for (int i = 0; i < 300; ++i) {
+      char m[24];
+      std::snprintf(m, sizeof m, "p%03d.bmp", i);
+      Obrazok(m, 8, 4);
+    }
+  }
+};
+
+TEST_F(LargeFolder, NextReachesEveryPictureAndTheListTheLast) {
+  ASSERT_EQ(Spusti(""), 1);
+  ASSERT_EQ(PAN_id_max, 299);
+  ASSERT_EQ(dui_PANO.VOLR_pocet, 301);
+  // The list scrolled to its end shows the last picture; choosing it loads it.
+  dui_PANO.RESET(dui_PANO.Rol_max);
+  int riadok = -1;
+  for (int i = 0; i < dui_PANO.VOL_pocet; ++i)
+    if (dui_PANO.VOL[i].ID == 300) riadok = i;
+  ASSERT_GE(riadok, 0);
+  const RECT r = dui_PANO.VOL[riadok].rect;
+  Klik((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  EXPECT_EQ(PAN_id, 299);
+  EXPECT_STREQ(PAN_subor[PAN_id], "./p299.bmp");
+  for (int i = 0; i < 300; ++i) {
+    KlikTlacidlo(TL_DALSI);
+    ASSERT_EQ(PAN_id, i);
+    ASSERT_NE(pan_SRF, nullptr);
+  }
+}
+
+TEST_F(LargeFolder, AFileGivenBeyondTheFirstFiftyStepsToTheNextOne) {
+  const std::string cesta = priecinok_ + "/p200.bmp";
+  const char* argv[] = {"panorama", cesta.c_str()};
+  TVolby volby;
+  ASSERT_EQ(PANO_Rozober_volby(2, argv, &volby, stdout, stderr), -1);
+  ASSERT_EQ(PANO_Otvor_cestu(volby, stderr), 1);
+  ASSERT_EQ(Spusti(volby.riadok.c_str()), 1);
+  EXPECT_EQ(PAN_id, 200);
+  KlikTlacidlo(TL_DALSI);
+  EXPECT_STREQ(PAN_subor[PAN_id], "./p201.bmp");
+}
+
 }  // namespace
