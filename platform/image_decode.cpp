@@ -58,6 +58,7 @@ bool Convert(SDL_Surface* from, TGdiBitmap* bm) {
 }  // namespace
 
 TGdiBitmap* IMGL_Decode(const uint8_t* bytes, size_t size, const TImgInfo& info, std::string* why) {
+  if (IMGL_JpegByLibjpeg(info)) return IMGL_DecodeJpeg(bytes, size, info, why);
   std::vector<uint8_t> mended;
   if (info.kind == IMGK_BMP && FullColourTable(bytes, size, info, &mended)) {
     bytes = mended.data();

@@ -23,6 +23,12 @@ bool IMGL_Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vec
 // False when the memory cannot be had; `bm` is then unchanged.
 bool IMGL_Scale(TGdiBitmap* bm, int w, int h);
 
+// JPEGs decoded through libjpeg rather than SDL_image: those of four channels (CMYK, YCCK),
+// whose colours only libjpeg's CMYK output with Adobe's inversion brings back right.
+bool IMGL_JpegByLibjpeg(const TImgInfo& info);
+// Null (and *why) when libjpeg refuses the picture or its size differs from the header.
+TGdiBitmap* IMGL_DecodeJpeg(const uint8_t* bytes, size_t size, const TImgInfo& info, std::string* why);
+
 // Plain 24- and 32-bit BMPs are decoded here without a decoder, row by row as IMGL_Resample asks.
 bool IMGL_BmpDirect(const TImgInfo& info);
 // From the whole file in memory, or from an open file read in pieces. Null (and *why) on failure.

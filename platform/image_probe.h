@@ -18,6 +18,7 @@ struct TImgInfo {
   size_t data_offset = 0;  // BMP: where the pixel data starts
   size_t table_offset = 0;  // BMP: where the colour table starts
   int colours = 0;          // BMP: entries in the colour table (0 above 8 bits)
+  int components = 0;       // JPEG: colour channels of the frame (4: CMYK or YCCK)
 };
 
 // The ceiling on width × height of any picture we decode (tests and the fuzzer lower it).

@@ -2,7 +2,7 @@
 # Installs the Debian packages the viewer and its tests need, when any is missing.
 set -euo pipefail
 PACKAGES=(build-essential cmake pkg-config clang libclang-rt-14-dev
-  libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libfontconfig-dev fonts-liberation
+  libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libjpeg62-turbo-dev libfontconfig-dev fonts-liberation
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils desktop-file-utils sox)
 missing=()
