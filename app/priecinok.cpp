@@ -16,7 +16,6 @@
 
 namespace {
 
-const char* const SNIMKA = "TSSCAN.bmp";
 // The screen is fitted into this box.
 constexpr int SNIMKA_SIR = 400;
 constexpr int SNIMKA_VYS = 200;
@@ -97,13 +96,13 @@ std::string PANO_Priecinok_obrazkov() {
 
 void PANO_Uloz_snimku(HWND hwnd) {
   if (PANO_Priecinok_zapisovatelny(".")) {
-    DBMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(lpDD, lpDDSPrimary, 1, SNIMKA_SIR, SNIMKA_VYS, SNIMKA);
+    DBMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(lpDD, lpDDSPrimary, 1, SNIMKA_SIR, SNIMKA_VYS, DBMP_SNIMKA);
     return;
   }
   const std::string obrazky = PANO_Priecinok_obrazkov();
   const std::string cesta = !obrazky.empty() && PANO_Priecinok_zapisovatelny(obrazky.c_str())
-                                ? obrazky + "/" + SNIMKA
-                                : std::string(SNIMKA);
+                                ? obrazky + "/" + DBMP_SNIMKA
+                                : std::string(DBMP_SNIMKA);
   const TStopa pred = stopa(cesta);
   DBMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(lpDD, lpDDSPrimary, 1, SNIMKA_SIR, SNIMKA_VYS, cesta.c_str());
   // The writer renames a new file onto the old one: a saved screenshot has a new inode.

@@ -14,6 +14,8 @@ const int DBMP_MAX_MENO = 200;
 const int DBMP_MAX_PANORAM = 49;
 // The picture files the viewer lists (several masks separated by ';').
 extern const char* const DBMP_MASKA_PANORAM;
+// The viewer's own screenshot, written into the folder and never listed as a panorama.
+extern const char* const DBMP_SNIMKA;
 
 // --- sizes and writing ---------------------------------------------------------------
 
@@ -61,15 +63,15 @@ int DBMP_Zisti_Vytvor__bmp2thm_s3C_n(const char* INAdresar, uint8_t scestou, IDi
 // The same, the thumbnail being the whole picture scaled to sir × vys.
 int DBMP_Zisti_Vytvor__bmp2thm(const char* INAdresar, uint8_t scestou, IDirectDraw* p_lpDD, int sir, int vys,
                                char** out_nazvy, int* out_maxid);
-// Thumbnail path of a picture: "x.bmp" → "x.thm", any other picture "x.jpg" → "x.jpg.thm"
-// (so that "x.bmp" and "x.jpg" never share one). p_out holds DBMP_MAX_CESTA characters.
+// Thumbnail path of a picture: "x.bmp" → "x.thm", any other picture "x.jpg" → "x.jpg.thm",
+// "x.BMP" → "x.BMP.thm" (so that no two pictures of a folder share one). p_out holds DBMP_MAX_CESTA characters.
 void DBMP_Cesta_nahladu(const char* p_sub, char* p_out);
 
 // --- folder scan and paths -------------------------------------------------------------
 
 // Lists the entries of INAdresar matching maska (one mask or several separated by ';',
 // letter case ignored): files when subadr is 0, sub-folders when 1; names starting with
-// "rezia" are left out. Heap copies (free()) of the names, with the folder when scestou
+// "rezia" and the screenshot DBMP_SNIMKA are left out. Heap copies (free()) of the names, with the folder when scestou
 // is set, go to out_nazvy, sorted by name; at most DBMP_MAX_PANORAM of them. Returns 0,
 // or −1 for invalid arguments (outputs untouched).
 int DBMP_Zisti_SubAdr(const char* INAdresar, const char* maska, unsigned subadr, uint8_t scestou, char** out_nazvy,

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "bmpfiles/dbmp.h"
+#include "platform/gdi.h"
 
 namespace {
 
@@ -18,12 +19,18 @@ void dbmp_cely(IDirectDraw* p_lpDD, const char* obrazok, int sir, int vys, const
   DBMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(p_lpDD, obrazok, sir, vys, nahlad);
 }
 
+// A thumbnail that is there and reads as a picture; an empty or broken one is made anew.
+bool dbmp_nahlad_plati(const char* nahlad) {
+  int sir = 0, vys = 0;
+  return PLAT_ImageSize(nullptr, nahlad, LR_LOADFROMFILE, &sir, &vys) && sir > 0 && vys > 0;
+}
+
 int dbmp_chybajuce(char** nazvy, int maxid) {
   int n = 0;
   char nahlad[DBMP_MAX_CESTA];
   for (int i = 0; i <= maxid; ++i) {
     DBMP_Cesta_nahladu(nazvy[i], nahlad);
-    if (DBMP_Existuje_sub(nahlad) == 0) ++n;
+    if (!dbmp_nahlad_plati(nahlad)) ++n;
   }
   return n;
 }
@@ -49,10 +56,11 @@ int dbmp_zisti_vytvor(const char* INAdresar, uint8_t scestou, IDirectDraw* p_lpD
   char nahlad[DBMP_MAX_CESTA];
   for (int i = 0; i <= *out_maxid; ++i) {
     DBMP_Cesta_nahladu(out_nazvy[i], nahlad);
-    if (DBMP_Existuje_sub(nahlad) == 0) {
+    if (!dbmp_nahlad_plati(nahlad)) {
       std::printf("Náhľad %d/%d: %s\n", ++poradie, chyba, nahlad);
       std::fflush(stdout);
       tvorca(p_lpDD, out_nazvy[i], sir, vys, nahlad);
+      if (!dbmp_nahlad_plati(nahlad)) std::fprintf(stderr, "Náhľad %d/%d sa nepodarilo vytvoriť: %s\n", poradie, chyba, nahlad);
     }
     if (scestou == 0) dbmp_len_meno(&out_nazvy[i]);
   }

@@ -1,7 +1,6 @@
 // Path helpers: bare names, extensions, existence, thumbnail names.
 #include <cstdio>
 #include <cstring>
-#include <strings.h>
 #include <unistd.h>
 
 #include "bmpfiles/dbmp.h"
@@ -52,7 +51,7 @@ uint8_t DBMP_Existuje_sub(const char* p_sub) {
 
 void DBMP_Cesta_nahladu(const char* p_sub, char* p_out) {
   const char* bodka = dbmp_posledna_bodka(p_sub);
-  if (bodka != nullptr && strcasecmp(bodka, ".bmp") == 0) {
+  if (bodka != nullptr && std::strcmp(bodka, ".bmp") == 0) {
     DBMP_Zmen_priponu(p_sub, "thm", p_out);
   } else {
     std::snprintf(p_out, DBMP_MAX_CESTA, "%s.thm", p_sub);

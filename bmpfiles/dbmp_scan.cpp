@@ -12,6 +12,7 @@
 #include "log/zeph_log.h"
 
 const char* const DBMP_MASKA_PANORAM = "*.bmp;*.jpg;*.jpeg;*.png";
+const char* const DBMP_SNIMKA = "TSSCAN.bmp";
 
 namespace {
 
@@ -114,7 +115,8 @@ bool dbmp_prejdi(const char* priecinok, const char* maska, unsigned subadr, uint
   while (const dirent* e = readdir(dir)) {
     const char* meno = e->d_name;
     if (std::strcmp(meno, ".") == 0 || std::strcmp(meno, "..") == 0) continue;
-    if (std::strncmp(meno, "rezia", 5) == 0 || !dbmp_zhoda_zoznam(maska, meno)) continue;
+    if (std::strncmp(meno, "rezia", 5) == 0 || std::strcmp(meno, DBMP_SNIMKA) == 0) continue;
+    if (!dbmp_zhoda_zoznam(maska, meno)) continue;
     if (std::snprintf(cesta, sizeof cesta, "%s%s", priecinok, meno) >= (int)sizeof cesta) {
       if (loguj) _ZEPH_LOG_(DBMP_MODUL, DBMP_R_DLHA_CESTA, "DBMP_Zisti_SubAdr() - Prilis dlha cesta:", meno);
       continue;

@@ -1,5 +1,9 @@
 #include "bmpfiles/dbmp_subor.h"
 
+#include <unistd.h>
+
+#include <cstring>
+
 #include "bmpfiles/dbmp_5.h"
 #include "log/zeph_log.h"
 #include "platform/plat_file.h"
@@ -11,7 +15,11 @@ bool DBMP_Subor_otvor(TDbmpSubor* s, const char* ciel) {
     _ZEPH_LOG_(DBMP_MODUL, DBMP_R_OTVORENIE, "Chyba pri otvaraní suboru");
     return false;
   }
-  std::snprintf(s->docasny, sizeof s->docasny, "%s.tmp", s->ciel);
+  static unsigned poradie = 0;
+  const char* lomka = std::strrchr(s->ciel, '/');
+  const int priecinok = lomka != nullptr ? (int)(lomka - s->ciel) + 1 : 0;
+  std::snprintf(s->docasny, sizeof s->docasny, "%.*s.tessarin-%d-%u.tmp", priecinok, s->ciel, (int)getpid(),
+                ++poradie);
   s->f = PLAT_fopen(s->docasny, "wb");
   if (s->f == nullptr) {
     _ZEPH_LOG_(DBMP_MODUL, DBMP_R_OTVORENIE, "Chyba pri otvaraní suboru");

@@ -1,5 +1,5 @@
 // An output file that appears complete or not at all: the bytes go to a temporary file
-// beside the target, which is renamed into place only when everything was written and
+// beside the target (a short name of its own, so that a target's name of any length works), which is renamed into place only when everything was written and
 // closed. Every failure removes the temporary file and is logged.
 #pragma once
 #include <cstddef>
@@ -10,7 +10,7 @@
 struct TDbmpSubor {
   FILE* f;
   char ciel[DBMP_MAX_CESTA];
-  char docasny[DBMP_MAX_CESTA + 8];
+  char docasny[DBMP_MAX_CESTA + 40];
 };
 
 // Opens the temporary file; false (logged) when it cannot be opened.

@@ -1,6 +1,7 @@
 // The one audio device of the run: an SDL device whose callback mixes every playing
 // buffer, or, for tests on the memory backend, a fake device driven by PLAT_AudioMix.
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <cstring>
 
@@ -17,9 +18,27 @@ void SDLCALL DeviceCallback(void*, Uint8* stream, int len) {
   TDsMixer::Mix(reinterpret_cast<int16_t*>(stream), (size_t)len / sizeof(int16_t));
 }
 
+void AlsaNothing(const char*, int, const char*, int, const char*, ...) {}
+
+// While SDL looks for a device, ALSA reports a machine without a sound card line by line on
+// standard error. No device is no error for a viewer whose sounds are optional: the library's
+// messages go nowhere. It stays loaded, so SDL's use of it keeps the handler.
+void AlsaQuiet() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+  if (!alsa) return;
+  typedef void (*THandler)(const char*, int, const char*, int, const char*, ...);
+  typedef int (*TSetHandler)(THandler);
+  TSetHandler set = reinterpret_cast<TSetHandler>(dlsym(alsa, "snd_lib_error_set_handler"));
+  if (set) set(AlsaNothing);
+}
+
 bool SdlDeviceOpen() {
   if (g_device != 0 && SDL_GetAudioDeviceStatus(g_device) != SDL_AUDIO_STOPPED) return true;
   g_device = 0;
+  AlsaQuiet();
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   // The dummy driver plays nothing: the program is as silent as without a device.
   const char* driver = SDL_GetCurrentAudioDriver();

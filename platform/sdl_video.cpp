@@ -9,6 +9,7 @@
 #include "platform/backend_internal.h"
 #include "platform/ddraw.h"
 #include "platform/resources.h"
+#include "platform/sdl_signals.h"
 
 namespace {
 SDL_Window* g_win = nullptr;
@@ -52,10 +53,14 @@ bool PLAT_SdlInit() {
     return false;
   }
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+  PLAT_SdlSignalsInstall();
   return true;
 }
 
-void PLAT_SdlQuit() { SDL_Quit(); }
+void PLAT_SdlQuit() {
+  PLAT_SdlSignalsRemove();
+  SDL_Quit();
+}
 
 DWORD PLAT_SdlTicks() { return (DWORD)SDL_GetTicks64(); }
 
@@ -136,7 +141,7 @@ void PLAT_SdlShowCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SD
 
 void PLAT_SdlMessageBox(const char* text, const char* caption, bool quiet) {
   std::fprintf(stderr, "%s: %s\n", caption, text);
-  if (!quiet) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption, text, g_win);
+  if (!quiet && !PLAT_SdlQuitSignalled()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption, text, g_win);
 }
 
 bool PLAT_SdlDesktopSize(int* width, int* height) {

@@ -32,9 +32,9 @@ TEST_F(DbmpNahlady, EveryPanoramaGetsA100x25ThumbnailOnce) {
   Obrazok("alps.bmp", 400, 200);
   Obrazok("a.b.bmp", 300, 100);
   Obrazok("Tatry.BMP", 64, 32);
-  EXPECT_EQ(Start(), "Náhľad 1/3: ./a.b.thm\nNáhľad 2/3: ./alps.thm\nNáhľad 3/3: ./Tatry.thm\n");
+  EXPECT_EQ(Start(), "Náhľad 1/3: ./a.b.thm\nNáhľad 2/3: ./alps.thm\nNáhľad 3/3: ./Tatry.BMP.thm\n");
   EXPECT_EQ(Tabulka(), (std::vector<std::string>{"./a.b.bmp", "./alps.bmp", "./Tatry.BMP"}));
-  for (const char* thm : {"a.b.thm", "alps.thm", "Tatry.thm"}) {
+  for (const char* thm : {"a.b.thm", "alps.thm", "Tatry.BMP.thm"}) {
     TBmpSubor b;
     ASSERT_TRUE(CitajBmp(thm, &b)) << thm;
     EXPECT_EQ(b.Sir(), 100) << thm;

@@ -69,7 +69,7 @@ TEST(DbmpZmenPriponu, LongPathsAreCutToTheBuffer) {
 
 TEST(DbmpCestaNahladu, BmpKeepsTheThmNameOtherPicturesAppendIt) {
   const TPriponaPripad pripady[] = {
-      {"./alps.bmp", "", "./alps.thm"},   {"./ALPS.BMP", "", "./ALPS.thm"}, {"./a.b.bmp", "", "./a.b.thm"},
+      {"./alps.bmp", "", "./alps.thm"},   {"./ALPS.BMP", "", "./ALPS.BMP.thm"}, {"./a.b.bmp", "", "./a.b.thm"},
       {"./x.jpg", "", "./x.jpg.thm"},     {"./x.png", "", "./x.png.thm"},   {"./x.jpeg", "", "./x.jpeg.thm"},
       {"./bez", "", "./bez.thm"},         {"./d.bmp/x", "", "./d.bmp/x.thm"},
   };
