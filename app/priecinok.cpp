@@ -95,19 +95,18 @@ std::string PANO_Priecinok_obrazkov() {
 }
 
 void PANO_Uloz_snimku(HWND hwnd) {
-  if (PANO_Priecinok_zapisovatelny(".")) {
-    DBMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(lpDD, lpDDSPrimary, 1, SNIMKA_SIR, SNIMKA_VYS, DBMP_SNIMKA);
-    return;
+  const bool tu = PANO_Priecinok_zapisovatelny(".") != 0;
+  std::string cesta = DBMP_SNIMKA;
+  if (!tu) {
+    const std::string obrazky = PANO_Priecinok_obrazkov();
+    if (!obrazky.empty() && PANO_Priecinok_zapisovatelny(obrazky.c_str())) cesta = obrazky + "/" + DBMP_SNIMKA;
   }
-  const std::string obrazky = PANO_Priecinok_obrazkov();
-  const std::string cesta = !obrazky.empty() && PANO_Priecinok_zapisovatelny(obrazky.c_str())
-                                ? obrazky + "/" + DBMP_SNIMKA
-                                : std::string(DBMP_SNIMKA);
   const TStopa pred = stopa(cesta);
   DBMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(lpDD, lpDDSPrimary, 1, SNIMKA_SIR, SNIMKA_VYS, cesta.c_str());
   // The writer renames a new file onto the old one: a saved screenshot has a new inode.
   const TStopa po = stopa(cesta);
   const bool ulozena = po.je && (!pred.je || po.ino != pred.ino || po.cas != pred.cas);
+  if (tu && ulozena) return;  // where the user expects it: nothing to say
   char sprava[DBMP_MAX_CESTA + 100];
   std::snprintf(sprava, sizeof sprava,
                 ulozena ? "Priečinok je len na čítanie, snímka obrazovky je uložená do %s"

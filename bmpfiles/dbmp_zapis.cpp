@@ -66,8 +66,10 @@ void dbmp_riadok(const DDSURFACEDESC& ddsd, int left, int y, int sir, TTRIPLE* o
   }
 }
 
-// Headers, then the rows bottom-up from the locked surface. False when a write fell short.
-bool dbmp_zapis_obsah(TDbmpSubor* s, const DDSURFACEDESC& ddsd, const RECT& r) {
+// Headers, then the rows bottom-up from the locked surface. 0 when all was written, else the
+// log line of the write that fell short, written once the temporary file is gone: on a full
+// disk the line would otherwise find no room either.
+int dbmp_zapis_obsah(TDbmpSubor* s, const DDSURFACEDESC& ddsd, const RECT& r) {
   const int sir = r.right - r.left + 1;
   const int vys = r.bottom - r.top + 1;
   const int pad = (4 - (3 * sir) % 4) % 4;
@@ -76,23 +78,20 @@ bool dbmp_zapis_obsah(TDbmpSubor* s, const DDSURFACEDESC& ddsd, const RECT& r) {
   BYTE ih[40];
   dbmp_fheader(fh, (uint32_t)(54 + (int64_t)R * vys));
   dbmp_iheader(ih, sir, vys);
-  if (!DBMP_Subor_zapis(s, fh, sizeof fh)) {
-    _ZEPH_LOG_(DBMP_MODUL, DBMP_R_FHEADER, "PROBLEM pri fHeader zapise");
-    return false;
-  }
-  if (!DBMP_Subor_zapis(s, ih, sizeof ih)) {
-    _ZEPH_LOG_(DBMP_MODUL, DBMP_R_IHEADER, "PROBLEM pri iHeader zapise");
-    return false;
-  }
+  if (!DBMP_Subor_zapis(s, fh, sizeof fh)) return DBMP_R_FHEADER;
+  if (!DBMP_Subor_zapis(s, ih, sizeof ih)) return DBMP_R_IHEADER;
   std::vector<BYTE> buf((size_t)R, 0);  // the padding stays zero
   for (int y = r.bottom; y >= r.top; --y) {
     dbmp_riadok(ddsd, r.left, y, sir, reinterpret_cast<TTRIPLE*>(buf.data()));
-    if (!DBMP_Subor_zapis(s, buf.data(), buf.size())) {
-      _ZEPH_LOG_(DBMP_MODUL, DBMP_R_RIADKY, "PROBLEM pri zapise riadkov", s->ciel);
-      return false;
-    }
+    if (!DBMP_Subor_zapis(s, buf.data(), buf.size())) return DBMP_R_RIADKY;
   }
-  return true;
+  return 0;
+}
+
+void dbmp_loguj_zapis(int riadok, const char* ciel) {
+  if (riadok == DBMP_R_FHEADER) _ZEPH_LOG_(DBMP_MODUL, riadok, "PROBLEM pri fHeader zapise");
+  if (riadok == DBMP_R_IHEADER) _ZEPH_LOG_(DBMP_MODUL, riadok, "PROBLEM pri iHeader zapise");
+  if (riadok == DBMP_R_RIADKY) _ZEPH_LOG_(DBMP_MODUL, riadok, "PROBLEM pri zapise riadkov", ciel);
 }
 
 }  // namespace
@@ -121,12 +120,13 @@ void DBMP_VYTVOR_BMP_0_zoSRF_doFILE(IDirectDrawSurface* p_lpDDSURFACE, const REC
     _ZEPH_LOG_(DBMP_MODUL, DBMP_R_POVRCH, "Chyba pri citani povrchu", s.ciel);
     return;
   }
-  const bool ok = dbmp_zapis_obsah(&s, ddsd, *p_R);
+  const int chyba = dbmp_zapis_obsah(&s, ddsd, *p_R);
   p_lpDDSURFACE->Unlock(nullptr);
-  if (ok) {
+  if (chyba == 0) {
     DBMP_Subor_dokonci(&s);
   } else {
     DBMP_Subor_zrus(&s);
+    dbmp_loguj_zapis(chyba, s.ciel);
   }
 }
 

@@ -136,4 +136,26 @@ TEST_F(LargeFolder, AFileGivenBeyondTheFirstFiftyStepsToTheNextOne) {
   EXPECT_STREQ(PAN_subor[PAN_id], "./p201.bmp");
 }
 
+TEST_F(AppTest, AScreenshotOnAFullDiskIsReportedAndLogged) {
+  Obrazok("a.bmp");
+  ASSERT_EQ(Spusti(""), 1);
+  // The disk fills in the file header, in the information header, in the rows.
+  const struct {
+    int bajty;
+    const char* riadok;
+  } pripady[] = {{0, "DBMP_5(134) : PROBLEM pri fHeader zapise"},
+                 {20, "DBMP_5(141) : PROBLEM pri iHeader zapise"},
+                 {100, "DBMP_5(148) : PROBLEM pri zapise riadkov TSSCAN.bmp"}};
+  for (const auto& p : pripady) {
+    PLAT_ClearMessageBoxes();
+    PLAT_FaultSet(PC_FileWrite, p.bajty, -1, 0);
+    Klaves(VK_F2);
+    PLAT_FaultClear();
+    ASSERT_EQ(PLAT_MessageBoxes().size(), 1u) << p.bajty;
+    EXPECT_EQ(PLAT_MessageBoxes()[0].text, "Snímku obrazovky sa nepodarilo uložiť: TSSCAN.bmp");
+    EXPECT_NE(Log().find(p.riadok), std::string::npos) << p.bajty;
+    EXPECT_EQ(TTempFolder::Obsah(), (std::vector<std::string>{ZEPH_LOG_SUBOR, "a.bmp", "a.thm"})) << p.bajty;
+  }
+}
+
 }  // namespace
