@@ -1,3 +1,0 @@
-#include "sys_fixture.h"
-
-std::vector<TSeen> SysTest::seen;
