@@ -15,7 +15,7 @@ struct TSeen {
 
 class SysTest : public ::testing::Test {
  public:
-  static std::vector<TSeen> seen;
+  static inline std::vector<TSeen> seen;
 
   static LRESULT Proc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
     seen.push_back(TSeen{msg, w, l});
@@ -33,21 +33,14 @@ class SysTest : public ::testing::Test {
     PLAT_FaultClear();
   }
 
-  static WNDCLASSA Class() {
+  static HWND MakeWindow(WNDPROC proc = Proc) {
     WNDCLASSA wc = {};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpfnWndProc = proc;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.lpszClassName = "KW";
-    return wc;
-  }
-
-  HWND MakeWindow() {
-    const WNDCLASSA wc = Class();
     if (!RegisterClassA(&wc)) return nullptr;
-    return CreateWindowExA(0, "KW", "Tessarin Panorama Player", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                           GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(0, "KW", "Tessarin Panorama Player", WS_POPUP, 0, 0, 64, 48, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
   }
 
   // Messages taken off the queue until it is empty.
