@@ -30,23 +30,22 @@ class GfxTest : public ::testing::Test {
     PLAT_FaultClear();
   }
 
-  IDirectDrawSurface* Make(int w, int h) {
+  HRESULT Create(int w, int h, IDirectDrawSurface** out, DWORD caps = DDSCAPS_OFFSCREENPLAIN) {
     DDSURFACEDESC d = Desc();
-    d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+    d.dwFlags = DDSD_CAPS | (caps == DDSCAPS_OFFSCREENPLAIN ? DDSD_WIDTH | DDSD_HEIGHT : DDSD_BACKBUFFERCOUNT);
+    d.ddsCaps.dwCaps = caps;
     d.dwWidth = (DWORD)w;
     d.dwHeight = (DWORD)h;
-    IDirectDrawSurface* s = nullptr;
-    EXPECT_EQ(DD_OK, dd->CreateSurface(&d, &s, nullptr));
-    return s;
-  }
-
-  HRESULT MakePrimary(IDirectDrawSurface** out) {
-    DDSURFACEDESC d = Desc();
-    d.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
-    d.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
     d.dwBackBufferCount = 1;
     return dd->CreateSurface(&d, out, nullptr);
+  }
+  IDirectDrawSurface* Make(int w, int h) {
+    IDirectDrawSurface* s = nullptr;
+    EXPECT_EQ(DD_OK, Create(w, h, &s));
+    return s;
+  }
+  HRESULT MakePrimary(IDirectDrawSurface** out) {
+    return Create(0, 0, out, DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX);
   }
 
   // Zeroed records with their size set, as every caller must give them.
@@ -56,17 +55,18 @@ class GfxTest : public ::testing::Test {
     d.dwSize = sizeof(d);
     return d;
   }
-  static DDBLTFX Fx() {
+  static DDBLTFX Fx(DWORD fill = 0) {
     DDBLTFX fx;
     std::memset(&fx, 0, sizeof(fx));
     fx.dwSize = sizeof(fx);
+    fx.dwFillColor = fill;
     return fx;
   }
 
   static uint16_t At(const IDirectDrawSurface* s, int x, int y) { return s->PLAT_Row(y)[x]; }
 
   // Writes through a real lock, honouring the pitch.
-  static void Paint(IDirectDrawSurface* s, uint16_t (*f)(int x, int y)) {
+  static void Paint(IDirectDrawSurface* s, uint16_t (*f)(int x, int y) = Pattern) {
     DDSURFACEDESC d = Desc();
     ASSERT_EQ(DD_OK, s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr));
     for (DWORD y = 0; y < d.dwHeight; y++) {
@@ -77,8 +77,7 @@ class GfxTest : public ::testing::Test {
   }
 
   static void FillAll(IDirectDrawSurface* s, uint16_t v) {
-    DDBLTFX fx = Fx();
-    fx.dwFillColor = v;
+    DDBLTFX fx = Fx(v);
     ASSERT_EQ(DD_OK, s->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx));
   }
 

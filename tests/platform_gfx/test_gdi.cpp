@@ -1,0 +1,164 @@
+// Drawing through a surface's context: pixels, lines, rounded rectangles, objects, text.
+#include <climits>
+
+#include "gfx_fixture.h"
+
+namespace {
+const uint16_t kWhite = 0xFFFF;
+
+class DrawTest : public GfxTest {
+ public:
+  IDirectDrawSurface* s = nullptr;
+  HDC dc = nullptr;
+  HFONT font = nullptr;
+
+  void SetUp() override {
+    GfxTest::SetUp();
+    s = Make(240, 80);
+    font = CreateFontA(20, 10, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial");
+    Clear(0);
+  }
+  void TearDown() override {
+    s->ReleaseDC(dc);
+    DeleteObject(font);
+    s->Release();
+    GfxTest::TearDown();
+  }
+  // The surface in one value and a fresh context (default objects, the font, transparent text).
+  void Clear(uint16_t v = kWhite) {
+    if (dc) s->ReleaseDC(dc);
+    FillAll(s, v);
+    ASSERT_EQ(DD_OK, s->GetDC(&dc));
+    SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+  }
+  int Count(uint16_t v) const {
+    int n = 0;
+    for (int i = 0; i < 240 * 80; i++) n += At(s, i % 240, i / 240) == v;
+    return n;
+  }
+  // Inclusive bounds of the dark pixels.
+  RECT Ink() const {
+    RECT k = {INT_MAX, INT_MAX, -1, -1};
+    for (int y = 0; y < 80; y++)
+      for (int x = 0; x < 240; x++)
+        if (At(s, x, y) < 0x8000)
+          k = RECT{std::min<LONG>(k.left, x), std::min<LONG>(k.top, y), std::max<LONG>(k.right, x), y};
+    return k;
+  }
+  std::vector<uint16_t> Text(const char* text, UINT format = DT_LEFT, RECT r = {10, 10, 240, 80}) {
+    Clear();
+    last_height = DrawTextA(dc, text, -1, &r, format);
+    return std::vector<uint16_t>(s->PLAT_Row(0), s->PLAT_Row(79) + 240);
+  }
+  int last_height = 0;
+};
+
+TEST_F(DrawTest, PixelsConvertByBitReplicationAndOnlyInside) {
+  const std::pair<COLORREF, COLORREF> cases[] = {
+      {RGB(255, 255, 255), RGB(255, 255, 255)}, {RGB(255, 0, 0), RGB(255, 0, 0)}, {RGB(8, 4, 8), RGB(8, 4, 8)},
+      {RGB(7, 3, 7), RGB(0, 0, 0)}, {RGB(100, 150, 200), RGB(99, 150, 206)}, {RGB(60, 60, 255), RGB(57, 60, 255)}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.second, SetPixel(dc, 3, 4, c.first));
+    EXPECT_EQ(c.second, GetPixel(dc, 3, 4));
+  }
+  SetPixel(dc, 239, 79, RGB(0, 0, 255));
+  EXPECT_EQ(0x001F, At(s, 239, 79));
+  for (const POINT& p : {POINT{-1, 0}, POINT{0, -1}, POINT{240, 0}, POINT{0, 80}, POINT{5, 1 << 30}}) {
+    EXPECT_EQ(RGB(255, 255, 255), GetPixel(dc, p.x, p.y));
+    EXPECT_EQ(CLR_INVALID, SetPixel(dc, p.x, p.y, RGB(255, 0, 0)));
+  }
+  EXPECT_EQ(0, Count(0xF800));
+}
+
+TEST_F(DrawTest, LinesLeaveOutTheirEndPoint) {
+  const struct {
+    POINT from, to;
+    int pixels;
+  } cases[] = {{{2, 2}, {10, 2}, 8}, {{10, 2}, {2, 2}, 8}, {{5, 1}, {5, 9}, 8},  {{1, 1}, {7, 7}, 6},
+               {{0, 0}, {9, 3}, 9},  {{4, 4}, {4, 4}, 0},  {{-5, 3}, {5, 3}, 5}};
+  HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 255, 0));
+  for (const auto& c : cases) {
+    Clear(0);
+    SelectObject(dc, pen);
+    MoveToEx(dc, c.from.x, c.from.y, nullptr);
+    LineTo(dc, c.to.x, c.to.y);
+    EXPECT_EQ(c.pixels, Count(0x07E0)) << c.from.x << "," << c.from.y << " → " << c.to.x << "," << c.to.y;
+    EXPECT_TRUE(c.pixels == 0 || c.from.x < 0 || At(s, c.from.x, c.from.y) == 0x07E0);
+    EXPECT_EQ(0, At(s, c.to.x, c.to.y));
+  }
+  SelectObject(dc, GetStockObject(BLACK_PEN));
+  EXPECT_TRUE(DeleteObject(pen));
+  EXPECT_FALSE(DeleteObject(pen)) << "twice is refused, not a double free";
+  HPEN wide = CreatePen(PS_SOLID, 1 << 30, RGB(0, 255, 0));
+  SelectObject(dc, wide);
+  EXPECT_TRUE(DeleteObject(wide)) << "deleted while selected: it goes when let go";
+  MoveToEx(dc, 0, 3, nullptr);
+  EXPECT_TRUE(LineTo(dc, 0x7FFFFFFF, 3)) << "an absurd line moves on without drawing";
+  MoveToEx(dc, 120, 40, nullptr);
+  LineTo(dc, 121, 40);
+  EXPECT_EQ(240 * 80, Count(0x07E0)) << "the widest pen's dot covers all, in bounded time";
+  SelectObject(dc, GetStockObject(BLACK_PEN));
+}
+
+TEST_F(DrawTest, RoundRectOutlinesWithThePenFillsWithTheBrushAndCutsTheCorners) {
+  HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+  HPEN red = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+  SelectObject(dc, blue);
+  SelectObject(dc, red);
+  ASSERT_TRUE(RoundRect(dc, 2, 2, 22, 18, 8, 8));
+  EXPECT_EQ(0, At(s, 2, 2)) << "the corner is cut";
+  EXPECT_EQ(0x001F, At(s, 4, 4));
+  for (int y = 2; y < 18; y++) {  // every row starts and ends with the pen, symmetric, right bound left out
+    int first = -1, last = -1;
+    for (int x = 0; x < 32; x++)
+      if (At(s, x, y) != 0) last = x, first = first < 0 ? x : first;
+    EXPECT_TRUE(first >= 2 && last == 23 - first && At(s, first, y) == 0xF800 && At(s, last, y) == 0xF800) << y;
+  }
+  SelectObject(dc, GetStockObject(WHITE_BRUSH));
+  SelectObject(dc, GetStockObject(BLACK_PEN));
+  DeleteObject(blue);
+  DeleteObject(red);
+}
+
+TEST_F(DrawTest, TheBoldTwentyPixelFaceHasItsSlovakLetters) {
+  Clear();
+  RECT r = {0, 0, 200, 0};
+  EXPECT_NEAR(40, DrawTextA(dc, "prvý\ndruhý riadok", -1, &r, DT_CALCRECT), 2) << "two lines of 20";
+  EXPECT_EQ(240 * 80, Count(kWhite)) << "measuring draws nothing";
+  Text("H");
+  const RECT h = Ink();
+  EXPECT_NEAR(14, h.bottom - h.top + 1, 2) << "a capital of a 20-pixel cell";
+  int run = 0, best = 0;
+  for (int x = h.left; x <= h.right; x++) best = std::max(best, run = At(s, x, h.top + 3) != kWhite ? run + 1 : 0);
+  EXPECT_GE(best, 2) << "bold stems";
+  const char* pairs[][2] = {{"á", "a"}, {"é", "e"}, {"í", "i"}, {"ó", "o"}, {"ú", "u"}, {"ý", "y"},
+                            {"č", "c"}, {"ď", "d"}, {"ľ", "l"}, {"ň", "n"}, {"š", "s"}, {"ť", "t"},
+                            {"ž", "z"}, {"ä", "a"}, {"ô", "o"}, {"Č", "C"}, {"Ž", "Z"}, {"Ľ", "L"}};
+  const std::vector<uint16_t> missing = Text("\xEF\xBF\xBF");
+  for (const auto& p : pairs) {
+    const std::vector<uint16_t> accented = Text(p[0]);
+    EXPECT_GT(Ink().bottom, 10) << p[0];
+    EXPECT_NE(accented, Text(p[1])) << p[0];
+    EXPECT_NE(accented, missing) << p[0];
+  }
+  EXPECT_TRUE(TextOutA(dc, -5000, 100000, "ab\xC5", 3)) << "a character cut in half, far away";
+}
+
+TEST_F(DrawTest, DrawTextPlacesTheLineInTheBoxAndKeepsItThere) {
+  const RECT box = {20, 10, 220, 70};  // 200 × 60, centre (120, 40)
+  for (UINT f : {DT_LEFT | DT_TOP, DT_RIGHT, DT_CENTER, DT_SINGLELINE | DT_BOTTOM, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT,
+                 DT_SINGLELINE | DT_VCENTER | DT_CENTER}) {
+    Text("Menu", f, box);
+    const RECT k = Ink();
+    EXPECT_TRUE(k.left >= box.left && k.right < box.right && k.top >= box.top && k.bottom < box.bottom) << f;
+    const int cx = (k.left + k.right) / 2, cy = (k.top + k.bottom) / 2;
+    EXPECT_TRUE(f & DT_RIGHT ? k.right >= box.right - 4 : f & DT_CENTER ? std::abs(cx - 120) <= 3 : k.left <= box.left + 3) << f;
+    EXPECT_TRUE(f & DT_BOTTOM ? k.bottom >= box.bottom - 8 : f & DT_VCENTER ? std::abs(cy - 40) <= 4 : k.top <= box.top + 8) << f;
+    EXPECT_NEAR(f & DT_BOTTOM ? 60 : f & DT_VCENTER ? 40 : 20, last_height, 1) << f << ": the offset from the top to the text's bottom";
+  }
+  Text("Dlhý text, ktorý sa nezmestí", DT_LEFT | DT_SINGLELINE, RECT{30, 20, 60, 40});
+  EXPECT_TRUE(Ink().left >= 30 && Ink().right < 60) << "clipped to its box";
+}
+}  // namespace

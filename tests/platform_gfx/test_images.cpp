@@ -1,0 +1,301 @@
+// Loading pictures: every BMP form gives the same pixels, from files and resources, scaled or
+// not; PNG and JPEG; broken and hostile files refused; bitmaps stretched onto surfaces.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+#include "bmp_maker.h"
+#include "gfx_fixture.h"
+#include "platform/image_load.h"
+#include "platform/resources.h"
+#include "platform/user32.h"
+
+namespace {
+typedef std::vector<uint8_t> TBytes;
+const UINT kFile = LR_LOADFROMFILE | LR_CREATEDIBSECTION;
+
+class LoadTest : public GfxTest {
+ public:
+  std::vector<std::string> temps;
+  void TearDown() override {
+    for (const std::string& t : temps) std::remove(t.c_str());
+    PLAT_ResourceRemove("PIC.BMP", RT_BITMAP);
+    GfxTest::TearDown();
+  }
+  std::string Temp(const TBytes& bytes) {
+    temps.push_back(WriteTemp(bytes, std::to_string(temps.size()).c_str()));
+    return temps.back();
+  }
+  HBITMAP Load(const std::string& path, int cx = 0, int cy = 0) {
+    return static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, cx, cy, kFile));
+  }
+  // The bytes less their file header as the resource "PIC.BMP", loaded by another case of its name.
+  static HBITMAP Resource(const TBytes& bytes, int cx = 0, int cy = 0) {
+    PLAT_ResourceRemove("PIC.BMP", RT_BITMAP);
+    if (bytes.size() > 14) PLAT_ResourceAdd("PIC.BMP", RT_BITMAP, bytes.data() + 14, bytes.size() - 14);
+    return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), "pic.bmp", IMAGE_BITMAP, cx, cy, 0));
+  }
+  static TBytes ReadData(const char* name) {
+    std::ifstream f(std::string(PANO_TEST_DATA) + "/platform_gfx/" + name, std::ios::binary);
+    return TBytes(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+  }
+};
+
+// `slack` per channel: SDL widens 16-bit pixels by its own tables, not by bit replication.
+void ExpectSame(const TPic& pic, HBITMAP bm, const std::string& what, int slack = 0) {
+  ASSERT_NE(nullptr, bm) << what;
+  ASSERT_EQ(pic.w, bm->width) << what;
+  ASSERT_EQ(pic.h, bm->height) << what;
+  for (int i = 0; i < pic.w * pic.h; i++)
+    for (int shift : {0, 8, 16, 24})
+      ASSERT_NEAR((int)((pic.px[i] >> shift) & 255), (int)((bm->px[i] >> shift) & 255), shift < 24 ? slack : 0)
+          << what << " at pixel " << i;
+  DeleteObject(bm);
+}
+
+TEST_F(LoadTest, EveryDepthAndFormOfOnePictureGivesTheSamePixels) {
+  const std::tuple<int, TBmpForm, int> cases[] = {
+      {1, BMP_PLAIN, 2},   {4, BMP_PLAIN, 8},      {8, BMP_PLAIN, 8},      {16, BMP_PLAIN, 8}, {24, BMP_PLAIN, 8},
+      {32, BMP_PLAIN, 8},  {24, BMP_TOP_DOWN, 8},  {8, BMP_TOP_DOWN, 8},   {8, BMP_RLE, 8},    {4, BMP_RLE, 8},
+      {16, BMP_FIELDS, 8}, {32, BMP_FIELDS, 8},    {24, BMP_CORE, 8},      {8, BMP_CORE, 8},   {1, BMP_TOP_DOWN, 2},
+  };
+  for (const auto& c : cases) {
+    const int bits = std::get<0>(c);
+    const TPic pic = MakePic(13, 7, std::get<2>(c));  // odd width: every row is padded
+    const TBytes bytes = MakeBmp(pic, bits, std::get<1>(c));
+    const std::string what = std::to_string(bits) + " bits, form " + std::to_string(std::get<1>(c));
+    ExpectSame(pic, Load(Temp(bytes)), what + " from a file", bits == 16 ? 3 : 0);
+    ExpectSame(pic, Resource(bytes), what + " from a resource", bits == 16 ? 3 : 0);
+  }
+}
+
+// Plain 24- and 32-bit rows are read straight, in pieces: the same pixels as the general decoder
+// and the bitmap scaler give, at full size and scaled, from a file and from a resource.
+TEST_F(LoadTest, DirectRowsGiveWhatTheDecoderGives) {
+  const int cases[][6] = {
+      // bits, top-down, w, h, then the asked size (0, 0: its own); the tall ones take several read
+      // pieces, the last one partial, a bottom-up file's pieces coming from its end
+      {24, 0, 5, 3, 0, 0}, {32, 1, 13, 7, 30, 2}, {24, 0, 3001, 301, 0, 0}, {32, 1, 2000, 301, 0, 0},
+      {24, 0, 3001, 301, 100, 50},
+  };
+  for (const auto& c : cases) {
+    const TPic pic = MakePic(c[2], c[3], 8);
+    TBytes bytes = MakeBmp(pic, c[0], c[1] ? BMP_TOP_DOWN : BMP_PLAIN);
+    if (c[0] == 32)  // alpha bytes that are not zero must not colour anything
+      for (size_t i = bytes.size() - (size_t)pic.w * pic.h * 4 + 3; i < bytes.size(); i += 4) bytes[i] = (uint8_t)i;
+    TImgInfo info;
+    ASSERT_EQ(IMGP_OK, IMGL_Probe(bytes.data(), bytes.size(), bytes.size(), &info));
+    std::string why;
+    TGdiBitmap* want = IMGL_Decode(bytes.data(), bytes.size(), info, &why);
+    ASSERT_TRUE(want && IMGL_Scale(want, c[4] ? c[4] : c[2], c[5] ? c[5] : c[3]));
+    for (HBITMAP got : {Load(Temp(bytes), c[4], c[5]), Resource(bytes, c[4], c[5])}) {
+      ASSERT_NE(nullptr, got);
+      EXPECT_TRUE(want->px == got->px) << c[0] << " bits " << c[2] << "x" << c[3] << " to " << c[4] << "x" << c[5];
+      DeleteObject(got);
+    }
+    delete want;
+  }
+  // Rows missing from the file when they are read (it shrank after its header was checked).
+  for (TBmpForm form : {BMP_PLAIN, BMP_TOP_DOWN}) {
+    TBytes bytes = MakeBmp(MakePic(2000, 300, 8), 24, form);
+    TImgInfo info;
+    ASSERT_EQ(IMGP_OK, IMGL_Probe(bytes.data(), bytes.size(), bytes.size(), &info));
+    bytes.resize(bytes.size() - 6000);
+    const int fd = open(Temp(bytes).c_str(), O_RDONLY);
+    std::string why;
+    EXPECT_EQ(nullptr, IMGL_DecodeBmpFile(fd, info, 10, 10, &why));
+    EXPECT_EQ(nullptr, IMGL_DecodeBmpFile(fd, info, 2000, 300, &why));
+    EXPECT_EQ("the pixel data could not be read", why);
+    close(fd);
+    EXPECT_EQ(nullptr, IMGL_DecodeBmpBytes(bytes.data(), bytes.size(), info, 2000, 300, &why));
+  }
+}
+
+TEST_F(LoadTest, ScalingAveragesWhenShrinkingAndInterpolatesWhenGrowing) {
+  TPic pic;  // left half one flat colour, right half a checkerboard
+  pic.w = 8;
+  pic.h = 4;
+  for (int i = 0; i < 32; i++) pic.px.push_back(i % 8 < 4 ? 0xC86432 : ((i + i / 8) % 2 ? 0xFFFFFF : 0));
+  HBITMAP bm = Load(Temp(MakeBmp(pic, 24, BMP_PLAIN)), 2, 1);
+  ASSERT_NE(nullptr, bm);
+  EXPECT_EQ(0xC86432u, bm->px[0]);
+  for (int shift : {0, 8, 16}) EXPECT_NEAR(128, (int)(bm->px[1] >> shift & 255), 1) << "mid grey";
+  DeleteObject(bm);
+  pic.w = 2;
+  pic.h = 1;
+  pic.px = {0x000000, 0xFFFFFF};
+  bm = Load(Temp(MakeBmp(pic, 24, BMP_PLAIN)), 4, 3);
+  ASSERT_NE(nullptr, bm);
+  const int expect[] = {0x00, 0x40, 0xBF, 0xFF};
+  for (int i = 0; i < 12; i++) EXPECT_NEAR(expect[i % 4], (int)(bm->px[i] & 255), 1) << i;
+  DeleteObject(bm);
+  // Long runs of one weight are summed in parts: a flat colour stays exactly that colour.
+  for (int w : {256, 257, 515, 4000})
+    for (uint32_t colour : {0xFFFFFFu, 0xFEFD01u}) {
+      pic.w = w;
+      pic.h = 2;
+      pic.px.assign((size_t)w * 2, colour);
+      bm = Load(Temp(MakeBmp(pic, 24, BMP_PLAIN)), 1, 1);
+      ASSERT_NE(nullptr, bm);
+      EXPECT_EQ(colour, bm->px[0]) << w;
+      DeleteObject(bm);
+    }
+}
+
+TEST_F(LoadTest, SizesFromTheHeaderAloneAndZeroKeepsTheNaturalSide) {
+  const std::string path = Temp(MakeBmp(MakePic(40, 20, 8), 24, BMP_PLAIN));
+  for (const auto& c : {std::make_tuple(0, 0, 40, 20), std::make_tuple(100, 25, 100, 25), std::make_tuple(10, 0, 10, 20),
+                        std::make_tuple(0, 5, 40, 5)}) {
+    HBITMAP bm = Load(path, std::get<0>(c), std::get<1>(c));
+    ASSERT_NE(nullptr, bm);
+    BITMAP info;
+    ASSERT_EQ((int)sizeof(BITMAP), GetObjectA(bm, sizeof(BITMAP), &info));
+    EXPECT_EQ(std::get<2>(c), info.bmWidth);
+    EXPECT_EQ(std::get<3>(c), info.bmHeight);
+    DeleteObject(bm);
+  }
+  EXPECT_EQ(nullptr, Load(path, -1, 5));
+  EXPECT_EQ(nullptr, Load(path, 30001, 5));
+  int w = 0, h = 0;
+  EXPECT_TRUE(PLAT_ImageSize(nullptr, path.c_str(), LR_LOADFROMFILE, &w, &h));
+  EXPECT_EQ(40, w);
+  EXPECT_EQ(20, h);
+  const long long old = PLAT_SetImagePixelLimit(799);  // the picture has 800
+  EXPECT_FALSE(PLAT_ImageSize(nullptr, path.c_str(), LR_LOADFROMFILE, &w, &h));
+  EXPECT_EQ(nullptr, Load(path));
+  PLAT_SetImagePixelLimit(old);
+  for (const char* name : {"halves.png", "halves.jpg"}) {
+    const TBytes bytes = ReadData(name);
+    ASSERT_FALSE(bytes.empty()) << name;
+    TBytes big(bytes.begin(), bytes.begin() + 2);  // three 64 KB segments before a JPEG's frame
+    for (int k = 0; k < 3 && name[7] == 'j'; k++) {
+      big.insert(big.end(), {0xFF, 0xE1, 0xFF, 0xFF});
+      big.insert(big.end(), 0xFFFF - 2, 'x');
+    }
+    big.insert(big.end(), bytes.begin() + 2, bytes.end());
+    EXPECT_TRUE(PLAT_ImageSize(nullptr, Temp(big).c_str(), LR_LOADFROMFILE, &w, &h)) << name;
+    EXPECT_EQ(16, w);
+    EXPECT_EQ(8, h);
+    HBITMAP bm = Load(temps.back());
+    ASSERT_NE(nullptr, bm) << name;
+    const uint32_t left = bm->px[2 * 16 + 2], right = bm->px[5 * 16 + 13];  // red left half, blue right
+    EXPECT_TRUE(left >> 16 > 230 && (left & 255) < 25 && (right & 255) > 230 && right >> 16 < 25) << name;
+    DeleteObject(bm);
+    for (size_t keep : {bytes.size() - 1, bytes.size() / 2, (size_t)20, (size_t)3})
+      EXPECT_EQ(nullptr, Load(Temp(TBytes(bytes.begin(), bytes.begin() + keep)))) << name << " cut to " << keep;
+  }
+}
+
+void Set32(TBytes* b, size_t at, uint32_t v) {
+  if (b->size() >= at + 4) Put32(b, at, v);
+}
+
+// Each broken file is refused with null by the loader and the size probe, scaled or not,
+// and as a resource; nothing crashes, nothing huge is allocated.
+TEST_F(LoadTest, EveryBrokenFileGivesNull) {
+  const struct {
+    const char* name;
+    int kind;  // 1: mutate the 8-bit RLE file; 2: the size probe refuses it too; 4: as a resource it loads
+    std::function<void(TBytes*)> mutate;
+  } cases[] = {
+      {"empty", 2, [](TBytes* b) { b->clear(); }},
+      {"header cut short", 2, [](TBytes* b) { b->resize(20); }},
+      {"pixel data cut short", 2, [](TBytes* b) { b->resize(b->size() - 10); }},
+      {"zero width", 2, [](TBytes* b) { Set32(b, 18, 0); }},
+      {"zero height", 2, [](TBytes* b) { Set32(b, 22, 0); }},
+      {"negative width", 2, [](TBytes* b) { Set32(b, 18, (uint32_t)-8); }},
+      {"most negative height", 2, [](TBytes* b) { Set32(b, 22, 0x80000000u); }},
+      {"100000 x 100000", 2, [](TBytes* b) { Set32(b, 18, 100000), Set32(b, 22, 100000); }},
+      {"30001 wide", 2, [](TBytes* b) { Set32(b, 18, 30001); }},
+      {"wrong magic", 6, [](TBytes* b) { (*b)[0] = 'M', (*b)[1] = 'B'; }},
+      {"bit depth 7", 2, [](TBytes* b) { (*b)[28] = 7; }},
+      {"bit depth 64", 2, [](TBytes* b) { (*b)[28] = 64; }},
+      {"embedded JPEG", 2, [](TBytes* b) { Set32(b, 30, 4); }},
+      {"RLE8 on 24 bits", 2, [](TBytes* b) { Set32(b, 30, 1); }},
+      {"header size 13", 2, [](TBytes* b) { Set32(b, 14, 13); }},
+      {"header size 4 G", 2, [](TBytes* b) { Set32(b, 14, 0xFFFFFFFFu); }},
+      {"pixels beyond the end", 6, [](TBytes* b) { Set32(b, 10, (uint32_t)b->size() + 100); }},
+      {"pixels inside the header", 6, [](TBytes* b) { Set32(b, 10, 20); }},
+      {"RLE run past the row end", 1, [](TBytes* b) { (*b)[1078] = 200; }},
+      {"RLE first row one pixel too long", 1, [](TBytes* b) {
+         size_t eol = 1078;  // the codes are pairs of run length and index
+         while ((*b)[eol] || (*b)[eol + 1]) eol += 2;
+         b->erase(b->begin() + 1078, b->begin() + eol);
+         b->insert(b->begin() + 1078, {9, 1});
+       }},
+      {"RLE without its end code", 1, [](TBytes* b) { b->resize(b->size() - 2); }},
+      {"RLE jump below the picture", 1, [](TBytes* b) { b->insert(b->begin() + 1078, {0, 2, 0, 50}); }},
+      {"RLE literal past the data", 1, [](TBytes* b) { b->resize(1078), b->insert(b->end(), {0, 6, 1}); }},
+      {"RLE stored top-down", 3, [](TBytes* b) { Set32(b, 22, (uint32_t)-4); }},
+      {"RLE 30000 x 30000", 3, [](TBytes* b) { Set32(b, 18, 30000), Set32(b, 22, 30000); }},
+  };
+  const TPic pic = MakePic(8, 4, 8);
+  const TBytes plain = MakeBmp(pic, 24, BMP_PLAIN), rle = MakeBmp(pic, 8, BMP_RLE);
+  for (const auto& c : cases) {
+    TBytes bytes = c.kind & 1 ? rle : plain;
+    c.mutate(&bytes);
+    const std::string path = Temp(bytes);
+    EXPECT_EQ(nullptr, Load(path)) << c.name;
+    EXPECT_EQ(nullptr, Load(path, 4, 4)) << c.name;
+    int w = -1, h = -1;
+    EXPECT_TRUE(!(c.kind & 2) || !PLAT_ImageSize(nullptr, path.c_str(), LR_LOADFROMFILE, &w, &h)) << c.name;
+    HBITMAP bm = Resource(bytes);
+    EXPECT_EQ((c.kind & 4) != 0, bm != nullptr) << c.name;
+    if (bm) DeleteObject(bm);
+  }
+  ExpectSame(pic, Load(Temp(plain)), "the unmutated files load");
+  ExpectSame(pic, Load(Temp(rle)), "the unmutated files load");
+  // Pixels pointing past a short colour table read black instead of memory past the table.
+  const std::vector<uint32_t> pal = Palette(pic);
+  for (TBmpForm form : {BMP_PLAIN, BMP_RLE}) {
+    TBytes b = MakeBmp(pic, 8, form);
+    Set32(&b, 46, 2);  // claims two colours, the pixels use eight
+    TPic seen = pic;
+    for (uint32_t& c : seen.px) c = Index(pal, c) < 2 ? c : 0;
+    ExpectSame(seen, Load(Temp(b)), "short colour table");
+  }
+  const std::string fifo = "/tmp/gfx_test_fifo_" + std::to_string((long)getpid()) + ".bmp";
+  ASSERT_EQ(0, mkfifo(fifo.c_str(), 0600));
+  temps.push_back(fifo);
+  EXPECT_EQ(nullptr, Load(fifo)) << "a pipe named like a picture does not hang";
+  for (const char* path : {"/nonexistent/pano.bmp", "/tmp"}) EXPECT_EQ(nullptr, Load(path));
+}
+
+// A loaded bitmap stretched onto a surface through a memory context, as pictures reach surfaces.
+TEST_F(LoadTest, ABitmapIsStretchedOntoASurfaceByNearestPixel) {
+  const TPic pic = MakePic(12, 6, 8);
+  HBITMAP bm = Resource(MakeBmp(pic, 24, BMP_PLAIN));
+  HBITMAP other = Resource(MakeBmp(pic, 24, BMP_PLAIN), 3, 2);
+  ASSERT_TRUE(bm && other);
+  HDC mem = CreateCompatibleDC(nullptr);
+  HGDIOBJ first = SelectObject(mem, other);
+  EXPECT_TRUE(DeleteObject(other)) << "deleted while selected: it stays readable until let go";
+  EXPECT_EQ(other, SelectObject(mem, bm));
+  const int cases[][6] = {{12, 6, 0, 0, 12, 6}, {24, 12, 0, 0, 12, 6}, {7, 5, 2, 1, 9, 5}, {1, 1, 0, 0, 12, 6},
+                          {12, 6, 6, 0, 12, 6}};  // the last reaches past the bitmap
+  for (const auto& c : cases) {
+    IDirectDrawSurface* s = Make(c[0], c[1]);
+    FillAll(s, 0x1234);
+    HDC dc = nullptr;
+    ASSERT_EQ(DD_OK, s->GetDC(&dc));
+    EXPECT_TRUE(StretchBlt(dc, 0, 0, c[0], c[1], mem, c[2], c[3], c[4], c[5], SRCCOPY));
+    EXPECT_FALSE(StretchBlt(dc, 0, 0, c[0], c[1], mem, c[2], c[3], c[4], c[5], 0x00EE0086)) << "only copies";
+    s->ReleaseDC(dc);
+    for (int y = 0; y < c[1]; y++)
+      for (int x = 0; x < c[0]; x++) {
+        const int px = c[2] + (int)((x + 0.5) * c[4] / c[0]), py = c[3] + (int)((y + 0.5) * c[5] / c[1]);
+        const uint32_t rgb = px < 12 ? pic.at(px, py) : 0;
+        ASSERT_EQ(px < 12 ? PLAT_Pack565(rgb >> 16, rgb >> 8 & 255, rgb & 255) : 0x1234, At(s, x, y))
+            << c[0] << "x" << c[1] << " at " << x << "," << y;
+      }
+    s->Release();
+  }
+  SelectObject(mem, first);
+  DeleteDC(mem);
+  DeleteObject(bm);
+}
+}  // namespace

@@ -1,0 +1,200 @@
+// Surfaces: modes and sizes, locks, the primary and its back buffer, loss, and copies between
+// surfaces (unscaled, keyed, stretched, mirrored, filled, blended, clipped).
+#include "gfx_fixture.h"
+
+namespace {
+const uint16_t kKey = 0x07FF;  // cyan
+const uint16_t kUnder = 0x1111;
+
+// The pattern with the key colour on the diagonal.
+uint16_t KeyedPattern(int x, int y) { return x == y ? kKey : GfxTest::Pattern(x, y); }
+
+TEST_F(GfxTest, ModesAndSizesOutsideTheLimitsAreRefused) {
+  EXPECT_EQ(DDERR_INVALIDMODE, dd->SetDisplayMode(800, 600, 32));
+  EXPECT_EQ(DDERR_INVALIDMODE, dd->SetDisplayMode(4097, 600, 16));
+  const struct {
+    LONG w, h;
+    HRESULT expect;
+  } sizes[] = {{253, 103, DD_OK}, {0, 10, DDERR_INVALIDPARAMS}, {10, -1, DDERR_INVALIDPARAMS},
+               {100000, 100000, DDERR_OUTOFMEMORY}, {40000, 1, DDERR_OUTOFMEMORY}};
+  for (const auto& c : sizes) {
+    IDirectDrawSurface* s = reinterpret_cast<IDirectDrawSurface*>(1);
+    EXPECT_EQ(c.expect, Create(c.w, c.h, &s)) << c.w << "x" << c.h;
+    EXPECT_EQ(c.expect == DD_OK, s != nullptr);
+    if (s) s->Release();
+  }
+}
+
+TEST_F(GfxTest, ALockGivesTheRectanglesFirstPixelAndExcludesAContext) {
+  IDirectDrawSurface* s = Make(10, 7);
+  Paint(s);
+  DDSURFACEDESC d = Desc();
+  RECT r = {2, 1, 4, 3}, bad = {0, 0, 11, 2};
+  ASSERT_EQ(DD_OK, s->Lock(&r, &d, 0, nullptr));
+  EXPECT_EQ(Pattern(3, 2), *(reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + d.lPitch) + 1));
+  HDC dc = nullptr;
+  EXPECT_EQ(DDERR_SURFACEBUSY, s->GetDC(&dc));
+  ASSERT_EQ(DD_OK, s->Unlock(nullptr));
+  EXPECT_EQ(DDERR_NOTLOCKED, s->Unlock(nullptr));
+  EXPECT_EQ(DDERR_INVALIDPARAMS, s->Lock(&bad, &d, 0, nullptr));
+  ASSERT_EQ(DD_OK, s->GetDC(&dc));
+  EXPECT_NE(DD_OK, s->Lock(nullptr, &d, 0, nullptr));
+  EXPECT_EQ(DDERR_SURFACEBUSY, s->BltFast(0, 0, s, nullptr, 0));
+  s->Release();  // with its context out: the context goes too
+  EXPECT_EQ(CLR_INVALID, GetPixel(dc, 0, 0));
+}
+
+TEST_F(GfxTest, ThePrimaryHasOneBackBufferAndBothComeBackFromALoss) {
+  IDirectDrawSurface* p = nullptr;
+  ASSERT_EQ(DD_OK, MakePrimary(&p));
+  EXPECT_EQ(p, PLAT_ScreenSurface());
+  DDSCAPS caps = {DDSCAPS_BACKBUFFER};
+  IDirectDrawSurface* back = nullptr;
+  ASSERT_EQ(DD_OK, p->GetAttachedSurface(&caps, &back));
+  EXPECT_EQ(48, back->PLAT_Height());
+  Paint(back);
+  ASSERT_EQ(DD_OK, p->BltFast(0, 0, back, nullptr, DDBLTFAST_WAIT));
+  EXPECT_EQ(Pattern(63, 47), At(p, 63, 47));
+  IDirectDrawSurface* other = Make(4, 4);
+  PLAT_LoseAllSurfaces();
+  DDBLTFX fx = Fx();
+  EXPECT_EQ(DDERR_SURFACELOST, other->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx));
+  ASSERT_EQ(DD_OK, p->Restore());
+  EXPECT_EQ(DD_OK, back->IsLost()) << "restored with the primary";
+  EXPECT_EQ(DDERR_SURFACELOST, back->BltFast(0, 0, other, nullptr, 0)) << "a lost source fails the copy";
+  other->Release();
+  const int live = PLAT_LiveSurfaces();
+  EXPECT_EQ(0u, p->Release());
+  EXPECT_EQ(live - 2, PLAT_LiveSurfaces()) << "the back buffer goes with the primary";
+  EXPECT_EQ(nullptr, PLAT_ScreenSurface());
+}
+
+// Unscaled copies land exactly the overlapping pixels, wherever the source lies.
+TEST_F(GfxTest, CopiesAreClippedToBothSurfaces) {
+  const struct {
+    LONG x, y;
+    RECT from;
+  } cases[] = {{5, 7, {2, 1, 6, 4}}, {-2, -3, {0, 0, 8, 8}}, {14, 13, {0, 0, 8, 8}}, {-7, 5, {0, 0, 8, 8}},
+               {5, -7, {0, 0, 8, 8}}, {100, 100, {0, 0, 8, 8}}, {-100000, 3, {0, 0, 8, 8}}};
+  IDirectDrawSurface* src = Make(8, 8);
+  Paint(src);
+  IDirectDrawSurface* dst = Make(16, 16);
+  for (const auto& c : cases) {
+    FillAll(dst, kUnder);
+    RECT r = c.from;
+    ASSERT_EQ(DD_OK, dst->BltFast((DWORD)c.x, (DWORD)c.y, src, &r, 0)) << c.x << "," << c.y;
+    for (int y = 0; y < 16; y++)
+      for (int x = 0; x < 16; x++) {
+        const int sx = x - c.x + r.left, sy = y - c.y + r.top;
+        const bool in = sx >= r.left && sx < r.right && sy >= r.top && sy < r.bottom;
+        ASSERT_EQ(in ? Pattern(sx, sy) : kUnder, At(dst, x, y)) << c.x << "," << c.y << " at " << x << "," << y;
+      }
+  }
+  // A source rectangle reaching past the source keeps its scale; only the real pixels land.
+  FillAll(dst, kUnder);
+  RECT s = {-4, 0, 4, 8}, d = {0, 0, 16, 16};
+  ASSERT_EQ(DD_OK, dst->Blt(&d, src, &s, 0, nullptr));
+  EXPECT_EQ(kUnder, At(dst, 7, 0));
+  EXPECT_EQ(Pattern(0, 0), At(dst, 8, 0));
+  EXPECT_EQ(Pattern(3, 7), At(dst, 15, 15));
+  RECT inverted = {3, 0, 1, 4}, huge = {0, 0, 0x7FFFFFFF, 4};
+  EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(&inverted, src, nullptr, 0, nullptr));
+  EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(nullptr, src, &huge, 0, nullptr));
+  src->Release();
+  dst->Release();
+}
+
+// Keyed copies leave the pixels under key-coloured source pixels, mirrored ones too.
+TEST_F(GfxTest, KeyedAndMirroredCopies) {
+  IDirectDrawSurface* src = Make(4, 4);
+  Paint(src, KeyedPattern);
+  DDCOLORKEY k = {kKey, kKey};
+  ASSERT_EQ(DD_OK, src->SetColorKey(DDCKEY_SRCBLT, &k));
+  IDirectDrawSurface* dst = Make(4, 4);
+  DDBLTFX fx = Fx();
+  fx.dwDDFX = DDBLTFX_MIRRORLEFTRIGHT;
+  for (int form = 0; form < 4; form++) {
+    FillAll(dst, kUnder);
+    const HRESULT hr = form == 0   ? dst->BltFast(0, 0, src, nullptr, DDBLTFAST_SRCCOLORKEY)
+                       : form == 1 ? dst->Blt(nullptr, src, nullptr, DDBLT_KEYSRC | DDBLT_WAIT, nullptr)
+                       : form == 2 ? dst->BltFast(0, 0, src, nullptr, DDBLTFAST_NOCOLORKEY)
+                                   : dst->Blt(nullptr, src, nullptr, DDBLT_DDFX | DDBLT_KEYSRC, &fx);
+    ASSERT_EQ(DD_OK, hr);
+    for (int y = 0; y < 4; y++)
+      for (int x = 0; x < 4; x++) {
+        const uint16_t from = KeyedPattern(form == 3 ? 3 - x : x, y);
+        EXPECT_EQ(from == kKey && form != 2 ? kUnder : from, At(dst, x, y)) << form << ": " << x << "," << y;
+      }
+  }
+  src->Release();
+  dst->Release();
+}
+
+// Nearest pixel by centres: each destination pixel takes the source pixel under its centre.
+TEST_F(GfxTest, StretchTakesTheSourcePixelUnderEachDestinationCentre) {
+  const RECT cases[][2] = {
+      {{0, 0, 16, 16}, {0, 0, 8, 8}}, {{0, 0, 4, 4}, {0, 0, 8, 8}}, {{3, 2, 14, 9}, {1, 1, 6, 8}},
+      {{0, 0, 16, 1}, {0, 3, 8, 4}},  {{5, 5, 6, 6}, {0, 0, 8, 8}},
+  };
+  IDirectDrawSurface* src = Make(8, 8);
+  Paint(src);
+  IDirectDrawSurface* dst = Make(16, 16);
+  for (const auto& c : cases) {
+    FillAll(dst, kUnder);
+    RECT d = c[0], s = c[1];
+    ASSERT_EQ(DD_OK, dst->Blt(&d, src, &s, DDBLT_WAIT, nullptr));
+    const int dw = d.right - d.left, dh = d.bottom - d.top, sw = s.right - s.left, sh = s.bottom - s.top;
+    for (int y = 0; y < 16; y++)
+      for (int x = 0; x < 16; x++) {
+        const bool in = x >= d.left && x < d.right && y >= d.top && y < d.bottom;
+        const int cx = (int)((x - d.left + 0.5) * sw / dw), cy = (int)((y - d.top + 0.5) * sh / dh);
+        const uint16_t expect = in ? Pattern(s.left + cx, s.top + cy) : kUnder;
+        ASSERT_EQ(expect, At(dst, x, y)) << "case " << (&c - cases) << " at " << x << "," << y;
+      }
+  }
+  // Within one surface the picture is read as it was before the copy.
+  for (const POINT& to : {POINT{2, 3}, POINT{0, 0}}) {
+    Paint(dst);
+    RECT r = {1, 1, 9, 9};
+    ASSERT_EQ(DD_OK, dst->BltFast((DWORD)to.x, (DWORD)to.y, dst, &r, 0));
+    for (int y = 0; y < 8; y++)
+      for (int x = 0; x < 8; x++) ASSERT_EQ(Pattern(1 + x, 1 + y), At(dst, to.x + x, to.y + y)) << x << "," << y;
+  }
+  Paint(dst);
+  RECT from = {0, 0, 8, 8}, to = {0, 0, 16, 16};
+  ASSERT_EQ(DD_OK, dst->Blt(&to, dst, &from, 0, nullptr));
+  EXPECT_EQ(Pattern(7, 7), At(dst, 15, 15));
+  EXPECT_EQ(Pattern(2, 3), At(dst, 5, 7));
+  src->Release();
+  dst->Release();
+}
+
+TEST_F(GfxTest, FillsAreClippedAndConstantAlphaBlendsPerChannel) {
+  IDirectDrawSurface* src = Make(8, 8);
+  FillAll(src, 0xFFFF);
+  IDirectDrawSurface* dst = Make(8, 8);
+  FillAll(dst, kUnder);
+  DDBLTFX fx = Fx(0xF800);
+  RECT r = {-3, 5, 3, 100};
+  ASSERT_EQ(DD_OK, dst->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL, &fx));
+  for (int y = 0; y < 8; y++)
+    for (int x = 0; x < 8; x++) EXPECT_EQ(x < 3 && y >= 5 ? 0xF800 : kUnder, At(dst, x, y));
+  EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL, nullptr));
+  // The alpha share of each channel, rounded: white over black, black over white.
+  const struct {
+    uint16_t src, dst;
+    DWORD alpha;
+    uint16_t expect;
+  } cases[] = {{0xFFFF, 0, 0, 0x0000},      {0xFFFF, 0, 255, 0xFFFF},  {0xFFFF, 0, 128, (16 << 11) | (32 << 5) | 16},
+               {0xFFFF, 0, 300, 0xFFFF},    {0, 0xFFFF, 100, (19 << 11) | (38 << 5) | 19}};
+  for (const auto& c : cases) {
+    FillAll(src, c.src);
+    FillAll(dst, c.dst);
+    fx.dwAlphaSrcConst = c.alpha;
+    ASSERT_EQ(DD_OK, dst->Blt(nullptr, src, nullptr, DDBLT_ALPHASRCCONSTOVERRIDE, &fx));
+    EXPECT_EQ(c.expect, At(dst, 1, 1)) << "alpha " << c.alpha;
+  }
+  src->Release();
+  dst->Release();
+}
+}  // namespace
