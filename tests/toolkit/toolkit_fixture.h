@@ -1,56 +1,101 @@
-// Shared set-up of the toolkit tests: the memory backend, a DirectDraw object, an 800 × 600
-// screen, and small pictures made on the spot as bitmap resources or files.
+// The toolkit tests' set-up: the memory backend, a DirectDraw object, an 800 × 600 screen,
+// and small sheets made on the spot as bitmap resources or files in the test's own folder.
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
-#include "platform/ddraw.h"
+#include "engine/screen.h"
+#include "platform/backend.h"
+#include "platform/fault.h"
+#include "platform/resources.h"
+#include "tests/bmpfiles/temp_folder.h"
 #include "toolkit/das_surface.h"
+#include "toolkit/ddutil.h"
 #include "tools/bmp24.h"
 
 const uint16_t CERVENA_565 = 0xF800;
 const uint16_t TYRKYS_565 = 0x07FF;
+const uint16_t POZADIE = 0x1111;  // a destination before drawing
+const TFAZA FAZA_VZOR = {1, 1, 9, 11, 9, 11};  // the sheet's left phase: 8 × 10 drawn
+
+// The raw pixel the sheet's left phase holds at sheet pixel (x, y): each tells where it came from.
+inline uint16_t Vzor565(int x, int y) { return PLAT_Pack565(64, (uint8_t)(4 * y), (uint8_t)(8 * x)); }
+
+// A sheet of one fill with red lines along the given rows and columns.
+inline TRgbPicture Plachta(int w, int h, const std::vector<int>& riadky, const std::vector<int>& stlpce) {
+  TRgbPicture pic(w, h);
+  for (int y = 0; y < h; y++)
+    for (int x = 0; x < w; x++) {
+      const bool ciara = std::count(riadky.begin(), riadky.end(), y) || std::count(stlpce.begin(), stlpce.end(), x);
+      pic.Set(x, y, ciara ? 255 : 40, ciara ? 0 : 80, ciara ? 0 : 120);
+    }
+  return pic;
+}
 
 class ToolkitTest : public ::testing::Test {
  protected:
-  void SetUp() override;
-  void TearDown() override;
-
-  // An off-screen surface filled with one raw value; released at the end of the test.
-  IDirectDrawSurface* Povrch(int w, int h, uint16_t farba);
-  // The picture as a bitmap resource of the program (as Windows keeps it: no file header).
-  void Zdroj(const std::string& meno, const TRgbPicture& pic);
-  // The picture as a BMP file in the test's own folder; returns its path.
-  std::string Subor(const std::string& meno, const TRgbPicture& pic);
-  // Raw bytes as a file in the test's own folder; returns its path.
-  std::string Subor_bajty(const std::string& meno, const std::vector<uint8_t>& data);
+  void SetUp() override {
+    ASSERT_EQ(1, PLAT_Init(PLAT_MEMORY, TPlatOptions()));
+    PLAT_FaultClear();
+    ASSERT_EQ(DD_OK, DirectDrawCreate(nullptr, &dd, nullptr));
+    MAXX = 800;
+    MAXY = 600;
+    ASSERT_TRUE(tmp.Ok());
+  }
+  void TearDown() override {
+    PLAT_FaultClear();
+    for (IDirectDrawSurface* s : povrchy) s->Release();
+    for (const std::string& z : zdroje) PLAT_ResourceRemove(z.c_str(), RT_BITMAP);
+    dd->Release();
+    PLAT_Shutdown();
+  }
+  // An off-screen surface of one raw value, released when the test ends.
+  IDirectDrawSurface* Povrch(int w, int h, uint16_t farba) {
+    IDirectDrawSurface* s = Potom(DDVytvor_povrch(dd, w, h));
+    DDSURFACE_ZMAZ(s, farba);
+    return s;
+  }
+  IDirectDrawSurface* Potom(IDirectDrawSurface* s) {
+    EXPECT_NE(nullptr, s);
+    if (s) povrchy.push_back(s);
+    return s;
+  }
+  // The picture as a BMP file in the test's folder, and as a bitmap resource (no file header).
+  static std::string Subor(const std::string& meno, const TRgbPicture& pic) {
+    EXPECT_TRUE(BMP24_Zapis(pic, meno.c_str()));
+    return meno;
+  }
+  void Zdroj(const std::string& meno, const TRgbPicture& pic) {
+    std::ifstream f(Subor("zdroj.bmp", pic), std::ios::binary);
+    const std::vector<char> b((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    PLAT_ResourceAdd(meno.c_str(), RT_BITMAP, b.data() + 14, b.size() - 14);
+    zdroje.push_back(meno);
+  }
   // The 20 × 12 sheet: red lines in rows 0 and 11 and columns 0, 9 and 19, the left phase
-  // (FAZA_VZOR) patterned by Vzor; `uprav` may change pixels before it is loaded into `das`,
-  // whose border colour is then read at (0, 0).
-  void Nahraj_vzorovu(CDas_Surface* das, const std::string& meno, void (*uprav)(TRgbPicture*) = nullptr);
-  // Releases a surface made by the code under test when the test ends.
-  void Uvolni_potom(IDirectDrawSurface* s);
-
+  // patterned (Vzor565); `uprav` may change pixels first. The border colour is read at (0, 0).
+  void Nahraj_vzorovu(CDas_Surface* das, void (*uprav)(TRgbPicture*) = nullptr) {
+    TRgbPicture pic = Plachta(20, 12, {0, 11}, {0, 9, 19});
+    for (int y = 1; y < 11; y++)
+      for (int x = 1; x < 9; x++) pic.Set(x, y, 64, (uint8_t)(4 * y), (uint8_t)(8 * x));
+    if (uprav) uprav(&pic);
+    const std::string meno = "vzor" + std::to_string(zdroje.size()) + ".bmp";
+    Zdroj(meno, pic);
+    das->NAHRAJ_SURFACE(dd, meno.c_str());
+    ASSERT_NE(nullptr, Potom(das->SURFACE));
+    das->BC_NASTAV(0, 0);
+  }
   static uint16_t Px(const IDirectDrawSurface* s, int x, int y) { return s->PLAT_Row(y)[x]; }
 
   IDirectDraw* dd = nullptr;
-  std::string adresar;
+  TTempFolder tmp;  // the current folder while the test runs
 
  private:
-  std::vector<IDirectDrawSurface*> povrchy_;
-  std::vector<std::string> zdroje_;
+  std::vector<IDirectDrawSurface*> povrchy;
+  std::vector<std::string> zdroje;
 };
-
-// A sheet of the given fill with red lines along the given rows and columns.
-TRgbPicture Plachta(int w, int h, const std::vector<int>& riadky, const std::vector<int>& stlpce, uint8_t r = 40,
-                    uint8_t g = 80, uint8_t b = 120);
-const TFAZA FAZA_VZOR = {1, 1, 9, 11, 9, 11};  // 8 × 10 drawn
-
-// Every column of the rectangle a colour of its own (column x gets blue 8·x, green 4·y… kept
-// away from both key colours), so that a drawn pixel tells which sheet pixel it came from.
-void Vzor(TRgbPicture* pic, int x0, int y0, int x1, int y1);
-// The raw pixel Vzor gives sheet pixel (x, y).
-inline uint16_t Vzor565(int x, int y) { return PLAT_Pack565(64, (uint8_t)(4 * y), (uint8_t)(8 * x)); }

@@ -1,0 +1,135 @@
+// Pictures into surfaces, palettes from colour tables, colours into pixel values.
+#include "platform/gdi.h"
+#include "tests/toolkit/toolkit_fixture.h"
+
+namespace {
+
+TRgbPicture Jednofarebny(int w, int h, uint8_t r, uint8_t g, uint8_t b) {
+  TRgbPicture pic(w, h);
+  for (int i = 0; i < w * h; i++) pic.Set(i % w, i / w, r, g, b);
+  return pic;
+}
+
+// An information header (biSize bytes, at least room for 40) of a w × 1 picture, then `v_tabulke`
+// colour-table entries (blue, green, red, 0 = i, 2i, 3i, 0) and `pixely` bytes; with `subor`
+// a file header in front; cut to `dlzka` bytes when given.
+std::vector<uint8_t> Info(uint32_t bi_size, int bity, uint32_t clr_used, int v_tabulke, int pixely, bool subor,
+                          size_t dlzka = 0) {
+  const uint32_t h = std::max<uint32_t>(bi_size, 40), f = subor ? 14 : 0;
+  std::vector<uint8_t> v(f + h + 4 * v_tabulke + pixely, 0);
+  auto put32 = [&v, f](size_t at, uint32_t x) {
+    for (int i = 0; i < 4; i++) v[f + at + i] = (uint8_t)(x >> (8 * i));
+  };
+  put32(0, bi_size);
+  put32(4, 8);
+  put32(8, 1);
+  put32(12, 1 | (uint32_t)bity << 16);
+  put32(32, clr_used);
+  for (int i = 0; i < v_tabulke; i++) put32(h + 4 * i, (uint32_t)(i | 2 * i << 8 | 3 * i << 16));
+  if (subor) v[0] = 'B', v[1] = 'M';
+  if (dlzka) v.resize(dlzka);
+  return v;
+}
+
+TEST_F(ToolkitTest, APaletteIsTheColourCubeWithTheSourcesTableOverIt) {
+  const struct {
+    std::vector<uint8_t> zdroj;
+    int prevedene;  // entries taken from the table
+  } tabulka[] = {
+      {Info(40, 4, 0, 16, 8, true), 16},    {Info(40, 8, 3, 3, 8, true), 3},    {Info(108, 8, 2, 0, 0, true), 0},
+      {Info(40, 4, 0, 16, 8, true, 76), 5},  // the table cut short by the file's end
+      {Info(40, 8, 2, 2, 4, false), 2},     {Info(40, 4, 0, 16, 4, false), 16}, {Info(56, 4, 0, 16, 0, false), 16},
+      {Info(40, 8, 256, 4, 0, false), 4},   {Info(12, 8, 2, 2, 0, false), 0},   {{}, 0},
+  };
+  for (const auto& p : tabulka) {
+    const int riadok = (int)(&p - tabulka);
+    const bool subor = !p.zdroj.empty() && p.zdroj[0] == 'B';
+    std::ofstream("pal.bmp", std::ios::binary).write((const char*)p.zdroj.data(), subor ? (long)p.zdroj.size() : 0);
+    if (!subor) PLAT_ResourceAdd("palres.bmp", RT_BITMAP, p.zdroj.data(), p.zdroj.size());
+    IDirectDrawPalette* pal = DDLoadPalette(dd, p.zdroj.empty() ? nullptr : subor ? "pal.bmp" : "PALRES.BMP");
+    PLAT_ResourceRemove("palres.bmp", RT_BITMAP);
+    ASSERT_NE(nullptr, pal) << riadok;
+    for (int i = 0; i < p.prevedene; i++) {
+      const PALETTEENTRY& e = pal->entries[i];
+      EXPECT_TRUE(e.peRed == 3 * i && e.peGreen == 2 * i && e.peBlue == i && !e.peFlags) << riadok << ": " << i;
+    }
+    for (int i : {37, 224, 255}) {  // the cube: 3 bits of red, 3 of green, 2 of blue
+      const PALETTEENTRY& e = pal->entries[i];
+      EXPECT_TRUE(e.peRed == (i >> 5) * 255 / 7 && e.peGreen == (i >> 2 & 7) * 255 / 7 && e.peBlue == (i & 3) * 85)
+          << riadok << ": " << i;
+    }
+    pal->Release();
+  }
+  PLAT_FaultSet(PC_CreatePalette, 0, 1, DDERR_GENERIC);
+  EXPECT_EQ(nullptr, DDLoadPalette(dd, nullptr));
+}
+
+TEST_F(ToolkitTest, AColourMatchesThroughPixelZeroWhichIsGivenBack) {
+  IDirectDrawSurface* s = Povrch(1, 1, 0x1234);
+  EXPECT_EQ(0xF800u, DDColorMatch(s, RGB(255, 0, 0)));
+  EXPECT_EQ(0x07E0u, DDColorMatch(s, RGB(0, 255, 0)));
+  EXPECT_EQ(0x1234u, DDColorMatch(s, CLR_INVALID)) << "no colour: the pixel as it is";
+  PLAT_FaultSet(PC_Lock, 0, 3, DDERR_WASSTILLDRAWING);
+  EXPECT_EQ(0xFFFFu, DDColorMatch(s, RGB(255, 255, 255))) << "a busy lock is tried again";
+  PLAT_FaultSet(PC_Lock, 0, 1, DDERR_GENERIC);
+  EXPECT_EQ(0xFFFFFFFFu, DDColorMatch(s, RGB(255, 255, 255)));
+  PLAT_FaultSet(PC_GetDC, 0, 1, DDERR_GENERIC);
+  EXPECT_EQ(0x1234u, DDColorMatch(s, RGB(255, 255, 255))) << "no context: the pixel as it is";
+  EXPECT_EQ(0x1234, Px(s, 0, 0));
+  EXPECT_EQ(DD_OK, DDSetColorKey(s, RGB(255, 255, 255)));
+  DDCOLORKEY k = {};
+  ASSERT_EQ(DD_OK, s->GetColorKey(DDCKEY_SRCBLT, &k));
+  EXPECT_EQ(0xFFFFu, k.dwColorSpaceLowValue);
+}
+
+TEST_F(ToolkitTest, PicturesLoadAtTheirSizeOrTheAskedOne) {
+  const std::string cesta = Subor("pic.bmp", Jednofarebny(6, 4, 0, 0, 255));
+  int sir = -1, vys = -1;
+  EXPECT_EQ(nullptr, DDLoadBitmap_ts(dd, "none.bmp", 0, 0, &sir, &vys));
+  EXPECT_EQ(-1, sir) << "a missing picture leaves the sizes alone";
+  IDirectDrawSurface* s = Potom(DDLoadBitmap_ts(dd, cesta.c_str(), 0, 0, &sir, &vys));
+  EXPECT_EQ(6, sir);
+  EXPECT_EQ(4, vys);
+  EXPECT_EQ(0x001F, Px(s, 5, 3));
+  s = Potom(DDLoadBitmap_ts(dd, cesta.c_str(), 12, 2, &sir, &vys));
+  EXPECT_EQ(12, s->PLAT_Width());
+  EXPECT_EQ(2, vys);
+  s = Potom(DDLoadBitmap_ts_stretch(dd, cesta.c_str(), 9, 7));
+  EXPECT_EQ(0x001F, Px(s, 8, 6));
+  EXPECT_EQ(nullptr, DDLoadBitmap_ts_stretch(dd, cesta.c_str(), 0, 7));
+  PLAT_FaultSet(PC_CreateOffscreen, 0, 1, DDERR_OUTOFMEMORY);
+  EXPECT_EQ(nullptr, DDLoadBitmap_ts(dd, "pic.bmp", 3, 2, &sir, &vys));
+  EXPECT_EQ(3, sir) << "the size is told even when the surface cannot be made";
+  EXPECT_EQ(0, PLAT_GdiLiveObjects()) << "the bitmap is let go";
+  Zdroj(cesta, Jednofarebny(3, 3, 0, 255, 0));
+  EXPECT_EQ(0x07E0, Px(Potom(DDLoadBitmap_ts(dd, cesta.c_str(), 0, 0, &sir, &vys)), 1, 1)) << "a resource wins";
+  IDirectDrawSurface* t = nullptr;
+  DDReset_ts(dd, &t, cesta.c_str(), &sir, &vys);
+  EXPECT_EQ(3, t->PLAT_Width());
+  DDReset_ts(dd, &t, "none.bmp", &sir, &vys);
+  EXPECT_EQ(nullptr, t);
+}
+
+TEST_F(ToolkitTest, ASheetKeepsItsNameAndComesBackStretchedAfterALoss) {
+  Zdroj("own_name.bmp", Plachta(20, 12, {0, 11}, {0, 9, 19}));
+  CDas_Surface rezia;
+  char meno[] = "own_name.bmp";
+  rezia.NAHRAJ_SURFACE(dd, meno);
+  meno[0] = 'X';
+  rezia.NAHRAJ_SURFACE_2_stretch(dd, rezia.subor_nazov, 40, 24);  // under the name it holds
+  ASSERT_NE(nullptr, Potom(rezia.SURFACE));
+  EXPECT_STREQ("own_name.bmp", rezia.subor_nazov);
+  rezia.SURFACE->PLAT_Lose();
+  EXPECT_EQ(DD_OK, rezia.RESTORE_SURFACE());
+  const uint16_t vypln = PLAT_Pack565(40, 80, 120);
+  EXPECT_EQ(CERVENA_565, Px(rezia.SURFACE, 0, 0));
+  EXPECT_EQ(vypln, Px(rezia.SURFACE, 8, 10));
+  EXPECT_EQ(vypln, Px(rezia.SURFACE, 30, 15));
+  EXPECT_EQ(CERVENA_565, Px(rezia.SURFACE, 39, 23));
+  CDas_Surface druha;
+  druha.NAHRAJ_SURFACE(dd, "own_name.bmp");  // its surface goes with the next load
+  druha.NAHRAJ_SURFACE(dd, nullptr);
+  EXPECT_EQ(nullptr, druha.SURFACE) << "a failed load leaves no surface";
+}
+
+}  // namespace

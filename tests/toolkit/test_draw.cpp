@@ -1,0 +1,145 @@
+// Drawing a sheet: clipped to the screen or a window, keyed, mirrored, stretched, blended,
+// and the recovery of a lost sheet.
+#include "tests/toolkit/toolkit_fixture.h"
+
+namespace {
+
+class DrawTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    ToolkitTest::SetUp();
+    ciel = Povrch(800, 600, POZADIE);
+    Nahraj_vzorovu(&das, [](TRgbPicture* p) {
+      p->Set(3, 3, 0, 255, 255);  // cyan and black pixels for the key colours
+      p->Set(5, 6, 0, 0, 0);
+    });
+  }
+  // Which sheet column (or row) each destination pixel from (x0, y0) on shows; −1 untouched.
+  std::vector<int> Cez(int x0, int y0, int n, bool stlpce = true) const {
+    std::vector<int> s;
+    for (int i = 0; i < n; i++) {
+      const uint16_t p = stlpce ? Px(ciel, x0 + i, y0) : Px(ciel, x0, y0 + i);
+      s.push_back(p == POZADIE ? -1 : stlpce ? p & 31 : (p >> 5) & 63);
+    }
+    return s;
+  }
+  bool Povrch_rovnaky() const {
+    for (int y = 0; y < 600; y++)
+      for (int x = 0; x < 800; x++)
+        if (Px(ciel, x, y) != POZADIE) return false;
+    return true;
+  }
+  IDirectDrawSurface* ciel = nullptr;
+  CDas_Surface das;
+};
+
+TEST_F(DrawTest, APhaseIsClippedToTheScreenPlainOrMirrored) {
+  const struct {
+    int maxx, x, y, extra_orez, od;
+    bool zrkadlo;
+    std::vector<int> stlpce;  // the sheet column shown from screen column `od` on
+  } tabulka[] = {
+      {800, 100, 50, 1, 99, false, {-1, 1, 2, 3, 4, 5, 6, 7, 8, -1}},
+      {800, 795, 50, 1, 794, false, {-1, 1, 2, 3, 4, 5}},  // up to column 799
+      {800, -3, 50, 1, 0, false, {4, 5, 6, 7, 8, -1}},
+      {400, 395, 50, 0, 394, false, {-1, 1, 2, 3, 4, 5, 6, 7, 8, -1}},
+      {400, 395, 50, 1, 394, false, {-1, 1, 2, 3, 4, 5, -1, -1, -1, -1}},
+      {800, 100, 200, 1, 99, true, {-1, 8, 7, 6, 4, 3, 2, 1, -1}},  // one pixel narrower, reversed
+      {800, -3, 200, 1, 0, true, {5, 4, 2, 1, -1}},                 // the cut columns come off the other end
+      {800, 795, 200, 1, 794, true, {-1, 8, 7, 5, 4, -1}},
+      {800, 801, 300, 1, 795, false, {-1, -1, -1, -1, -1}},
+      {800, -10, 300, 1, 0, true, {-1, -1}},
+  };
+  das.TC_NASTAV(0, 0);  // red, which the phase does not hold
+  for (const auto& p : tabulka) {
+    SCOPED_TRACE(testing::Message() << p.x << (p.zrkadlo ? " mirrored" : "") << " on " << p.maxx);
+    DDSURFACE_ZMAZ(ciel, POZADIE);
+    MAXX = p.maxx;
+    if (p.zrkadlo)
+      das.ZOBRAZ_FAZU_Z(ciel, p.x, p.y, FAZA_VZOR, p.extra_orez);
+    else
+      das.ZOBRAZ_FAZU(ciel, p.x, p.y, FAZA_VZOR, p.extra_orez);
+    EXPECT_EQ(p.stlpce, Cez(p.od, p.y + 1, (int)p.stlpce.size()));
+  }
+  MAXX = 800;
+  DDSURFACE_ZMAZ(ciel, POZADIE);
+  das.ZOBRAZ_FAZU(ciel, 10, 595, FAZA_VZOR, 1);
+  das.ZOBRAZ_FAZU(ciel, 30, -3, FAZA_VZOR, 1);
+  EXPECT_EQ((std::vector<int>{-1, 1, 2, 3, 4, 5}), Cez(11, 594, 6, false));
+  EXPECT_EQ((std::vector<int>{4, 5, 6, 7, 8, 9, 10, -1}), Cez(31, 0, 8, false));
+}
+
+TEST_F(DrawTest, AWindowClipsAPhase) {
+  das.ZOBRAZ_FAZU_2(ciel, 100, 104, 100, 103, 98, 99, FAZA_VZOR);
+  EXPECT_EQ((std::vector<int>{-1, 3, 4, 5, 6, -1}), Cez(99, 100, 6));
+  EXPECT_EQ((std::vector<int>{-1, 2, 3, 4, -1}), Cez(101, 99, 5, false));
+  int xx = 10, yy = -11;
+  tagRECT r = {0, 0, 10, 10};
+  EXPECT_FALSE(OREZ(0, 100, 0, 50, &xx, &yy, &r)) << "wholly above";
+}
+
+// Black as the transparent colour draws opaque, except mirrored; any other key colour is keyed.
+TEST_F(DrawTest, KeyColours) {
+  for (int kluc : {0, 1}) {
+    das.TC_NASTAV(kluc ? 3 : 5, kluc ? 3 : 6);
+    const int y = 100 + 100 * kluc;
+    das.ZOBRAZ(ciel, 100, y);
+    das.ZOBRAZ_FAZU(ciel, 301, y + 1, FAZA_VZOR, 1);
+    das.ZOBRAZ_FAZU_2(ciel, 0, 800, 0, 600, 401, y + 1, FAZA_VZOR);
+    for (int x0 : {100, 300, 400}) {
+      EXPECT_EQ(0, Px(ciel, x0 + 5, y + 6)) << x0;
+      EXPECT_EQ(kluc ? POZADIE : TYRKYS_565, Px(ciel, x0 + 3, y + 3)) << x0;
+      EXPECT_EQ(Vzor565(4, 6), Px(ciel, x0 + 4, y + 6)) << x0;
+    }
+    das.Zobraz_Stretch_1(ciel, tagRECT{500, y, 520, y + 12}, tagRECT{0, 0, 20, 12});
+    EXPECT_EQ(TYRKYS_565, Px(ciel, 503, y + 3)) << "stretching never keys";
+  }
+  das.TC_NASTAV(5, 6);
+  das.ZOBRAZ_FAZU_Z(ciel, 600, 300, FAZA_VZOR, 1);
+  int cierne = 0;
+  for (int y = 300; y < 310; y++)
+    for (int x = 600; x < 608; x++) cierne += Px(ciel, x, y) == 0;
+  EXPECT_EQ(0, cierne);
+}
+
+TEST_F(DrawTest, StretchesCentringAndBlending) {
+  das.Zobraz_Stretch_1(ciel, tagRECT{10, 10, 26, 30}, tagRECT{1, 1, 9, 11});
+  EXPECT_EQ(Vzor565(8, 10), Px(ciel, 25, 29));
+  EXPECT_EQ(POZADIE, Px(ciel, 26, 30));
+  das.Zobraz_Stretch_2(ciel, tagRECT{100, 100, 140, 124});
+  EXPECT_EQ(Vzor565(1, 1), Px(ciel, 102, 102));
+  EXPECT_EQ(CERVENA_565, Px(ciel, 139, 123));
+  IDirectDrawSurface* maly = Povrch(16, 20, POZADIE);
+  das.Zobraz_Stretch_3(maly, tagRECT{1, 1, 9, 11});
+  EXPECT_EQ(Vzor565(8, 10), Px(maly, 15, 19));
+  das.Zobraz_Stretch_4(maly);
+  EXPECT_EQ(CERVENA_565, Px(maly, 15, 19));
+  das.Zobraz_Center(ciel);
+  EXPECT_EQ(CERVENA_565, Px(ciel, 390, 294));
+  EXPECT_EQ(POZADIE, Px(ciel, 389, 294));
+  EXPECT_EQ(POZADIE, Px(ciel, 410, 305));
+  das.ZOBRAZ_ALPHA(ciel, 200, 0, 128);
+  const int r = Px(ciel, 200, 0) >> 11;
+  EXPECT_TRUE(r > 2 && r < 31) << r;
+}
+
+TEST_F(DrawTest, ALostSheetIsRestoredAndDrawnFromTheNextCall) {
+  das.SURFACE->PLAT_Lose();
+  PLAT_FaultSet(PC_Restore, 0, 2, DDERR_GENERIC);
+  das.ZOBRAZ_FAZU_Z(ciel, 100, 100, FAZA_VZOR, 1);
+  EXPECT_EQ(DDERR_GENERIC, das.RESTORE_SURFACE());
+  das.ZOBRAZ_FAZU(ciel, 100, 100, FAZA_VZOR, 1);  // meets the loss and restores
+  EXPECT_TRUE(Povrch_rovnaky()) << "nothing is drawn in the calls that met the loss";
+  EXPECT_EQ(Vzor565(4, 6), Px(das.SURFACE, 4, 6)) << "the picture is back in the sheet";
+  PLAT_FaultSet(PC_BltFast, 0, 2, DDERR_WASSTILLDRAWING);
+  das.ZOBRAZ_FAZU(ciel, 100, 100, FAZA_VZOR, 1);
+  EXPECT_EQ(Vzor565(4, 6), Px(ciel, 103, 105)) << "a busy display is waited for";
+  PLAT_FaultSet(PC_BltFast, 0, 1, DDERR_GENERIC);
+  das.ZOBRAZ_FAZU(ciel, 300, 100, FAZA_VZOR, 1);
+  EXPECT_EQ(POZADIE, Px(ciel, 303, 105)) << "other errors drop the draw";
+  CDas_Surface prazdna;
+  prazdna.ZOBRAZ_FAZU(ciel, 300, 100, FAZA_VZOR, 1);
+  EXPECT_NE(DD_OK, prazdna.RESTORE_SURFACE());
+}
+
+}  // namespace
