@@ -3,8 +3,6 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "platform/backend.h"
 #include "platform/ddraw.h"
 #include "platform/fault.h"
@@ -30,10 +28,11 @@ class GfxTest : public ::testing::Test {
     PLAT_FaultClear();
   }
 
-  HRESULT Create(int w, int h, IDirectDrawSurface** out, DWORD caps = DDSCAPS_OFFSCREENPLAIN) {
+  // An off-screen surface, or with w = 0 the primary with one back buffer.
+  HRESULT Create(int w, int h, IDirectDrawSurface** out) {
     DDSURFACEDESC d = Desc();
-    d.dwFlags = DDSD_CAPS | (caps == DDSCAPS_OFFSCREENPLAIN ? DDSD_WIDTH | DDSD_HEIGHT : DDSD_BACKBUFFERCOUNT);
-    d.ddsCaps.dwCaps = caps;
+    d.dwFlags = DDSD_CAPS | (w ? DDSD_WIDTH | DDSD_HEIGHT : DDSD_BACKBUFFERCOUNT);
+    d.ddsCaps.dwCaps = w ? DDSCAPS_OFFSCREENPLAIN : DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
     d.dwWidth = (DWORD)w;
     d.dwHeight = (DWORD)h;
     d.dwBackBufferCount = 1;
@@ -44,45 +43,35 @@ class GfxTest : public ::testing::Test {
     EXPECT_EQ(DD_OK, Create(w, h, &s));
     return s;
   }
-  HRESULT MakePrimary(IDirectDrawSurface** out) {
-    return Create(0, 0, out, DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX);
-  }
-
   // Zeroed records with their size set, as every caller must give them.
   static DDSURFACEDESC Desc() {
-    DDSURFACEDESC d;
-    std::memset(&d, 0, sizeof(d));
+    DDSURFACEDESC d = {};
     d.dwSize = sizeof(d);
     return d;
   }
   static DDBLTFX Fx(DWORD fill = 0) {
-    DDBLTFX fx;
-    std::memset(&fx, 0, sizeof(fx));
+    DDBLTFX fx = {};
     fx.dwSize = sizeof(fx);
     fx.dwFillColor = fill;
     return fx;
   }
-
   static uint16_t At(const IDirectDrawSurface* s, int x, int y) { return s->PLAT_Row(y)[x]; }
+  // A pattern in which every pixel differs from its neighbours, so shifted copies show.
+  static uint16_t Pattern(int x, int y) { return (uint16_t)(1 + x + 100 * y); }
 
   // Writes through a real lock, honouring the pitch.
   static void Paint(IDirectDrawSurface* s, uint16_t (*f)(int x, int y) = Pattern) {
     DDSURFACEDESC d = Desc();
     ASSERT_EQ(DD_OK, s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr));
-    for (DWORD y = 0; y < d.dwHeight; y++) {
-      uint16_t* row = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + y * d.lPitch);
-      for (DWORD x = 0; x < d.dwWidth; x++) row[x] = f((int)x, (int)y);
-    }
+    for (DWORD y = 0; y < d.dwHeight; y++)
+      for (DWORD x = 0; x < d.dwWidth; x++)
+        reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + y * d.lPitch)[x] = f((int)x, (int)y);
     ASSERT_EQ(DD_OK, s->Unlock(nullptr));
   }
-
   static void FillAll(IDirectDrawSurface* s, uint16_t v) {
     DDBLTFX fx = Fx(v);
     ASSERT_EQ(DD_OK, s->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx));
   }
-
-  // A pattern in which every pixel differs from its neighbours, so shifted copies show.
-  static uint16_t Pattern(int x, int y) { return (uint16_t)(1 + x + 100 * y); }
 
  private:
   int surfaces_before = 0;
