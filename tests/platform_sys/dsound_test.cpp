@@ -7,15 +7,8 @@
 namespace {
 typedef std::vector<int16_t> TVzorky;
 
-WAVEFORMATEX Format(WORD tag, WORD channels, DWORD rate, WORD bits) {
-  WAVEFORMATEX f = {};
-  f.wFormatTag = tag;
-  f.nChannels = channels;
-  f.nSamplesPerSec = rate;
-  f.nBlockAlign = (WORD)(channels * bits / 8);
-  f.nAvgBytesPerSec = rate * f.nBlockAlign;
-  f.wBitsPerSample = bits;
-  return f;
+WAVEFORMATEX Format(WORD tag, WORD ch, DWORD rate, WORD bits) {
+  return WAVEFORMATEX{tag, ch, rate, rate * ch * bits / 8, (WORD)(ch * bits / 8), bits, 0};
 }
 const WAVEFORMATEX kMono16 = Format(WAVE_FORMAT_PCM, 1, 22050, 16);
 
@@ -57,8 +50,7 @@ class DSound : public SysTest {
   }
   static DWORD Status(IDirectSoundBuffer* b) {
     DWORD st = 0;
-    b->GetStatus(&st);
-    return st;
+    return b->GetStatus(&st) == DS_OK ? st : 99;
   }
   IDirectSound* ds = nullptr;
   std::vector<IDirectSoundBuffer*> buffers;

@@ -1,4 +1,6 @@
 // The message queue, timers and the window as the message loop uses them.
+#include <tuple>
+
 #include "sys_fixture.h"
 
 namespace {
@@ -58,11 +60,8 @@ TEST_F(SysTest, TheWindowsProcedureSeesItsLifeAndNothingAfterIt) {
   while (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
   EXPECT_EQ(7u, m.wParam) << "closing through the default procedure ends the loop";
   ASSERT_EQ(4u, seen.size());
-  EXPECT_EQ((UINT)WM_KEYDOWN, seen[1].msg);
-  EXPECT_EQ((WPARAM)VK_ESCAPE, seen[1].w);
-  EXPECT_EQ(5, seen[1].l);
-  EXPECT_EQ((UINT)WM_CLOSE, seen[2].msg);
-  EXPECT_EQ((UINT)WM_DESTROY, seen[3].msg);
+  EXPECT_EQ(std::make_tuple((UINT)WM_KEYDOWN, (WPARAM)VK_ESCAPE, (LPARAM)5), std::make_tuple(seen[1].msg, seen[1].w, seen[1].l));
+  EXPECT_EQ(std::make_pair((UINT)WM_CLOSE, (UINT)WM_DESTROY), std::make_pair(seen[2].msg, seen[3].msg));
   EXPECT_FALSE(PostMessageA(wnd, WM_KEYDOWN, VK_LEFT, 0));
   EXPECT_EQ(0, SendMessageA(wnd, WM_KEYDOWN, VK_LEFT, 0));
   EXPECT_FALSE(DestroyWindow(wnd));
@@ -73,15 +72,12 @@ TEST_F(SysTest, MessageBoxesAreRecordedAndInitStartsAnEmptyRun) {
   HWND wnd = MakeWindow();
   EXPECT_EQ(IDOK, MessageBoxA(wnd, "Žiadne panorámy!", "Tessarin Panorama Player", MB_OK));
   ASSERT_EQ(1u, PLAT_MessageBoxes().size());
-  EXPECT_EQ("Žiadne panorámy!", PLAT_MessageBoxes()[0].text);
-  EXPECT_EQ("Tessarin Panorama Player", PLAT_MessageBoxes()[0].caption);
+  EXPECT_EQ("Žiadne panorámy!|Tessarin Panorama Player", PLAT_MessageBoxes()[0].text + "|" + PLAT_MessageBoxes()[0].caption);
   PostMessageA(wnd, WM_KEYDOWN, VK_LEFT, 0);
   SetTimer(wnd, 1, 10, nullptr);
   PLAT_AdvanceTime(50);
   ASSERT_EQ(1, PLAT_Init(PLAT_MEMORY, TPlatOptions()));
-  EXPECT_TRUE(Drain().empty());
-  EXPECT_TRUE(PLAT_MessageBoxes().empty());
-  EXPECT_EQ(0u, GetTickCount());
+  EXPECT_TRUE(Drain().empty() && PLAT_MessageBoxes().empty() && GetTickCount() == 0);
   EXPECT_NE(nullptr, MakeWindow()) << "the class and the window are free again";
 }
 
