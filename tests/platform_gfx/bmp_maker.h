@@ -51,7 +51,7 @@ inline std::vector<uint8_t> MakeBmp(const TPic& p, int bits, TBmpForm form) {
   const bool core = form == BMP_CORE, fields = form == BMP_FIELDS, rle = form == BMP_RLE;
   const int colours = bits <= 8 ? 1 << bits : 0;
   std::vector<uint8_t> b = {'B', 'M'};
-  Le(&b, 0, 12);  // size and offset of the pixels, filled in below
+  b.resize(14);  // size and offset of the pixels, filled in below
   if (core) {
     Le(&b, 12, 4);
     Le(&b, (uint32_t)p.w | (uint32_t)p.h << 16, 4);
