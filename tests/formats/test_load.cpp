@@ -1,5 +1,5 @@
 // One picture as BMP, PNG and JPEG gives the same store; broken JPEG and PNG files leave
-// the store and a running program.
+// the store as it was.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
