@@ -92,19 +92,6 @@ TEST_F(StoreTest, LoadCopiesThePictureAndResetsTheView) {
   for (int x = 0; x < 600; ++x) ASSERT_EQ(W[300][x], W[299][x]) << x;
 }
 
-TEST_F(StoreTest, SmallerPictureLeavesTheLargerOnesPixelsOutside) {
-  Nahraj_PANORAMU(Obrazok(600, 300, 7).c_str(), 1);
-  Nahraj_PANORAMU(Obrazok(400, 200).c_str(), 0);
-  EXPECT_EQ(pan_sir, 400);
-  EXPECT_EQ(pan_vys, 200);
-  OcakavajVzor(400, 200, 0, 0);
-  for (int y = 0; y < 300; ++y)
-    for (int x = 0; x < 600; ++x) {
-      if (x < 400 && y <= 200) continue;  // the new picture and its repeated row
-      ASSERT_EQ(W[y][x], VzorPixel(x, y, 7)) << x << "," << y;
-    }
-}
-
 TEST_F(StoreTest, PictureOf2001RowsFillsTheStoreAndIsDrawnInsideIt) {
   Nahraj_PANORAMU(Obrazok(4001, 2001).c_str(), 1);
   ASSERT_EQ(pan_vys, 2001);
@@ -181,21 +168,13 @@ TEST_F(StoreTest, PartialPanoramaSitsAroundTheHorizon) {
 
 TEST_F(StoreTest, FailuresKeepTheStore) {
   Nahraj_PANORAMU(Obrazok(400, 200).c_str(), 1);
-  // A missing file: no surface, the store and the size stay, the view is reset.
+  // A missing file (broken ones are the formats tests'): no surface, the store and the
+  // size stay, the view is reset.
   YAW = 1;
   Nahraj_PANORAMU((dir + "/missing.bmp").c_str(), 0);
   EXPECT_EQ(pan_SRF, nullptr);
   EXPECT_EQ(pan_sir, 400);
   EXPECT_FLOAT_EQ(YAW, pi);
-  OcakavajVzor(400, 200, 0, 0);
-  // A broken file likewise.
-  const std::string zly = dir + "/zly.bmp";
-  FILE* f = fopen(zly.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  fputs("BM this is not a picture", f);
-  fclose(f);
-  Nahraj_PANORAMU(zly.c_str(), 0);
-  EXPECT_EQ(pan_SRF, nullptr);
   OcakavajVzor(400, 200, 0, 0);
   // A surface that cannot be locked: the copy is skipped.
   Nahraj_PANORAMU(Obrazok(400, 200, 3).c_str(), 0);
@@ -210,22 +189,14 @@ TEST_F(StoreTest, FailuresKeepTheStore) {
 
 TEST_F(StoreTest, IndexOutsideTheListOrEmptyNameLoadsNothing) {
   std::string p = Obrazok(400, 200);
-  char* zoznam[2] = {&p[0], &p[0]};
-  PAN_subor[0] = zoznam[0];
-  PAN_subor[1] = zoznam[1];
-  PAN_id_max = 1;
-  PAN_id = 1;
-  for (int id : {-1, 2, 1000}) {
-    Nahraj_PANORAMU(id, 1);
-    EXPECT_EQ(PAN_id, 1);
-    EXPECT_EQ(pan_SRF, nullptr);
-  }
+  PAN_subor[0] = &p[0];
+  PAN_id_max = 0;
+  for (int id : {-1, 1}) Nahraj_PANORAMU(id, 1);
   Nahraj_PANORAMU("", 1);
   EXPECT_EQ(pan_SRF, nullptr);
   Nahraj_PANORAMU(0, 1);
-  EXPECT_EQ(PAN_id, 0);
   EXPECT_NE(pan_SRF, nullptr);
-  PAN_subor[0] = PAN_subor[1] = nullptr;
+  PAN_subor[0] = nullptr;
   PAN_id_max = -1;
 }
 
