@@ -166,28 +166,4 @@ TEST_F(DesktopTest, APictureElsewhereIsShownAndItsFolderListed) {
   EXPECT_TRUE(PLAT_MessageBoxes().empty());
 }
 
-TEST_F(DesktopTest, AReadOnlyFolderRunsWithoutThumbnailsAndShootsIntoPictures) {
-  ASSERT_EQ(chdir(ine_.c_str()), 0);
-  PLAT_FaultSet(PC_FileOpen, 0, 1, 0);  // the scan's probe of the folder is refused
-  ASSERT_EQ(Spusti(""), 1);
-  EXPECT_EQ(PAN_id_max, 2);
-  EXPECT_FALSE(Existuje(ine_ + "/pano_1.thm"));
-  PLAT_FaultSet(PC_FileOpen, 0, 1, 0);
-  Klaves(VK_F2);
-  EXPECT_FALSE(Existuje(ine_ + "/TSSCAN.bmp"));
-  EXPECT_TRUE(Existuje(obrazky_ + "/TSSCAN.bmp"));
-  ASSERT_EQ(PLAT_MessageBoxes().size(), 1u);
-  EXPECT_EQ(PLAT_MessageBoxes()[0].text,
-            "Priečinok je len na čítanie, snímka obrazovky je uložená do " + obrazky_ + "/TSSCAN.bmp");
-  // Nowhere to go at all: reported.
-  setenv("XDG_PICTURES_DIR", (priecinok_ + "/nie").c_str(), 1);
-  const std::string domov = std::getenv("HOME") ? std::getenv("HOME") : "";
-  setenv("HOME", (priecinok_ + "/nie").c_str(), 1);
-  std::remove((obrazky_ + "/TSSCAN.bmp").c_str());
-  PLAT_FaultSet(PC_FileOpen, 0, 2, 0);
-  Klaves(VK_F2);
-  setenv("HOME", domov.c_str(), 1);
-  EXPECT_EQ(PLAT_MessageBoxes().back().text, "Snímku obrazovky sa nepodarilo uložiť: TSSCAN.bmp");
-}
-
 }  // namespace

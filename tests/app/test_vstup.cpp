@@ -187,28 +187,6 @@ TEST_F(AppTest, StripIsDraggedToTheTopAndToTheBottom) {
   EXPECT_EQ(ovl_pos, 585);
 }
 
-TEST_F(AppTest, ButtonsAndTheList) {
-  Panoramy(2);
-  ASSERT_EQ(Spusti(""), 1);
-  // A press outside the open list closes it and navigates.
-  ASSERT_EQ(dui_PANO.viditelny, 1);
-  Pohyb(20, 20);
-  Dole(20, 20);
-  EXPECT_EQ(dui_PANO.viditelny, 0);
-  EXPECT_EQ(lave_dole, 1);
-  Hore(20, 20);
-  Posli(WM_RBUTTONDOWN, 0, 0);
-  EXPECT_EQ(dui_PANO.viditelny, 1);
-  Posli(WM_RBUTTONDOWN, 0, 0);
-  EXPECT_EQ(dui_PANO.viditelny, 0);
-  D = 400;
-  KlikTlacidlo(TL_ODDIAL);
-  EXPECT_EQ(D, 370);
-  KlikTlacidlo(TL_PRIBLIZ);
-  KlikTlacidlo(TL_PRIBLIZ);
-  EXPECT_EQ(D, 430);
-}
-
 TEST_F(AppTest, FrameIsSkippedWhenTheBackBufferCannotBeLocked) {
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);

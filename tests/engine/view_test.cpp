@@ -164,26 +164,6 @@ TEST(StoreStep, WrapsOneTurnAndFloorsTheFraction) {
   EXPECT_EQ(mm, 0);
 }
 
-TEST(Kvadrat, RootsOrderedAndCounted) {
-  struct {
-    float a, b, c;
-    int inf;
-    float x1, x2;
-  } const cases[] = {
-      {1, -3, 2, 1, 2, 1},     {1, 2, 1, 0, -1, -1}, {2, 0, -8, 1, 2, -2},
-      {-1, 0, 4, 1, 2, -2},    // negative a: still x1 >= x2
-      {1, 0, 1, -1, 7, 7},     // no root: x1, x2 untouched
-  };
-  for (const auto& c : cases) {
-    float x1 = 7, x2 = 7;
-    int inf = 5;
-    Ries_kvadrat_rovnicu(c.a, c.b, c.c, &x1, &x2, &inf);
-    EXPECT_EQ(inf, c.inf);
-    EXPECT_FLOAT_EQ(x1, c.x1);
-    EXPECT_FLOAT_EQ(x2, c.x2);
-  }
-}
-
 TEST(Mierka, ScaleFactorsOfThePicture) {
   struct {
     int s, v;

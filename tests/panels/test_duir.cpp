@@ -1,5 +1,5 @@
 // The list panel: scrolling with its arrows and slider, choosing rows of a scrolled list,
-// the text modes of its rows, and entries that come and go.
+// and entries that come and go.
 #include "panel_fixture.h"
 
 namespace {
@@ -60,25 +60,6 @@ TEST_F(Duir, PositionIsClampedAndClippedRowsReportTheirEntries) {
     int vyber = 0;
     EXPECT_EQ(z.INFORMUJ_MA(&vyber), 1);
     EXPECT_EQ(vyber, c.vyber) << c.pos << " at " << c.y;
-  }
-}
-
-TEST_F(Duir, AlignmentChoosesTheTextMode) {
-  const struct {
-    char zarovnanie;
-    int plain, whole_row, top_cut;
-  } pripady[] = {{'L', 1, 1, 2}, {'P', 3, 3, 4}, {'C', 5, 5, 6}};
-  for (const auto& c : pripady) {
-    CDUIR kratky, dlhy;
-    Zostav(kratky, 3);
-    Zostav(dlhy, 12);
-    kratky.text_ZAROVNANIE = dlhy.text_ZAROVNANIE = c.zarovnanie;
-    kratky.RESET_GEOMETRIER();
-    dlhy.RESET_GEOMETRIER();
-    EXPECT_EQ(kratky.VOL[2].text_draw_mode, c.plain) << c.zarovnanie;
-    EXPECT_EQ(dlhy.VOL[2].text_draw_mode, c.whole_row) << c.zarovnanie;
-    dlhy.RESET(40);
-    EXPECT_EQ(dlhy.VOL[0].text_draw_mode, c.top_cut) << c.zarovnanie;
   }
 }
 
