@@ -1,6 +1,6 @@
-// The command line: the desktop options, paths, and the viewer's own rules for the rest;
-// a picture opened from elsewhere, and a folder that cannot be written.
-#include <sys/stat.h>
+// The command line: the desktop options, paths, and the viewer's own rules for the rest
+// (a picture of another folder opened from the desktop is the end-to-end test's).
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -11,14 +11,9 @@
 #include <vector>
 
 #include "app/app.h"
-#include "app/priecinok.h"
 #include "app/startup.h"
-#include "app/ui.h"
 #include "app/volby.h"
-#include "app_fixture.h"
 #include "engine/store.h"
-#include "platform/backend.h"
-#include "platform/fault.h"
 
 namespace {
 
@@ -116,54 +111,6 @@ TEST(Volby, OptionsPathsAndTheWordsLeftForTheViewer) {
   }
   std::remove(subor.c_str());
   rmdir(vzor);
-}
-
-bool Existuje(const std::string& cesta) {
-  struct stat st;
-  return stat(cesta.c_str(), &st) == 0;
-}
-
-// A folder "ine" of three panoramas, one with a blank in its name, beside the current one;
-// "obrazky" stands for the pictures folder.
-class DesktopTest : public AppTest {
- protected:
-  void SetUp() override {
-    AppTest::SetUp();
-    ine_ = priecinok_ + "/ine";
-    obrazky_ = priecinok_ + "/obrazky";
-    ASSERT_EQ(mkdir(ine_.c_str(), 0755), 0);
-    ASSERT_EQ(mkdir(obrazky_.c_str(), 0755), 0);
-    ASSERT_EQ(chdir(ine_.c_str()), 0);
-    Panoramy(3, 240, 120);
-    ASSERT_EQ(std::rename("pano_2.bmp", "moja panorama.bmp"), 0);
-    ASSERT_EQ(chdir(priecinok_.c_str()), 0);
-    setenv("XDG_PICTURES_DIR", obrazky_.c_str(), 1);
-  }
-  void TearDown() override {
-    unsetenv("XDG_PICTURES_DIR");
-    AppTest::TearDown();
-  }
-  std::string ine_, obrazky_;
-};
-
-TEST_F(DesktopTest, APictureElsewhereIsShownAndItsFolderListed) {
-  const std::string cesta = ine_ + "/moja panorama.bmp";
-  const char* argv[] = {"panorama", "--mute", "P2", cesta.c_str()};
-  TVolby volby;
-  ASSERT_EQ(PANO_Rozober_volby(4, argv, &volby, stdout, stderr), -1);
-  ASSERT_TRUE(PANO_Otvor_cestu(volby, stderr));
-  ASSERT_EQ(Spusti(volby.riadok.c_str()), 1);
-  char teraz[4096];
-  EXPECT_EQ(std::string(getcwd(teraz, sizeof teraz)), ine_);
-  EXPECT_EQ(pan_sir, 240);
-  // Sorted: "moja panorama", "pano_1", "pano_3": the picture shown is the entry.
-  ASSERT_EQ(PAN_id_max, 2);
-  EXPECT_EQ(PAN_id, 0);
-  EXPECT_EQ(dui_PANO.viditelny, 0);
-  EXPECT_TRUE(Existuje(ine_ + "/pano_3.thm"));
-  Klaves(VK_F2);
-  EXPECT_TRUE(Existuje(ine_ + "/TSSCAN.bmp"));
-  EXPECT_TRUE(PLAT_MessageBoxes().empty());
 }
 
 }  // namespace

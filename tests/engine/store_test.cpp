@@ -2,9 +2,6 @@
 // larger pictures, partial panoramas, failures.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <string>
 
 #include "engine/screen.h"
@@ -13,41 +10,26 @@
 #include "engine/view.h"
 #include "platform/fault.h"
 #include "tests/engine/engine_displej.h"
+#include "tests/bmpfiles/temp_folder.h"
 #include "tests/engine/engine_test_util.h"
 #include "tools/bmp24.h"
 
 namespace {
 
 // Pattern colours exact in 5-6-5: red and blue in steps of 8, green in steps of 4.
-void Vzor(int x, int y, int posun, uint8_t* r, uint8_t* g, uint8_t* b) {
-  *r = (uint8_t)(((x + posun) & 31) << 3);
-  *g = (uint8_t)((y & 63) << 2);
-  *b = (uint8_t)((((x + posun) >> 5) & 31) << 3);
-}
-
 uint16_t VzorPixel(int x, int y, int posun) {
-  uint8_t r, g, b;
-  Vzor(x, y, posun, &r, &g, &b);
-  return PLAT_Pack565(r, g, b);
+  return PLAT_Pack565((uint8_t)(((x + posun) & 31) << 3), (uint8_t)((y & 63) << 2), (uint8_t)((((x + posun) >> 5) & 31) << 3));
 }
 
 class StoreTest : public EngineDisplej {
  protected:
-  std::string dir;
-
   void SetUp() override {
     EngineDisplej::SetUp();
-    char tmp[] = "/tmp/engine_store_XXXXXX";
-    ASSERT_NE(mkdtemp(tmp), nullptr);
-    dir = tmp;
+    ASSERT_TRUE(tmp.Ok());
+    dir = tmp.Cesta();
     Obrazovka(800, 600);
     ASSERT_EQ(Reset_Sito(20, 20), 1);
     D_start = 400;
-  }
-  void TearDown() override {
-    EngineDisplej::TearDown();
-    std::string cmd = "rm -rf '" + dir + "'";
-    ASSERT_EQ(system(cmd.c_str()), 0);
   }
 
   // Writes a w × h picture of the pattern (shifted by `posun` columns) and returns its path.
@@ -55,8 +37,8 @@ class StoreTest : public EngineDisplej {
     TRgbPicture pic(w, h);
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) {
-        uint8_t r, g, b;
-        Vzor(x, y, posun, &r, &g, &b);
+        BYTE r, g, b;
+        PLAT_Unpack565(VzorPixel(x, y, posun), &r, &g, &b);
         pic.Set(x, y, r, g, b);
       }
     const std::string path = dir + "/p" + std::to_string(w) + "x" + std::to_string(h) + ".bmp";
@@ -71,6 +53,9 @@ class StoreTest : public EngineDisplej {
       for (int x = 0; x < w && zle < 5; ++x)
         if (W[hore + y][x] != VzorPixel(x, y, posun)) ++zle, ADD_FAILURE() << "store pixel " << x << "," << y;
   }
+
+  TTempFolder tmp;
+  std::string dir;
 };
 
 TEST_F(StoreTest, LoadCopiesThePictureAndResetsTheView) {
