@@ -2,7 +2,7 @@
 # The real viewer under Xvfb, opened on a picture of another folder as the desktop does: the
 # first view, arrow keys, the wheel, dragging the strip, a screenshot key and Escape, compared
 # with the headless renderer where the view is known; then a folder without panoramas.
-#   viewer.sh <build dir>      (PANO_E2E_KEEP=<dir> keeps the screenshots there)
+#   viewer.sh <build dir>
 set -euo pipefail
 
 BUILD=$(cd "${1:?build folder}" && pwd)
@@ -26,11 +26,7 @@ mkdir "$PANO" "$WORK/ref" "$WORK/empty"
 cd "$WORK/empty"
 export PANO_QUIET_BOXES=1
 
-fail() {
-  echo "FAIL: $*"
-  [ -n "${PANO_E2E_KEEP:-}" ] && mkdir -p "$PANO_E2E_KEEP" && cp "$WORK"/ref/*.png "$PANO_E2E_KEEP"/ 2>/dev/null
-  exit 1
-}
+fail() { echo "FAIL: $*"; exit 1; }
 
 shot() {  # name: the screen, and its view area brought back to 800 × 600
   import -window root "$WORK/ref/$1.png"
@@ -109,7 +105,6 @@ code=0
 timeout 20 tail --pid=$PID -f /dev/null || fail "Escape did not end the program"
 wait $PID || code=$?
 [ "$code" = 0 ] || fail "exit code $code after Escape"
-[ -n "${PANO_E2E_KEEP:-}" ] && mkdir -p "$PANO_E2E_KEEP" && cp "$WORK"/ref/*.png "$PANO_E2E_KEEP"/
 
 # A folder without panoramas: the message and exit code 0.
 [ -z "$(ls "$WORK/empty")" ] || fail "files written where the viewer was started"
