@@ -3,6 +3,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <string>
 
 #include "platform/user32.h"
@@ -37,6 +39,11 @@ class AppTest : public ::testing::Test {
   static void ZaplnZadny(uint16_t farba);
   static bool ZadnyZaplneny(uint16_t farba);
 
-  TTempFolder tmp_;  // the current folder while the test runs
+  static std::string Teraz() {
+    char c[4096];
+    return getcwd(c, sizeof c) != nullptr ? c : "";
+  }
+  std::string stary_priecinok_ = Teraz();  // the folder the test was started in
+  TTempFolder tmp_;                        // the current folder while the test runs
   std::string priecinok_;
 };
