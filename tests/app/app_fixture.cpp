@@ -1,11 +1,8 @@
 #include "app_fixture.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "app/app.h"
 #include "app/input.h"
@@ -25,17 +22,6 @@
 #include "tools/bmp24.h"
 
 namespace {
-
-void zmaz_priecinok(const std::string& cesta) {
-  if (DIR* d = opendir(cesta.c_str())) {
-    while (const dirent* e = readdir(d)) {
-      if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
-      std::remove((cesta + "/" + e->d_name).c_str());
-    }
-    closedir(d);
-  }
-  rmdir(cesta.c_str());
-}
 
 // The globals as the program has them when it is loaded.
 void pociatocny_stav() {
@@ -68,16 +54,11 @@ void pociatocny_stav() {
 }  // namespace
 
 void AppTest::SetUp() {
+  ASSERT_TRUE(tmp_.Ok());
+  priecinok_ = tmp_.Cesta();
   ASSERT_EQ(PLAT_Init(PLAT_MEMORY, TPlatOptions()), 1);
   PLAT_FaultClear();
   PLAT_AudioFakeDevice(true);
-  char stary[4096];
-  ASSERT_NE(getcwd(stary, sizeof stary), nullptr);
-  stary_priecinok_ = stary;
-  char vzor[] = "/tmp/pano_app_XXXXXX";
-  ASSERT_NE(mkdtemp(vzor), nullptr);
-  priecinok_ = vzor;
-  ASSERT_EQ(chdir(vzor), 0);
   pociatocny_stav();
 }
 
@@ -90,8 +71,8 @@ void AppTest::TearDown() {
   PLAT_Shutdown();
   PLAT_AudioFakeDevice(false);
   DBMP_Uvolni_zoznam(PAN_subor, &PAN_id_max);
-  if (chdir(stary_priecinok_.c_str()) != 0) std::perror("chdir");
-  zmaz_priecinok(priecinok_);
+  // Back into the folder, whose removal goes with the fixture.
+  if (chdir(priecinok_.c_str()) != 0) std::perror("chdir");
 }
 
 void AppTest::Panoramy(int n, int sir, int vys) {
@@ -110,16 +91,6 @@ int AppTest::Spusti(const char* riadok) {
 }
 
 LRESULT AppTest::Posli(UINT msg, WPARAM w, LPARAM l) { return WindowProc(hWnd_GLOB, msg, w, l); }
-void AppTest::Klaves(WPARAM kod) { Posli(WM_KEYDOWN, kod, 0); }
-void AppTest::Pohyb(int x, int y) { Posli(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
-void AppTest::Dole(int x, int y) { Posli(WM_LBUTTONDOWN, 1, MAKELPARAM(x, y)); }
-void AppTest::Hore(int x, int y) { Posli(WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
-
-void AppTest::Klik(int x, int y) {
-  Pohyb(x, y);
-  Dole(x, y);
-  Hore(x, y);
-}
 
 void AppTest::KlikTlacidlo(int i) {
   const TFAZA& f = tlacidlo[i].FAZY[0];

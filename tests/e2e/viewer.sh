@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The real viewer under Xvfb: the first view, arrow keys, the wheel, dragging the strip and
-# the view, a screenshot key and Escape, compared with the headless renderer where the view
-# is known; then a folder without panoramas.
-#   viewer.sh <build dir>      (PANO_E2E_KEEP=<dir> keeps the screenshots there)
+# The real viewer under Xvfb, opened on a picture of another folder as the desktop does: the
+# first view, arrow keys, the wheel, dragging the strip, a screenshot key and Escape, compared
+# with the headless renderer where the view is known; then a folder without panoramas.
+#   viewer.sh <build dir>
 set -euo pipefail
 
 BUILD=$(cd "${1:?build folder}" && pwd)
@@ -20,16 +20,13 @@ fi
 
 WORK=$(mktemp -d /tmp/pano_e2e_XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
-mkdir "$WORK/pano" "$WORK/ref" "$WORK/empty"
-"$BUILD/gen_samples" "$WORK/pano" >/dev/null
-cd "$WORK/pano"
+PANO="$WORK/my pano"
+mkdir "$PANO" "$WORK/ref" "$WORK/empty"
+"$BUILD/gen_samples" "$PANO" >/dev/null
+cd "$WORK/empty"
 export PANO_QUIET_BOXES=1
 
-fail() {
-  echo "FAIL: $*"
-  [ -n "${PANO_E2E_KEEP:-}" ] && mkdir -p "$PANO_E2E_KEEP" && cp "$WORK"/ref/*.png "$PANO_E2E_KEEP"/ 2>/dev/null
-  exit 1
-}
+fail() { echo "FAIL: $*"; exit 1; }
 
 shot() {  # name: the screen, and its view area brought back to 800 × 600
   import -window root "$WORK/ref/$1.png"
@@ -46,7 +43,7 @@ differing() {  # a b: pixels that differ by more than 20 %
 expect_view() {  # shot name, render_view options …
   local name=$1
   shift
-  "$BUILD/render_view" "$@" -o "$WORK/ref/$name.ref.bmp" small_1024x512.bmp >/dev/null
+  "$BUILD/render_view" "$@" -o "$WORK/ref/$name.ref.bmp" "$PANO/small_1024x512.bmp" >/dev/null
   local n tries=0
   while :; do
     shot "$name"
@@ -63,7 +60,7 @@ pixel() {  # shot name, x, y (screen): "r,g,b"
   convert "$WORK/ref/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
 
-"$BUILD/panorama" --mute small_1024x512.bmp 2>"$WORK/stderr.txt" &
+"$BUILD/panorama" --mute "$PANO/small_1024x512.bmp" 2>"$WORK/stderr.txt" &
 PID=$!
 timeout 30 xdotool search --sync --name "Tessarin Panorama Player" >/dev/null || fail "no window"
 sleep 1
@@ -97,30 +94,20 @@ echo "strip at the top: $rgb"
 grey() { local d=$(($1 - $2)); [ ${d#-} -le 6 ]; }
 grey "$r" "$g" && grey "$g" "$b" && [ "$r" -ge 120 ] && [ "$r" -le 200 ] || fail "strip not at the top ($rgb)"
 
-# Holding the button right of the centre turns the view.
-xdotool mousemove 1100 512 mousedown 1
-sleep 1
-xdotool mouseup 1
-sleep 0.3
-shot turned
-n=$(differing "$WORK/ref/turned.800.png" "$WORK/ref/wheel.800.png")
-echo "turned: $n pixels differ from before"
-[ "${n%%.*}" -gt 48000 ] || fail "holding the button did not turn the view"
-
 # F2 writes the screen fitted into 400 × 200.
 xdotool key F2
 sleep 1
-[ "$(identify -format '%w %h' TSSCAN.bmp 2>/dev/null)" = "266 200" ] || fail "no screenshot file of 266 x 200"
+[ "$(identify -format '%w %h' "$PANO/TSSCAN.bmp" 2>/dev/null)" = "266 200" ] || fail "no screenshot of 266 x 200 beside the picture"
+[ -f "$PANO/sectors_2000x1000.thm" ] || fail "no thumbnails beside the picture"
 
 xdotool key Escape
 code=0
 timeout 20 tail --pid=$PID -f /dev/null || fail "Escape did not end the program"
 wait $PID || code=$?
 [ "$code" = 0 ] || fail "exit code $code after Escape"
-[ -n "${PANO_E2E_KEEP:-}" ] && mkdir -p "$PANO_E2E_KEEP" && cp "$WORK"/ref/*.png "$PANO_E2E_KEEP"/
 
 # A folder without panoramas: the message and exit code 0.
-cd "$WORK/empty"
+[ -z "$(ls "$WORK/empty")" ] || fail "files written where the viewer was started"
 code=0
 timeout 30 "$BUILD/panorama" --mute 2>"$WORK/empty.txt" || code=$?
 [ "$code" = 0 ] || fail "exit code $code in an empty folder"

@@ -3,7 +3,6 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include <cmath>
 #include <cstdio>
 
 #include "engine/screen.h"
@@ -40,32 +39,14 @@ void FormatsTest::TearDown() {
   PLAT_Shutdown();
 }
 
-void FormatsPohlad::SetUp() {
-  FormatsTest::SetUp();
-  ASSERT_EQ(Reset_Sito(20, 20), 1);
-  D_start = 400;
+uint16_t Stred(float yaw, float pitch) {
+  EXPECT_EQ(Reset_Sito(20, 20), 1);
+  D = 400;
   sfer_perspekt = 0;
-}
-
-uint16_t FormatsPohlad::Stred(float yaw, float pitch) {
   YAW = yaw;
   PITCH = pitch;
   EXPECT_EQ(Sito_Vykresli(), 1);
   return lpDDSBack->PLAT_Row(SY)[SX];
-}
-
-int FormatsPohlad::Riadok(double uhol) { return (int)std::lround(SY - D * std::tan(uhol * 3.14159265358979 / 180)); }
-
-bool FormatsPohlad::Ciara(uint16_t p) {
-  BYTE r, g, b;
-  PLAT_Unpack565(p, &r, &g, &b);
-  return r >= 160 && g <= 96;
-}
-
-bool FormatsPohlad::Ciara_pri(int y) {
-  for (int r = y - 1; r <= y + 1; ++r)
-    if (r >= 0 && r < MAXY && Ciara(lpDDSBack->PLAT_Row(r)[SX])) return true;
-  return false;
 }
 
 TRgbPicture Bloky(int w, int h, int strana) {

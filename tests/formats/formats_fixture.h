@@ -21,20 +21,8 @@ class FormatsTest : public ::testing::Test {
   TTempFolder tmp;
 };
 
-// A view to render: a 20 × 20 grid, pinhole perspective, eye distance 400 (the fixture's
-// screen is 800 × 600).
-class FormatsPohlad : public FormatsTest {
- protected:
-  void SetUp() override;
-  // Renders from (yaw, pitch) and returns the pixel at the screen centre.
-  static uint16_t Stred(float yaw, float pitch);
-  // The screen row of the centre column at latitude `uhol` (degrees) seen from pitch 0.
-  static int Riadok(double uhol);
-  // Red of a line (a JPEG brings it back near red; grey and black are not).
-  static bool Ciara(uint16_t p);
-  // A line at screen row y ± 1 of the centre column.
-  static bool Ciara_pri(int y);
-};
+// Renders from (yaw, pitch) on a 20 × 20 grid, pinhole, eye distance 400; the centre pixel.
+uint16_t Stred(float yaw, float pitch);
 
 // Flat square blocks (side `strana`) of colours exact in 5-6-5 (red and blue in steps of 8,
 // green in steps of 4): a JPEG of it stays close inside the blocks.

@@ -1,26 +1,22 @@
-// Shared set-up of the panel tests: the memory backend, a display object, off-screen
-// surfaces as drawing targets, the screen globals, and pixel helpers.
+// The panel tests' set-up: the memory backend, a display object, off-screen surfaces as
+// drawing targets, the screen globals; and the list dressed as the viewer's panorama chooser
+// (the real interface sheet for its slider, arrows and strip, the viewer's layout values).
 #pragma once
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "app/ui.h"
 #include "engine/screen.h"
+#include "panels/dui.h"
+#include "panels/duir.h"
 #include "platform/backend.h"
 #include "platform/fault.h"
 #include "platform/gdi.h"
 #include "plocha.h"
 #include "toolkit/ddutil.h"
-
-inline void ExpectRect(const RECT& r, int l, int t, int rr, int b) {
-  EXPECT_EQ(r.left, l);
-  EXPECT_EQ(r.top, t);
-  EXPECT_EQ(r.right, rr);
-  EXPECT_EQ(r.bottom, b);
-}
 
 class PanelTest : public ::testing::Test {
  protected:
@@ -28,9 +24,16 @@ class PanelTest : public ::testing::Test {
     PLAT_Init(PLAT_MEMORY, TPlatOptions());
     ASSERT_EQ(DirectDrawCreate(nullptr, &dd_, nullptr), DD_OK);
     Obrazovka(800, 600);
+    harok_.NAHRAJ_SURFACE(dd_, "rezia_pan.bmp");
+    ASSERT_NE(harok_.SURFACE, nullptr);
+    harok_.BC_NASTAV(0, 0);
+    harok_.TC_NASTAV(3, 3);
+    zadna_ = Plocha(800, 600, 0x1234);
   }
   void TearDown() override {
     PLAT_FaultClear();
+    if (harok_.SURFACE != nullptr) harok_.SURFACE->Release();
+    harok_.SURFACE = nullptr;
     for (IDirectDrawSurface* s : plochy_) s->Release();
     dd_->Release();
     PLAT_Shutdown();
@@ -49,16 +52,11 @@ class PanelTest : public ::testing::Test {
     EXPECT_NE(s, nullptr);
     if (s == nullptr) return nullptr;
     plochy_.push_back(s);
-    Vypln(s, farba);
+    PANEL_Namaluj(s, [farba](int, int) { return farba; });
     return s;
   }
 
-  static void Vypln(IDirectDrawSurface* s, uint16_t farba) {
-    ASSERT_TRUE(PANEL_Namaluj(s, [farba](int, int) { return farba; }));
-  }
-
   static uint16_t Bod(IDirectDrawSurface* s, int x, int y) { return s->PLAT_Row(y)[x]; }
-  static uint16_t Rgb(int r, int g, int b) { return PLAT_Pack565((BYTE)r, (BYTE)g, (BYTE)b); }
 
   // Bounding box of the pixels that differ from `pozadie` (empty when none: right < left).
   static RECT Atrament(IDirectDrawSurface* s, uint16_t pozadie) {
@@ -74,6 +72,21 @@ class PanelTest : public ::testing::Test {
     return r;
   }
 
+  // `pocet` entries with IDs 1, 2, … and the viewer's values, laid out.
+  void Zostav(CDUIR& z, int pocet, CIcon* ikony = nullptr) {
+    z.viditelny = 1;
+    z.SRF_PTR = zadna_;
+    z.podkl_typ = 1;
+    z.Select_mod = 3;
+    for (int i = 0; i < pocet; i++) z.PRIDAJ2(("panoráma " + std::to_string(i + 1)).c_str(), i + 1, ikony ? i : -1);
+    Rozloz_zoznam(z);
+    z.ICON = ikony;
+    Prevezmi_ovladace_zoznamu(z, &harok_);
+    z.RESET_GEOMETRIER();
+  }
+
   IDirectDraw* dd_ = nullptr;
   std::vector<IDirectDrawSurface*> plochy_;
+  CDas_Surface harok_;
+  IDirectDrawSurface* zadna_ = nullptr;
 };

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "list_fixture.h"
+#include "panel_fixture.h"
 
 namespace {
 
@@ -17,10 +17,10 @@ uint16_t Vzor(int x, int y) {
 
 }  // namespace
 
-class Golden : public ListTest {
+class Golden : public PanelTest {
  protected:
   void SetUp() override {
-    ListTest::SetUp();
+    PanelTest::SetUp();
     modry_ = CreateSolidBrush(RGB(60, 60, 255));
     cerveny_ = CreateSolidBrush(RGB(255, 60, 60));
     svetly_ = CreateSolidBrush(RGB(220, 220, 190));
@@ -28,7 +28,7 @@ class Golden : public ListTest {
   void TearDown() override {
     for (HGDIOBJ o : {(HGDIOBJ)modry_, (HGDIOBJ)cerveny_, (HGDIOBJ)svetly_}) DeleteObject(o);
     for (CDas_Surface& t : nahlady_) t.SURFACE = nullptr;  // the fixture releases the surfaces
-    ListTest::TearDown();
+    PanelTest::TearDown();
   }
 
   void Styl(CDUI& p, IDirectDrawSurface* s) {
@@ -127,7 +127,6 @@ TEST_F(Golden, ScrolledListWithThumbnails) {
   CDUIR z;
   Zostav(z, 12, ikony_);
   Styl(z, s);
-  z.Select_mod = 3;
   z.Rol_poc_zobr = 5;
   z.ICON_pocet = 12;
   z.RESET_GEOMETRIER();
