@@ -8,7 +8,7 @@
 #include "app/sprava.h"
 #include "app/startup.h"
 #include "app/ui.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"

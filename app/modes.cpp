@@ -5,7 +5,7 @@
 #include "app/scene.h"
 #include "app/startup.h"
 #include "app/ui.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"

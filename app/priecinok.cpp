@@ -10,7 +10,7 @@
 
 #include "app/startup.h"
 #include "bmpfiles/dbmp.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/store.h"
 #include "platform/plat_file.h"
 

@@ -11,7 +11,7 @@
 #include "app/ui.h"
 #include "app/volby.h"
 #include "bmpfiles/dbmp.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "platform/gdi.h"

@@ -6,7 +6,7 @@
 #include "app/app.h"
 #include "app/scene.h"
 #include "bmpfiles/dbmp.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/store.h"
 #include "platform/backend.h"
 #include "tools/bmp24.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "bmpfiles/dbmp_gpano.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/view.h"
 #include "platform/gdi.h"
 #include "platform/user32.h"

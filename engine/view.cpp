@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/store.h"
 
 const float pi = 3.1415927f;

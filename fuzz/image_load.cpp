@@ -9,7 +9,7 @@
 #include <string>
 
 #include "bmpfiles/dbmp_gpano.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"

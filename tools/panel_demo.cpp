@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/ui.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "panels/duir.h"
 #include "platform/backend.h"
 #include "tests/panels/plocha.h"

@@ -15,7 +15,7 @@
 #include "app/startup.h"
 #include "app/ui.h"
 #include "bmpfiles/dbmp.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"

@@ -6,7 +6,7 @@
 #include "app/startup.h"
 #include "app/ui.h"
 #include "app_fixture.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 

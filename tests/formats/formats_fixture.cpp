@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"

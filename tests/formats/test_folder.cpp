@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "bmpfiles/dbmp.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "tests/bmpfiles/dbmp_fixture.h"
 #include "tests/formats/formats_fixture.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/store.h"
 #include "engine/view.h"
 #include "tests/formats/formats_fixture.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "platform/backend.h"
 #include "platform/fault.h"
 #include "platform/gdi.h"

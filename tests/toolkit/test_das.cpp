@@ -1,5 +1,5 @@
 // Sprites and the base element: hit boxes, the mouse state machine, dragging, phases.
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "platform/fault.h"
 #include "tests/toolkit/toolkit_fixture.h"
 #include "toolkit/das.h"

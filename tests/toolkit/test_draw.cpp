@@ -2,7 +2,7 @@
 // blending, and the recovery of a lost sheet.
 #include <string>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "platform/fault.h"
 #include "platform/gdi.h"
 #include "tests/toolkit/toolkit_fixture.h"

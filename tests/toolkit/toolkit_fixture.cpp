@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "platform/backend.h"
 #include "platform/fault.h"
 #include "platform/gdi.h"
