@@ -3,6 +3,7 @@
 #include "app/input.h"
 #include "app/input_internal.h"
 #include "app/modes.h"
+#include "app/panorama.h"
 #include "app/pulse.h"
 #include "app/scene.h"
 #include "app/sprava.h"
@@ -10,7 +11,6 @@
 #include "app/ui.h"
 #include "display/screen.h"
 #include "engine/sieve.h"
-#include "engine/store.h"
 #include "engine/view.h"
 
 namespace {

@@ -2,6 +2,7 @@
 #include "app/modes.h"
 
 #include "app/app.h"
+#include "app/panorama.h"
 #include "app/scene.h"
 #include "app/startup.h"
 #include "app/ui.h"

@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "app/input.h"
 #include "app/modes.h"
+#include "app/panorama.h"
 #include "app/priecinok.h"
 #include "app/scene.h"
 #include "app/sprava.h"

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/app.h"
+#include "app/panorama.h"
 #include "app/scene.h"
 #include "bmpfiles/dbmp.h"
 #include "display/screen.h"

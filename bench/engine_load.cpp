@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/panorama.h"
 #include "display/screen.h"
 #include "engine/store.h"
 #include "platform/backend.h"

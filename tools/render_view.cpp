@@ -11,6 +11,7 @@
 #include <ctime>
 
 #include "app/modes.h"
+#include "app/panorama.h"
 #include "bmpfiles/dbmp.h"
 #include "display/screen.h"
 #include "engine/sieve.h"

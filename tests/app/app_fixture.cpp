@@ -10,6 +10,7 @@
 #include "app/app.h"
 #include "app/input.h"
 #include "app/modes.h"
+#include "app/panorama.h"
 #include "app/pulse.h"
 #include "app/scene.h"
 #include "app/startup.h"

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/panorama.h"
 #include "app/startup.h"
 #include "engine/store.h"
 

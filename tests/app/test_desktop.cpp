@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/panorama.h"
 #include "app/priecinok.h"
 #include "app/ui.h"
 #include "app/volby.h"

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "app/input.h"
+#include "app/panorama.h"
 #include "app/pulse.h"
 #include "app/scene.h"
 #include "app/ui.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/input.h"
+#include "app/panorama.h"
 #include "app/startup.h"
 #include "app/ui.h"
 #include "app_fixture.h"

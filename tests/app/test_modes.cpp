@@ -6,6 +6,7 @@
 
 #include "app/app.h"
 #include "app/modes.h"
+#include "app/panorama.h"
 #include "app/scene.h"
 #include "app/ui.h"
 #include "app_fixture.h"

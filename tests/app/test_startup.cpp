@@ -8,6 +8,7 @@
 #include "app/app.h"
 #include "app/input.h"
 #include "app/modes.h"
+#include "app/panorama.h"
 #include "app/pulse.h"
 #include "app/startup.h"
 #include "app/ui.h"

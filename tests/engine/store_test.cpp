@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "app/panorama.h"
 #include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "bmpfiles/dbmp_gpano.h"
+#include "platform/image_gpano.h"
 #include "tests/formats/formats_fixture.h"
 
 namespace {
@@ -51,7 +51,7 @@ TEST_P(GpanoPaket, ReadsTheCropOrRefusesThePacket) {
   const TPaketPripad& p = GetParam();
   const TBajty jpeg = S_xmp(HOLY_JPEG, p.paket);
   TGPano g = {-1, -1, -1, -1, -1, -1};
-  ASSERT_EQ(DBMP_GPano_zBajtov(jpeg.data(), jpeg.size(), &g), p.platny ? 1 : 0);
+  ASSERT_EQ(PLAT_GPano_zBajtov(jpeg.data(), jpeg.size(), &g), p.platny ? 1 : 0);
   const TGPano& o = p.platny ? p.ocakavany : TGPano{-1, -1, -1, -1, -1, -1};
   EXPECT_EQ(Polia(g), Polia(o));
 }
@@ -90,16 +90,16 @@ TEST(GpanoJpeg, OnlyTheXmpSegmentBeforeThePictureDataCounts) {
   const TBajty exif = {0xFF, 0xD8, 0xFF, 0xE1, 0x00, 0x08, 'E', 'x', 'i', 'f', 0, 0, 0xFF};
   TBajty jpeg = S_xmp(HOLY_JPEG, paket);
   jpeg.insert(jpeg.begin() + 2, exif.begin() + 2, exif.end());
-  EXPECT_EQ(DBMP_GPano_zBajtov(jpeg.data(), jpeg.size(), &g), 1);
+  EXPECT_EQ(PLAT_GPano_zBajtov(jpeg.data(), jpeg.size(), &g), 1);
   EXPECT_EQ(g.vyrez_hore, 1000);
   // A packet without the XMP name, or after the start of the picture data, is not read.
   TBajty bez_mena = S_xmp(HOLY_JPEG, paket);
   bez_mena[6] = 'H';
-  EXPECT_EQ(DBMP_GPano_zBajtov(bez_mena.data(), bez_mena.size(), &g), 0);
+  EXPECT_EQ(PLAT_GPano_zBajtov(bez_mena.data(), bez_mena.size(), &g), 0);
   TBajty po_datach = HOLY_JPEG;
   const TBajty xmp = S_xmp(HOLY_JPEG, paket);
   po_datach.insert(po_datach.begin() + 6, xmp.begin() + 2, xmp.end() - 6);
-  EXPECT_EQ(DBMP_GPano_zBajtov(po_datach.data(), po_datach.size(), &g), 0);
+  EXPECT_EQ(PLAT_GPano_zBajtov(po_datach.data(), po_datach.size(), &g), 0);
 }
 
 // Every cut of a valid file, and a segment length that runs past the end, are refused;
@@ -109,35 +109,35 @@ TEST(GpanoJpeg, TruncatedAndHostileBytesAreRefused) {
   TGPano g;
   for (size_t n = 0; n < jpeg.size() - 6; ++n) {
     const TBajty kus(jpeg.begin(), jpeg.begin() + n);  // a heap copy of exactly n bytes
-    EXPECT_EQ(DBMP_GPano_zBajtov(kus.data(), kus.size(), &g), 0) << n;
+    EXPECT_EQ(PLAT_GPano_zBajtov(kus.data(), kus.size(), &g), 0) << n;
   }
   TBajty dlhy = jpeg;
   dlhy[4] = 0xFF;
-  EXPECT_EQ(DBMP_GPano_zBajtov(dlhy.data(), dlhy.size(), &g), 0);
-  EXPECT_EQ(DBMP_GPano_zBajtov(nullptr, 10, &g), 0);
+  EXPECT_EQ(PLAT_GPano_zBajtov(dlhy.data(), dlhy.size(), &g), 0);
+  EXPECT_EQ(PLAT_GPano_zBajtov(nullptr, 10, &g), 0);
   std::mt19937 nahoda(7);
   for (int i = 0; i < 2000; ++i) {
     TBajty b = jpeg;
     for (int k = 0; k < 4; ++k) b[nahoda() % b.size()] = (uint8_t)nahoda();
     b.resize(nahoda() % (b.size() + 1));
-    DBMP_GPano_zBajtov(b.data(), b.size(), &g);
+    PLAT_GPano_zBajtov(b.data(), b.size(), &g);
   }
 }
 
 TEST_F(FormatsTest, GpanoFromAFileAndFromNoFile) {
   TGPano g;
   ASSERT_TRUE(Zapis_bajty("g.jpg", S_xmp(HOLY_JPEG, Gpano_paket(4000, 2000, 4000, 1000, 0, 500))));
-  EXPECT_EQ(DBMP_Citaj_GPano("g.jpg", &g), 1);
+  EXPECT_EQ(PLAT_Citaj_GPano("g.jpg", &g), 1);
   EXPECT_EQ(g.vyrez_hore, 500);
   // The same packet in a file that is not a JPEG is not looked for.
   TBajty png = {0x89, 'P', 'N', 'G'};
   const TBajty jpeg = Citaj_bajty("g.jpg");
   png.insert(png.end(), jpeg.begin(), jpeg.end());
   ASSERT_TRUE(Zapis_bajty("g.png", png));
-  EXPECT_EQ(DBMP_Citaj_GPano("g.png", &g), 0);
-  EXPECT_EQ(DBMP_Citaj_GPano("missing.jpg", &g), 0);
-  EXPECT_EQ(DBMP_Citaj_GPano(".", &g), 0);
-  EXPECT_EQ(DBMP_Citaj_GPano(nullptr, &g), 0);
+  EXPECT_EQ(PLAT_Citaj_GPano("g.png", &g), 0);
+  EXPECT_EQ(PLAT_Citaj_GPano("missing.jpg", &g), 0);
+  EXPECT_EQ(PLAT_Citaj_GPano(".", &g), 0);
+  EXPECT_EQ(PLAT_Citaj_GPano(nullptr, &g), 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/panorama.h"
 #include "display/screen.h"
 #include "engine/store.h"
 #include "engine/view.h"

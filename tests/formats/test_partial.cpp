@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/panorama.h"
 #include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
