@@ -13,8 +13,8 @@
 #include "display/screen.h"
 #include "panels/duir.h"
 #include "platform/backend.h"
-#include "tests/panels/plocha.h"
 #include "toolkit/ddutil.h"
+#include "tools/plocha.h"
 
 namespace {
 

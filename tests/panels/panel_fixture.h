@@ -12,8 +12,8 @@
 #include "platform/backend.h"
 #include "platform/fault.h"
 #include "platform/gdi.h"
-#include "plocha.h"
 #include "toolkit/ddutil.h"
+#include "tools/plocha.h"
 
 inline void ExpectRect(const RECT& r, int l, int t, int rr, int b) {
   EXPECT_EQ(r.left, l);
