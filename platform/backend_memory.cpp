@@ -3,6 +3,7 @@
 #include "platform/backend.h"
 #include "platform/backend_internal.h"
 #include "platform/backend_ops.h"
+#include "platform/dsound_internal.h"
 
 namespace {
 DWORD g_clock = 0;

@@ -2,8 +2,9 @@
 // to a person (SDL) and keeping them in memory (tests, tools, benchmarks). A backend is one
 // table of these operations, chosen once by PLAT_Init as SDL chooses its video driver.
 #pragma once
-#include "platform/dsound_internal.h"
 #include "platform/windef.h"
+
+struct TDsFormat;
 
 struct TPlatBackendOps {
   bool (*init)();  // false: this backend cannot run here
