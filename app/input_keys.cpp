@@ -17,18 +17,6 @@ constexpr int D_KROK_KLAVESNICA = 20;
 // After a key the idle count resumes at most here: hidden overlays stay hidden.
 constexpr int PULZ_PO_KLAVESE = 401;
 
-void otoc(float o) {
-  YAW += o;
-  if (o < 0 && YAW < 0) YAW += pi2;
-  if (o > 0 && YAW > pi2) YAW -= pi2;
-}
-
-void naklon(float o) {
-  PITCH += o;
-  if (PITCH > pi_pol_m) PITCH = pi_pol_m;
-  if (PITCH < -pi_pol_m) PITCH = -pi_pol_m;
-}
-
 }  // namespace
 
 void Zmen_D(int o) {
@@ -52,18 +40,18 @@ void Klavesa_dole(HWND hWnd, WPARAM kod) {
       break;
     case VK_LEFT:
     case VK_NUMPAD4:
-      otoc(-uhol_delta);
+      Zmen_smer(-uhol_delta, 0);
       break;
     case VK_RIGHT:
     case VK_NUMPAD6:
-      otoc(uhol_delta);
+      Zmen_smer(uhol_delta, 0);
       break;
     case VK_UP:
     case VK_NUMPAD8:
       if (l_CTRL_stlac) {
         Zmen_D(D_KROK_SIPKA);
       } else {
-        naklon(uhol_delta);
+        Zmen_smer(0, uhol_delta);
       }
       break;
     case VK_DOWN:
@@ -71,7 +59,7 @@ void Klavesa_dole(HWND hWnd, WPARAM kod) {
       if (l_CTRL_stlac) {
         Zmen_D(-D_KROK_SIPKA);
       } else {
-        naklon(-uhol_delta);
+        Zmen_smer(0, -uhol_delta);
       }
       break;
     case VK_ADD:

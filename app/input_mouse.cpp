@@ -3,14 +3,14 @@
 #include "app/input.h"
 #include "app/input_internal.h"
 #include "app/modes.h"
+#include "app/panorama.h"
 #include "app/pulse.h"
 #include "app/scene.h"
 #include "app/sprava.h"
 #include "app/startup.h"
 #include "app/ui.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
-#include "engine/store.h"
 #include "engine/view.h"
 
 namespace {

@@ -5,25 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include <SDL2/SDL.h>
-
 #include "app/startup.h"
 #include "app/volby.h"
 #include "platform/backend.h"
-
-namespace {
-
-// Without a display SDL falls back to a driver that shows nothing; the viewer would run
-// unseen. Such a driver counts only when it was asked for by name.
-bool displej_viditelny() {
-  const char* ovladac = SDL_GetCurrentVideoDriver();
-  if (ovladac == nullptr) return false;
-  if (std::strcmp(ovladac, "offscreen") != 0 && std::strcmp(ovladac, "dummy") != 0) return true;
-  const char* ziadany = std::getenv("SDL_VIDEODRIVER");
-  return ziadany != nullptr && std::strcmp(ziadany, ovladac) == 0;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   TVolby volby;
@@ -35,7 +19,8 @@ int main(int argc, char** argv) {
 
   const char* tiche = std::getenv("PANO_QUIET_BOXES");
   plat.quiet_boxes = tiche != nullptr && std::strcmp(tiche, "1") == 0;
-  if (!PLAT_Init(PLAT_SDL, plat) || !displej_viditelny()) {
+  // Without a display SDL falls back to a driver that shows nothing: the viewer would run unseen.
+  if (!PLAT_Init(PLAT_SDL, plat) || !PLAT_DisplayVisible()) {
     PLAT_Shutdown();
     std::fprintf(stderr, "%s: displej nie je k dispozícii (no display available).\n", PANO_NAZOV);
     return 1;

@@ -2,10 +2,11 @@
 #include "app/modes.h"
 
 #include "app/app.h"
+#include "app/panorama.h"
 #include "app/scene.h"
 #include "app/startup.h"
 #include "app/ui.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"

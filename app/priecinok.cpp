@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/panorama.h"
 #include "app/startup.h"
 #include "bmpfiles/dbmp.h"
-#include "engine/screen.h"
-#include "engine/store.h"
+#include "display/screen.h"
 #include "platform/plat_file.h"
 
 namespace {

@@ -29,18 +29,7 @@ float krok(int v) {
 void navigacia_mysou() {
   IN_dx = orez(IN_dx);
   IN_dy = orez(IN_dy);
-  YAW += krok(IN_dx);
-  if (YAW > pi2) {
-    YAW -= pi2;
-  } else if (YAW < 0) {
-    YAW += pi2;
-  }
-  PITCH += krok(IN_dy);
-  if (PITCH > pi_pol_m) {
-    PITCH = pi_pol_m;
-  } else if (PITCH < -pi_pol_m) {
-    PITCH = -pi_pol_m;
-  }
+  Zmen_smer(krok(IN_dx), krok(IN_dy));
   Prekresli_scenu(1);
 }
 
@@ -56,8 +45,7 @@ void PULZ() {
   }
 
   if (demo_mod) {
-    YAW += uhol_delta_2;
-    if (YAW > pi2) YAW -= pi2;
+    Zmen_smer(uhol_delta_2, 0);
     Prekresli_scenu(1);
   }
 }

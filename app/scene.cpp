@@ -6,7 +6,7 @@
 #include "app/pulse.h"
 #include "app/sprava.h"
 #include "app/ui.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 
 int ovl_vys = 15;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/panorama.h"
 #include "app/ui.h"
 #include "engine/store.h"
 #include "log/zeph_log.h"

@@ -4,9 +4,10 @@
 #include <memory>
 
 #include "app/app.h"
+#include "app/panorama.h"
 #include "app/scene.h"
 #include "bmpfiles/dbmp.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 

@@ -8,8 +8,8 @@
 #include <cstring>
 
 #include "app/app.h"
+#include "app/panorama.h"
 #include "app/startup.h"
-#include "engine/store.h"
 
 namespace {
 

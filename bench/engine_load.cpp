@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/screen.h"
+#include "app/panorama.h"
+#include "display/screen.h"
 #include "engine/store.h"
 #include "platform/backend.h"
 #include "tools/bmp24.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/modes.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"

@@ -10,11 +10,11 @@
 #include <string>
 
 #include "app/ui.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "panels/duir.h"
 #include "platform/backend.h"
-#include "tests/panels/plocha.h"
 #include "toolkit/ddutil.h"
+#include "tools/plocha.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/store.h"
 #include "engine/view.h"
 

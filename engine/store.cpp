@@ -2,16 +2,10 @@
 
 #include <sys/mman.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "bmpfiles/dbmp_gpano.h"
-#include "engine/screen.h"
 #include "engine/view.h"
-#include "platform/gdi.h"
-#include "platform/user32.h"
-#include "toolkit/ddutil.h"
 
 // Aligned to large pages: the rasterizer walks across many store rows per screen row,
 // and with small pages every row would be a page of its own for address translation.
@@ -41,12 +35,6 @@ bool W_gpano_plati = false;
 
 IDirectDrawSurface* pan_SRF = nullptr;
 DDSURFACEDESC ddsd_S;
-
-static char* PAN_subor_zaklad[PAN_MAX];
-char** PAN_subor = PAN_subor_zaklad;
-int PAN_kapacita = PAN_MAX;
-int PAN_id_max = -1;
-int PAN_id = 0;
 
 namespace {
 
@@ -136,68 +124,14 @@ void Vyprazdni_W() {
   std::memset(W, 0, sizeof W);
 }
 
-// The size to load a picture at: its own (0 × 0) when the sphere around it fits the store,
-// else scaled down so that it does, a sphere of exactly 2:1 staying exactly 2:1.
-static void Nahraj_rozmer(const char* nazov, const TGPano* vyrez, int* dx, int* dy) {
-  int sir = 0, vys = 0;
-  *dx = *dy = 0;
-  if (!PLAT_ImageSize(GetModuleHandleA(nullptr), nazov, LR_CREATEDIBSECTION, &sir, &vys) &&
-      !PLAT_ImageSize(nullptr, nazov, LR_CREATEDIBSECTION | LR_LOADFROMFILE, &sir, &vys))
-    return;
-  if (sir <= 0 || vys <= 0) return;
-  double gule_sir = sir, gule_vys = vys;
-  if (vyrez) {
-    gule_sir = (double)vyrez->plny_sir * sir / vyrez->vyrez_sir;
-    gule_vys = (double)vyrez->plny_vys * vys / vyrez->vyrez_vys;
-  }
-  if (gule_sir <= W_SIR && gule_vys <= W_VYS) return;
-  double k;
-  if (gule_sir == 2 * gule_vys)
-    k = 2.0 * (W_VYS - 1) / gule_sir;
-  else
-    k = std::min(W_SIR / gule_sir, W_VYS / gule_vys);
-  // The small allowance keeps exact products (4000 of 4000) from falling a column short.
-  *dx = std::max(1, (int)std::floor(sir * k + 1e-9));
-  *dy = std::max(1, (int)std::floor(vys * k + 1e-9));
-}
-
-static void Nahraj_subor(const char* nazov, unsigned char start) {
-  if (!start) {
-    if (lpDDPal) lpDDPal->Release();
-    lpDDPal = nullptr;
-    if (pan_SRF) pan_SRF->Release();
-    pan_SRF = nullptr;
-  }
-  lpDDPal = DDLoadPalette(lpDD, nazov);
-  if (lpDDPal && lpDDSPrimary) lpDDSPrimary->SetPalette(lpDDPal);
-  // Only a JPEG carries a cropped area; any other file reads as having none. It applies
-  // once the picture is loaded: a failed load keeps the former placement with the store.
-  TGPano vyrez = {};
-  const bool s_vyrezom = DBMP_Citaj_GPano(nazov, &vyrez) == 1;
-  int dx, dy;
-  Nahraj_rozmer(nazov, s_vyrezom ? &vyrez : nullptr, &dx, &dy);
-  pan_SRF = DDLoadBitmap_ts(lpDD, nazov, dx, dy, &pan_sir, &pan_vys);
+void W_prevezmi(const TGPano* vyrez) {
   if (pan_SRF) {
-    W_gpano = vyrez;
-    W_gpano_plati = s_vyrezom;
+    W_gpano = vyrez ? *vyrez : TGPano{};
+    W_gpano_plati = vyrez != nullptr;
   }
   // Whatever the loader reports, the store is never addressed past its edges.
   if (pan_sir > W_SIR) pan_sir = W_SIR;
   if (pan_vys > W_VYS) pan_vys = W_VYS;
   reset_opt_T();
-  YAW = pi;
-  PITCH = 0.1f;
-  D = D_start;
   init_W();
-}
-
-void Nahraj_PANORAMU(int ID, unsigned char start) {
-  if (ID < 0 || ID > PAN_id_max || ID >= PAN_kapacita || !PAN_subor[ID]) return;
-  PAN_id = ID;
-  Nahraj_subor(PAN_subor[PAN_id], start);
-}
-
-void Nahraj_PANORAMU(const char* nazov, unsigned char start) {
-  if (!nazov || !*nazov) return;
-  Nahraj_subor(nazov, start);
 }

@@ -1,9 +1,8 @@
 // The panorama being shown: its pixels copied once into one large static store W,
-// its size and the scale factors the projection works with, and the list of
-// panorama files of the folder.
+// its size, where it sits in the sphere and the scale factors the projection works with.
 #pragma once
-#include "bmpfiles/dbmp_gpano.h"
 #include "platform/ddraw.h"
+#include "platform/image_gpano.h"
 
 #define W_SIR 4001  // columns of the store
 #define W_VYS 2001  // rows of the store
@@ -37,19 +36,14 @@ extern bool W_gpano_plati;
 extern IDirectDrawSurface* pan_SRF;  // surface of the current panorama, null when none
 extern DDSURFACEDESC ddsd_S;         // pan_SRF locked
 
-#define PAN_MAX 50
-extern char** PAN_subor;  // panorama file names of the folder
-extern int PAN_kapacita;  // entries PAN_subor has room for: PAN_MAX, more for a larger folder
-extern int PAN_id_max;    // highest valid index, -1 when none
-extern int PAN_id;                // index of the panorama shown
-
-// Loads panorama number ID of PAN_subor; start is nonzero only for the first load.
-void Nahraj_PANORAMU(int ID, unsigned char start);
-// Loads the panorama file nazov; PAN_id does not change.
-void Nahraj_PANORAMU(const char* nazov, unsigned char start);
 // Empties the store after a picture that did not load: no size, no placement, all black.
 void Vyprazdni_W();
 // Recomputes opt_TA, opt_TB, opt_TC and the placement from pan_sir, pan_vys and W_gpano.
 void reset_opt_T();
 // Copies the picture of pan_SRF into W (and the rows around it the projection can reach).
 void init_W();
+// Takes the picture just loaded into pan_SRF, pan_sir × pan_vys as its loader reported them,
+// with the cropped area vyrez its file names (null: none): the size is kept inside the store,
+// the placement recomputed and the pixels copied into W. Without a surface the former
+// cropped area stays.
+void W_prevezmi(const TGPano* vyrez);

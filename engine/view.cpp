@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/store.h"
 
 const float pi = 3.1415927f;
@@ -24,6 +24,21 @@ float uhol_delta_2 = 0.001f;
 TBod T, GF, P;
 float Omega, Tau, alf, bet;
 int DX, DY;
+
+void Zmen_smer(float o_yaw, float o_pitch) {
+  YAW += o_yaw;
+  if (YAW > pi2) {
+    YAW -= pi2;
+  } else if (YAW < 0) {
+    YAW += pi2;
+  }
+  PITCH += o_pitch;
+  if (PITCH > pi_pol_m) {
+    PITCH = pi_pol_m;
+  } else if (PITCH < -pi_pol_m) {
+    PITCH = -pi_pol_m;
+  }
+}
 
 void Ries_kvadrat_rovnicu(float a, float b, float c, float* x1, float* x2, int* inf) {
   const float d = b * b - 4 * a * c;

@@ -25,6 +25,10 @@ extern TBod T, GF, P;
 extern float Omega, Tau, alf, bet;
 extern int DX, DY;
 
+// Turns the view by o_yaw and tilts it by o_pitch: YAW wraps around into 0 … 2π, PITCH
+// stops at ±pi_pol_m.
+void Zmen_smer(float o_yaw, float o_pitch);
+
 // Real roots of a·x² + b·x + c = 0: inf = -1 none (x1, x2 untouched), 0 double, 1 two; x1 ≥ x2.
 void Ries_kvadrat_rovnicu(float a, float b, float c, float* x1, float* x2, int* inf);
 

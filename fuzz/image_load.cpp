@@ -8,13 +8,14 @@
 #include <cstdio>
 #include <string>
 
-#include "bmpfiles/dbmp_gpano.h"
-#include "engine/screen.h"
+#include "app/panorama.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"
 #include "platform/backend.h"
 #include "platform/gdi.h"
+#include "platform/image_gpano.h"
 #include "toolkit/ddutil.h"
 
 namespace {
@@ -43,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool ready = Displej();
   if (!ready) return 0;
   TGPano g;
-  DBMP_GPano_zBajtov(data, size, &g);
+  PLAT_GPano_zBajtov(data, size, &g);
   FILE* f = std::fopen(TempPath().c_str(), "wb");
   if (!f) return 0;
   if (size) std::fwrite(data, 1, size, f);

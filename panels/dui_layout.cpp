@@ -1,5 +1,5 @@
 // Layout of the option panel: a bar across the top of the screen or a centred column.
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "panels/dui.h"
 #include "panels/dui_text.h"
 

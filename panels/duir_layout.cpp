@@ -1,7 +1,7 @@
 // Layout of the list panel: the plain column, the scrolling form and the scrolled rows.
 #include <algorithm>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "panels/duir.h"
 
 // Text mode for the alignment: vlavo for 'L', vpravo for 'P', stred for 'C', -1 for others.

@@ -1,14 +1,16 @@
 #include "platform/backend.h"
 
 #include "platform/backend_internal.h"
+#include "platform/backend_ops.h"
 #include "platform/ddraw.h"
-#include "platform/sdl_pump.h"
-#include "platform/sdl_video.h"
 
 namespace {
+// By TPlatBackend: another backend is one more table and its entry here.
+const TPlatBackendOps* const g_backends[] = {&PLAT_MEMORY_BACKEND, &PLAT_SDL_BACKEND};
+
 TPlatBackend g_backend = PLAT_MEMORY;
+const TPlatBackendOps* g_ops = &PLAT_MEMORY_BACKEND;
 TPlatOptions g_options;
-DWORD g_clock = 0;  // memory backend's clock
 std::vector<TPlatMessageBox> g_boxes;
 bool g_dirty = false;
 int g_mode_w = 0;
@@ -19,7 +21,7 @@ void ResetState() {
   PLAT_TimersKillAll();
   PLAT_WindowReset();
   PLAT_CursorReset();
-  g_clock = 0;
+  PLAT_ClockReset();
   g_boxes.clear();
   g_dirty = false;
   g_mode_w = g_mode_h = 0;
@@ -29,32 +31,33 @@ void ResetState() {
 int PLAT_Init(TPlatBackend backend, const TPlatOptions& options) {
   PLAT_Shutdown();
   g_options = options;
-  if (backend == PLAT_SDL) {
-    if (!PLAT_SdlInit()) return 0;
-    PLAT_SdlPumpReset();
-  }
+  if ((unsigned)backend >= sizeof g_backends / sizeof g_backends[0]) return 0;
+  const TPlatBackendOps* ops = g_backends[backend];
+  if (!ops->init()) return 0;
+  g_ops = ops;
   g_backend = backend;
   return 1;
 }
 
 void PLAT_Shutdown() {
-  ResetState();  // closes the window first, while SDL is still up
-  if (g_backend == PLAT_SDL) PLAT_SdlQuit();
+  ResetState();  // closes the window first, while the backend is still up
+  g_ops->quit();
+  g_ops = &PLAT_MEMORY_BACKEND;
   g_backend = PLAT_MEMORY;
   g_options = TPlatOptions();
 }
 
 TPlatBackend PLAT_Backend() { return g_backend; }
+const TPlatBackendOps& PLAT_Ops() { return *g_ops; }
 const TPlatOptions& PLAT_Options() { return g_options; }
+bool PLAT_DisplayVisible() { return g_ops->display_visible(); }
 
 void PLAT_InjectMessage(UINT msg, WPARAM w, LPARAM l) {
   TWindow* win = PLAT_LiveWindow();
   PLAT_QueuePost(reinterpret_cast<HWND>(win), msg, w, l);
 }
 
-void PLAT_AdvanceTime(DWORD ms) { g_clock += ms; }
-
-DWORD GetTickCount() { return g_backend == PLAT_SDL ? PLAT_SdlTicks() : g_clock; }
+DWORD GetTickCount() { return g_ops->ticks(); }
 
 void PLAT_RecordMessageBox(const char* text, const char* caption) {
   g_boxes.push_back(TPlatMessageBox{text ? text : "", caption ? caption : ""});
@@ -66,13 +69,13 @@ void PLAT_MarkScreenDirty() { g_dirty = true; }
 
 void PLAT_Present() {
   if (!g_dirty) return;
-  if (g_backend == PLAT_SDL && !PLAT_SdlPresent()) return;
+  if (!g_ops->present()) return;
   g_dirty = false;
 }
 
 HRESULT PLAT_BackendSetMode(int width, int height) {
   if (width <= 0 || height <= 0) return DDERR_INVALIDMODE;
-  if (g_backend == PLAT_SDL && !PLAT_SdlSetMode(width, height)) return DDERR_GENERIC;
+  if (!g_ops->set_mode(width, height)) return DDERR_GENERIC;
   g_mode_w = width;
   g_mode_h = height;
   g_dirty = true;

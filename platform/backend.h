@@ -22,6 +22,9 @@ int PLAT_Init(TPlatBackend backend, const TPlatOptions& options);
 void PLAT_Shutdown();
 TPlatBackend PLAT_Backend();
 const TPlatOptions& PLAT_Options();
+// Whether a person sees what the backend shows: never for the memory backend; for SDL not
+// on a video driver that shows nothing (offscreen, dummy) unless it was asked for by name.
+bool PLAT_DisplayVisible();
 
 // Memory backend: messages are queued as if they came from the system.
 void PLAT_InjectMessage(UINT msg, WPARAM w, LPARAM l);

@@ -41,6 +41,7 @@ void PLAT_CursorApply();
 void PLAT_QueueReset();
 void PLAT_WindowReset();
 void PLAT_CursorReset();
+void PLAT_ClockReset();  // the memory backend's clock back to 0
 
 // MessageBoxA → backend: every box is recorded, whichever backend shows it.
 void PLAT_RecordMessageBox(const char* text, const char* caption);

@@ -19,6 +19,8 @@ TDsFormat DS_DeviceFormat();
 // The mixer runs on the audio thread: its shared state is touched only under this lock.
 void DS_DeviceLock();
 void DS_DeviceUnlock();
+// The memory backend's device: the fake one a test supplies (PLAT_AudioFakeDevice).
+bool DS_FakeDeviceOpen();
 
 // Whether samples of format `f` can be converted to the device's format.
 bool DS_CanConvert(const WAVEFORMATEX& f, const TDsFormat& dev);

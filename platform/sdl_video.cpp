@@ -5,6 +5,8 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "platform/backend_internal.h"
 #include "platform/ddraw.h"
@@ -63,6 +65,14 @@ void PLAT_SdlQuit() {
 }
 
 DWORD PLAT_SdlTicks() { return (DWORD)SDL_GetTicks64(); }
+
+bool PLAT_SdlDisplayVisible() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver == nullptr) return false;
+  if (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0) return true;
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  return asked != nullptr && std::strcmp(asked, driver) == 0;
+}
 
 bool PLAT_SdlOpenWindow(const char* title, bool windowed) {
   // Full screen, the window is made over the whole desktop from the start: without a window

@@ -6,6 +6,9 @@
 bool PLAT_SdlInit();  // video, events and timer; false (and a line on stderr) without a display
 void PLAT_SdlQuit();
 DWORD PLAT_SdlTicks();
+// False on a video driver that shows nothing (SDL's fallback without a display), unless the
+// SDL_VIDEODRIVER variable asked for it by name.
+bool PLAT_SdlDisplayVisible();
 
 // Full screen on the desktop, or a resizable window; hidden until shown.
 bool PLAT_SdlOpenWindow(const char* title, bool windowed);

@@ -4,7 +4,7 @@
 
 #include "platform/backend.h"
 #include "platform/backend_internal.h"
-#include "platform/sdl_video.h"
+#include "platform/backend_ops.h"
 
 namespace {
 int g_arrow_dummy;
@@ -19,7 +19,7 @@ bool QuietBoxes() {
 
 int MessageBoxA(HWND, const char* text, const char* caption, UINT) {
   PLAT_RecordMessageBox(text, caption);
-  if (PLAT_Backend() == PLAT_SDL) PLAT_SdlMessageBox(text ? text : "", caption ? caption : "", QuietBoxes());
+  PLAT_Ops().message_box(text ? text : "", caption ? caption : "", QuietBoxes());
   return IDOK;
 }
 
@@ -39,7 +39,7 @@ HCURSOR SetCursor(HCURSOR cursor) {
 bool PLAT_SystemCursorVisible() { return g_show_count >= 0 && g_cursor != nullptr; }
 
 void PLAT_CursorApply() {
-  if (PLAT_Backend() == PLAT_SDL) PLAT_SdlShowCursor(PLAT_SystemCursorVisible());
+  PLAT_Ops().show_cursor(PLAT_SystemCursorVisible());
 }
 
 void PLAT_CursorReset() {
@@ -50,7 +50,7 @@ void PLAT_CursorReset() {
 int GetSystemMetrics(int index) {
   int w = PLAT_Options().desktop_width;
   int h = PLAT_Options().desktop_height;
-  if (PLAT_Backend() == PLAT_SDL) PLAT_SdlDesktopSize(&w, &h);
+  PLAT_Ops().desktop_size(&w, &h);
   switch (index) {
     case SM_CXSCREEN:
       return w;

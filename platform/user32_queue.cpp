@@ -5,7 +5,7 @@
 
 #include "platform/backend.h"
 #include "platform/backend_internal.h"
-#include "platform/sdl_pump.h"
+#include "platform/backend_ops.h"
 
 namespace {
 const int QUEUE_CAP = 512;
@@ -18,7 +18,7 @@ bool InFilter(UINT msg, UINT lo, UINT hi) { return (lo == 0 && hi == 0) || (msg 
 
 bool Take(MSG* out, UINT lo, UINT hi, bool remove) {
   // Once quitting, the window is gone: no more input is taken in, so WM_QUIT surely comes.
-  if (PLAT_Backend() == PLAT_SDL && !g_quit) PLAT_SdlPump();
+  if (!g_quit) PLAT_Ops().pump();
   for (int i = 0; i < g_count; i++) {
     if (!InFilter(g_queue[i].message, lo, hi)) continue;
     *out = g_queue[i];
@@ -79,20 +79,19 @@ BOOL PeekMessageA(MSG* msg, HWND, UINT min, UINT max, UINT remove) {
   if (Take(msg, min, max, (remove & PM_REMOVE) != 0)) return TRUE;
   // A loop that polls while active would keep a processor busy for nothing: an empty
   // poll gives it up for at most a millisecond, and input still wakes it at once.
-  if (PLAT_Backend() == PLAT_SDL) PLAT_SdlWait(1);
+  PLAT_Ops().wait(1);
   return FALSE;
 }
 
 BOOL GetMessageA(MSG* msg, HWND, UINT min, UINT max) {
   if (!msg) return -1;
   while (!Take(msg, min, max, true)) {
-    if (PLAT_Backend() != PLAT_SDL) {
-      // Nothing can arrive while the caller waits (the clock only moves when a test moves
-      // it): fail as Windows does on error rather than block for ever.
+    // When nothing can arrive while the caller waits (the memory backend's clock only moves
+    // when a test moves it), fail as Windows does on error rather than block for ever.
+    if (!PLAT_Ops().wait(PLAT_TimerWaitMs())) {
       *msg = MSG();
       return -1;
     }
-    PLAT_SdlWait(PLAT_TimerWaitMs());
   }
   return msg->message == WM_QUIT ? FALSE : TRUE;
 }
@@ -113,8 +112,7 @@ LRESULT DispatchMessageA(const MSG* msg) {
 }
 
 BOOL WaitMessage() {
-  if (PLAT_Backend() != PLAT_SDL) return TRUE;
-  if (!AnythingWaiting()) PLAT_SdlWait(PLAT_TimerWaitMs());
+  if (!AnythingWaiting()) PLAT_Ops().wait(PLAT_TimerWaitMs());
   return TRUE;
 }
 

@@ -5,8 +5,8 @@
 
 #include "platform/backend.h"
 #include "platform/backend_internal.h"
+#include "platform/backend_ops.h"
 #include "platform/fault.h"
-#include "platform/sdl_video.h"
 
 struct TModule {
   int unused;
@@ -34,7 +34,7 @@ bool IsLive(HWND wnd) { return g_window.alive && wnd == Handle(); }
 TWindow* PLAT_LiveWindow() { return g_window.alive ? &g_window : nullptr; }
 
 void PLAT_WindowReset() {
-  if (g_window.alive && PLAT_Backend() == PLAT_SDL) PLAT_SdlCloseWindow();
+  if (g_window.alive) PLAT_Ops().close_window();
   g_window = TWindow();
   g_class = TWindowClass();
 }
@@ -59,7 +59,7 @@ HWND CreateWindowExA(DWORD, const char* class_name, const char* title, DWORD sty
   if (PLAT_FaultHit(PC_CreateWindow, nullptr)) return nullptr;
   if (!class_name || !g_class.registered || strcasecmp(class_name, g_class.name.c_str()) != 0) return nullptr;
   if (g_window.alive) return nullptr;
-  if (PLAT_Backend() == PLAT_SDL && !PLAT_SdlOpenWindow(title ? title : "", PLAT_Options().window)) return nullptr;
+  if (!PLAT_Ops().open_window(title ? title : "", PLAT_Options().window)) return nullptr;
   g_window = TWindow();
   g_window.proc = g_class.proc;
   g_window.class_cursor = g_class.cursor;
@@ -77,7 +77,7 @@ BOOL ShowWindow(HWND wnd, int cmd) {
   if (!IsLive(wnd)) return FALSE;
   const BOOL was_visible = g_window.visible ? TRUE : FALSE;
   g_window.visible = cmd != 0;  // SW_HIDE is 0
-  if (PLAT_Backend() == PLAT_SDL) PLAT_SdlShowWindow(g_window.visible);
+  PLAT_Ops().show_window(g_window.visible);
   // The window covers the screen, so the pointer is over it now: let it choose the cursor.
   if (g_window.visible) SendMessageA(wnd, WM_SETCURSOR, (WPARAM)wnd, 0);
   return was_visible;
@@ -94,7 +94,7 @@ BOOL DestroyWindow(HWND wnd) {
   g_window.destroying = true;
   SendMessageA(wnd, WM_DESTROY, 0, 0);
   PLAT_TimersKillAll();
-  if (PLAT_Backend() == PLAT_SDL) PLAT_SdlCloseWindow();
+  PLAT_Ops().close_window();
   g_window = TWindow();
   return TRUE;
 }

@@ -1,7 +1,7 @@
 // CDAS: phases, drawing, hit tests and the mouse state machine of every element.
 #include <cstring>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "toolkit/das.h"
 #include "toolkit/das_pixel.h"
 #include "toolkit/das_stav.h"

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "toolkit/das_pixel.h"
 #include "toolkit/das_surface.h"
 

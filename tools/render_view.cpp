@@ -11,8 +11,9 @@
 #include <ctime>
 
 #include "app/modes.h"
+#include "app/panorama.h"
 #include "bmpfiles/dbmp.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/panorama.h"
 #include "app/scene.h"
 #include "app/sprava.h"
 #include "app/ui.h"

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/panorama.h"
 #include "app/startup.h"
 #include "app/volby.h"
 #include "engine/store.h"

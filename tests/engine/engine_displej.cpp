@@ -1,7 +1,7 @@
 #include "tests/engine/engine_displej.h"
 
 #include "app/modes.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/store.h"
 #include "platform/backend.h"
 #include "platform/fault.h"

@@ -1,6 +1,6 @@
 #include "tests/engine/engine_test_util.h"
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/store.h"
 #include "engine/view.h"
 

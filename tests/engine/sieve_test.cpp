@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"

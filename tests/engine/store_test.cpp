@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "engine/screen.h"
+#include "app/panorama.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"

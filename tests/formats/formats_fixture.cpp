@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"

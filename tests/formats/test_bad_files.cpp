@@ -9,6 +9,7 @@
 
 #include <jpeglib.h>
 
+#include "app/panorama.h"
 #include "engine/store.h"
 #include "tests/formats/formats_fixture.h"
 

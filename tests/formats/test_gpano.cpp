@@ -3,10 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "bmpfiles/dbmp_gpano.h"
-#include "engine/screen.h"
+#include "app/panorama.h"
+#include "display/screen.h"
 #include "engine/store.h"
 #include "engine/view.h"
+#include "platform/image_gpano.h"
 #include "tests/formats/formats_fixture.h"
 
 namespace {
@@ -51,7 +52,7 @@ TEST(GpanoPaket, ReadsTheCropOrRefusesThePacket) {
   for (const auto& p : pripady) {
     const TBajty jpeg = S_xmp(HOLY_JPEG, p.paket);
     TGPano g = {-1, -1, -1, -1, -1, -1};
-    EXPECT_EQ(DBMP_GPano_zBajtov(jpeg.data(), jpeg.size(), &g), p.ocakavany.empty() ? 0 : 1) << p.paket;
+    EXPECT_EQ(PLAT_GPano_zBajtov(jpeg.data(), jpeg.size(), &g), p.ocakavany.empty() ? 0 : 1) << p.paket;
     const std::vector<int> polia = {g.plny_sir, g.plny_vys, g.vyrez_sir, g.vyrez_vys, g.vyrez_vlavo, g.vyrez_hore};
     EXPECT_EQ(polia, p.ocakavany.empty() ? std::vector<int>(6, -1) : p.ocakavany) << p.paket;
   }
@@ -67,17 +68,17 @@ TEST(GpanoJpeg, OtherSegmentsCutsAndHostileBytes) {
   TBajty s_exif = jpeg;
   const uint8_t exif[] = {0xFF, 0xE1, 0x00, 0x08, 'E', 'x', 'i', 'f', 0, 0, 0xFF};
   s_exif.insert(s_exif.begin() + 2, exif, exif + sizeof exif);
-  EXPECT_EQ(DBMP_GPano_zBajtov(s_exif.data(), s_exif.size(), &g), 1);
+  EXPECT_EQ(PLAT_GPano_zBajtov(s_exif.data(), s_exif.size(), &g), 1);
   TBajty po_datach = HOLY_JPEG;
   po_datach.insert(po_datach.begin() + 6, jpeg.begin() + 2, jpeg.end() - 6);
-  EXPECT_EQ(DBMP_GPano_zBajtov(po_datach.data(), po_datach.size(), &g), 0);
+  EXPECT_EQ(PLAT_GPano_zBajtov(po_datach.data(), po_datach.size(), &g), 0);
   for (size_t n = 0; n < jpeg.size() - 6; ++n) {
     const TBajty kus(jpeg.begin(), jpeg.begin() + n);  // a heap copy of exactly n bytes
-    EXPECT_EQ(DBMP_GPano_zBajtov(kus.data(), kus.size(), &g), 0) << n;
+    EXPECT_EQ(PLAT_GPano_zBajtov(kus.data(), kus.size(), &g), 0) << n;
   }
   TBajty dlhy = jpeg;
   dlhy[4] = 0xFF;
-  EXPECT_EQ(DBMP_GPano_zBajtov(dlhy.data(), dlhy.size(), &g), 0);
+  EXPECT_EQ(PLAT_GPano_zBajtov(dlhy.data(), dlhy.size(), &g), 0);
 }
 
 class FormatsGpano : public FormatsTest {

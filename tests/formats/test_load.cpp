@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/screen.h"
+#include "app/panorama.h"
+#include "display/screen.h"
 #include "engine/store.h"
 #include "engine/view.h"
 #include "tests/formats/formats_fixture.h"

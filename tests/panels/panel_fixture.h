@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "app/ui.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "panels/dui.h"
 #include "panels/duir.h"
 #include "platform/backend.h"
 #include "platform/fault.h"
 #include "platform/gdi.h"
-#include "plocha.h"
 #include "toolkit/ddutil.h"
+#include "tools/plocha.h"
 
 class PanelTest : public ::testing::Test {
  protected:

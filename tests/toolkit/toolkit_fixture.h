@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "platform/backend.h"
 #include "platform/fault.h"
 #include "platform/resources.h"

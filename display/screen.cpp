@@ -1,4 +1,4 @@
-#include "engine/screen.h"
+#include "display/screen.h"
 
 IDirectDraw* lpDD = nullptr;
 IDirectDrawSurface* lpDDSPrimary = nullptr;

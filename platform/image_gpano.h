@@ -15,10 +15,10 @@ struct TGPano {
 };
 
 // Largest side a GPano field may give; anything bigger is taken as a broken packet.
-const int DBMP_GPANO_MAX = 1000000;
+const int PLAT_GPANO_MAX = 1000000;
 
 // 1 when the bytes of a JPEG file carry all six fields with a consistent crop (inside the
 // full panorama, no side zero), written to *out; else 0 and *out is untouched.
-uint8_t DBMP_GPano_zBajtov(const uint8_t* b, size_t n, TGPano* out);
+uint8_t PLAT_GPano_zBajtov(const uint8_t* b, size_t n, TGPano* out);
 // The same for the file p_sub; only its segments before the picture data are read.
-uint8_t DBMP_Citaj_GPano(const char* p_sub, TGPano* out);
+uint8_t PLAT_Citaj_GPano(const char* p_sub, TGPano* out);

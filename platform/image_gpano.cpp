@@ -1,5 +1,5 @@
 // Reading the GPano cropped area from a JPEG's XMP packet.
-#include "bmpfiles/dbmp_gpano.h"
+#include "platform/image_gpano.h"
 
 #include <cstdio>
 #include <cstring>
@@ -11,10 +11,10 @@ namespace {
 
 const char XMP_ZNACKA[] = "http://ns.adobe.com/xap/1.0/";  // followed by a zero byte
 // The segments before the picture data hold the XMP packet; a file is read no further.
-const size_t DBMP_GPANO_HLAVICKA = 1 << 20;
+const size_t GPANO_HLAVICKA = 1 << 20;
 
 // First occurrence of `hladany` in b[od … n), or n.
-size_t dbmp_najdi(const uint8_t* b, size_t n, size_t od, const char* hladany) {
+size_t gpano_najdi(const uint8_t* b, size_t n, size_t od, const char* hladany) {
   const size_t m = std::strlen(hladany);
   for (size_t i = od; m <= n && i <= n - m; ++i) {
     if (std::memcmp(b + i, hladany, m) == 0) return i;
@@ -22,25 +22,25 @@ size_t dbmp_najdi(const uint8_t* b, size_t n, size_t od, const char* hladany) {
   return n;
 }
 
-bool dbmp_medzera(uint8_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool gpano_medzera(uint8_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-size_t dbmp_preskoc_medzery(const uint8_t* b, size_t n, size_t i) {
-  while (i < n && dbmp_medzera(b[i])) ++i;
+size_t gpano_preskoc_medzery(const uint8_t* b, size_t n, size_t i) {
+  while (i < n && gpano_medzera(b[i])) ++i;
   return i;
 }
 
 // A whole number from b[i …], surrounded by blanks and ending at `koniec`; false otherwise.
-bool dbmp_cislo(const uint8_t* b, size_t n, size_t i, uint8_t koniec, int* hodnota) {
-  i = dbmp_preskoc_medzery(b, n, i);
+bool gpano_cislo(const uint8_t* b, size_t n, size_t i, uint8_t koniec, int* hodnota) {
+  i = gpano_preskoc_medzery(b, n, i);
   long long v = 0;
   size_t cifry = 0;
   while (i < n && b[i] >= '0' && b[i] <= '9') {
     v = v * 10 + (b[i] - '0');
-    if (v > DBMP_GPANO_MAX) return false;
+    if (v > PLAT_GPANO_MAX) return false;
     ++i;
     ++cifry;
   }
-  i = dbmp_preskoc_medzery(b, n, i);
+  i = gpano_preskoc_medzery(b, n, i);
   if (cifry == 0 || i >= n || b[i] != koniec) return false;
   *hodnota = (int)v;
   return true;
@@ -48,31 +48,31 @@ bool dbmp_cislo(const uint8_t* b, size_t n, size_t i, uint8_t koniec, int* hodno
 
 // The value of field "GPano:<meno>" in a packet, written either as an attribute
 // (GPano:X="12") or as an element (<GPano:X>12</GPano:X>).
-bool dbmp_pole(const uint8_t* b, size_t n, const char* meno, int* hodnota) {
+bool gpano_pole(const uint8_t* b, size_t n, const char* meno, int* hodnota) {
   char cele[64];
   std::snprintf(cele, sizeof cele, "GPano:%s", meno);
   const size_t dlzka = std::strlen(cele);
-  for (size_t i = dbmp_najdi(b, n, 0, cele); i < n; i = dbmp_najdi(b, n, i + 1, cele)) {
+  for (size_t i = gpano_najdi(b, n, 0, cele); i < n; i = gpano_najdi(b, n, i + 1, cele)) {
     // A closing tag, or a longer name that merely starts the same, is not the field.
     if (i > 0 && b[i - 1] == '/') continue;
-    size_t j = dbmp_preskoc_medzery(b, n, i + dlzka);
+    size_t j = gpano_preskoc_medzery(b, n, i + dlzka);
     if (j >= n) return false;
-    if (b[j] == '>') return dbmp_cislo(b, n, j + 1, '<', hodnota);
+    if (b[j] == '>') return gpano_cislo(b, n, j + 1, '<', hodnota);
     if (b[j] != '=') continue;
-    j = dbmp_preskoc_medzery(b, n, j + 1);
+    j = gpano_preskoc_medzery(b, n, j + 1);
     if (j >= n || (b[j] != '"' && b[j] != '\'')) continue;
-    return dbmp_cislo(b, n, j + 1, b[j], hodnota);
+    return gpano_cislo(b, n, j + 1, b[j], hodnota);
   }
   return false;
 }
 
-bool dbmp_z_paketu(const uint8_t* b, size_t n, TGPano* out) {
+bool gpano_z_paketu(const uint8_t* b, size_t n, TGPano* out) {
   TGPano g;
-  if (!dbmp_pole(b, n, "FullPanoWidthPixels", &g.plny_sir) || !dbmp_pole(b, n, "FullPanoHeightPixels", &g.plny_vys) ||
-      !dbmp_pole(b, n, "CroppedAreaImageWidthPixels", &g.vyrez_sir) ||
-      !dbmp_pole(b, n, "CroppedAreaImageHeightPixels", &g.vyrez_vys) ||
-      !dbmp_pole(b, n, "CroppedAreaLeftPixels", &g.vyrez_vlavo) ||
-      !dbmp_pole(b, n, "CroppedAreaTopPixels", &g.vyrez_hore))
+  if (!gpano_pole(b, n, "FullPanoWidthPixels", &g.plny_sir) || !gpano_pole(b, n, "FullPanoHeightPixels", &g.plny_vys) ||
+      !gpano_pole(b, n, "CroppedAreaImageWidthPixels", &g.vyrez_sir) ||
+      !gpano_pole(b, n, "CroppedAreaImageHeightPixels", &g.vyrez_vys) ||
+      !gpano_pole(b, n, "CroppedAreaLeftPixels", &g.vyrez_vlavo) ||
+      !gpano_pole(b, n, "CroppedAreaTopPixels", &g.vyrez_hore))
     return false;
   // The crop may run across the seam (left + width past the full width) but never
   // around more than one turn, nor above the zenith or below the nadir.
@@ -85,7 +85,7 @@ bool dbmp_z_paketu(const uint8_t* b, size_t n, TGPano* out) {
 
 }  // namespace
 
-uint8_t DBMP_GPano_zBajtov(const uint8_t* b, size_t n, TGPano* out) {
+uint8_t PLAT_GPano_zBajtov(const uint8_t* b, size_t n, TGPano* out) {
   if (b == nullptr || out == nullptr || n < 4 || b[0] != 0xFF || b[1] != 0xD8) return 0;
   size_t i = 2;
   while (i + 4 <= n) {
@@ -106,14 +106,14 @@ uint8_t DBMP_GPano_zBajtov(const uint8_t* b, size_t n, TGPano* out) {
     const size_t obsah_n = dlzka - 2;
     if (znacka == 0xE1 && obsah_n > sizeof XMP_ZNACKA &&
         std::memcmp(obsah, XMP_ZNACKA, sizeof XMP_ZNACKA) == 0 &&
-        dbmp_z_paketu(obsah + sizeof XMP_ZNACKA, obsah_n - sizeof XMP_ZNACKA, out))
+        gpano_z_paketu(obsah + sizeof XMP_ZNACKA, obsah_n - sizeof XMP_ZNACKA, out))
       return 1;
     i += 2 + dlzka;
   }
   return 0;
 }
 
-uint8_t DBMP_Citaj_GPano(const char* p_sub, TGPano* out) {
+uint8_t PLAT_Citaj_GPano(const char* p_sub, TGPano* out) {
   if (p_sub == nullptr) return 0;
   FILE* f = PLAT_fopen(p_sub, "rb");
   if (f == nullptr) return 0;
@@ -123,10 +123,10 @@ uint8_t DBMP_Citaj_GPano(const char* p_sub, TGPano* out) {
     std::fclose(f);
     return 0;
   }
-  std::vector<uint8_t> b(DBMP_GPANO_HLAVICKA);
+  std::vector<uint8_t> b(GPANO_HLAVICKA);
   b[0] = 0xFF;
   b[1] = 0xD8;
   const size_t n = 2 + std::fread(b.data() + 2, 1, b.size() - 2, f);
   std::fclose(f);
-  return DBMP_GPano_zBajtov(b.data(), n, out);
+  return PLAT_GPano_zBajtov(b.data(), n, out);
 }

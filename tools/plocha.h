@@ -1,4 +1,4 @@
-// Off-screen surfaces for the panel tests, the panel benchmark and the panel demo: painting
+// Off-screen surfaces for the panel demo, tests and benchmark: painting
 // one pixel by pixel, and reading it back as an 8-bit picture.
 #pragma once
 #include <cstring>
