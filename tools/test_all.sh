@@ -5,25 +5,24 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
 JOBS=$(nproc)
-FUZZ_SECONDS=${FUZZ_SECONDS:-30}
+FUZZ_SECONDS=${FUZZ_SECONDS:-20}
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$JOBS"
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPANO_SANITIZE=ON -DPANO_BENCH=OFF
+# One clang tree with AddressSanitizer and UndefinedBehaviorSanitizer builds the tests and the
+# fuzz targets alike, so the sanitized code is compiled once.
+CC=clang CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPANO_SANITIZE=ON -DPANO_FUZZ=ON \
+  -DPANO_BENCH=OFF -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 cmake --build build-asan -j"$JOBS"
-
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPANO_FUZZ=ON \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
-cmake --build build-fuzz -j"$JOBS"
-for target in build-fuzz/fuzz_*; do
+for target in build-asan/fuzz_*; do
   [ -x "$target" ] || continue
-  name=${target#build-fuzz/fuzz_}
+  name=${target#build-asan/fuzz_}
   corpus=fuzz/corpus/${name%%_*}
   work=$(mktemp -d)
   [ -d "$corpus" ] && cp -r "$corpus"/. "$work"/
   echo "== fuzzing $name for ${FUZZ_SECONDS}s"
-  (cd build-fuzz && "./fuzz_$name" -max_total_time="$FUZZ_SECONDS" -print_final_stats=0 "$work" 2>&1 | tail -n 3)
+  (cd build-asan && "./fuzz_$name" -max_total_time="$FUZZ_SECONDS" -print_final_stats=0 "$work" 2>&1 | tail -n 3)
   rm -rf "$work"
 done
 

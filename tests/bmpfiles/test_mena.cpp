@@ -49,7 +49,7 @@ std::vector<std::string> Skenuj(const char* adresar, const char* maska, unsigned
   char* nazvy[64] = {};
   int maxid = -1;
   EXPECT_EQ(DBMP_Zisti_SubAdr_n(adresar, maska, subadr, 1, nazvy, kapacita, &maxid), 0);
-  std::vector<std::string> out(nazvy, nazvy + maxid + 1);
+  std::vector<std::string> out(nazvy, nazvy + (maxid + 1));
   DBMP_Uvolni_zoznam(nazvy, &maxid);
   return out;
 }
