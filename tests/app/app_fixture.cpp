@@ -26,7 +26,7 @@ namespace {
 
 // The globals as the program has them when it is loaded.
 void pociatocny_stav() {
-  GM = 3;
+  GM = GM_PLOCHA;
   PAN_param_file[0] = '\0';
   PAN_id = 0;
   bActive = 0;
