@@ -22,6 +22,21 @@ const TRozmer GM_ROZMERY[] = {{320, 200}, {640, 480}, {800, 600}, {1024, 768}, {
 constexpr int GM_POCET = (int)(sizeof(GM_ROZMERY) / sizeof(GM_ROZMERY[0]));
 static_assert(GM_POCET + 1 == GM_PLOCHA, "the desktop's mode follows the classic ones");
 
+// Eye distances of the classic modes, those of 800 × 600 (a quarter turn across), and its height.
+constexpr int D_MIN_KLASICKY = 100, D_MAX_KLASICKY = 600, D_START_KLASICKY = 400;
+constexpr int VYS_KLASICKA = 600;
+
+// The classic modes keep the eye distances of 800 × 600. The desktop's own grows them with its
+// height: a large screen shows as much of the sphere from top to bottom as 800 × 600 does, only
+// sharper, and a wide one more to the sides; it starts at the start distance.
+void nastav_vzdialenosti() {
+  const int vys = GM == GM_PLOCHA ? obraz_vys : VYS_KLASICKA;
+  D_min = D_MIN_KLASICKY * vys / VYS_KLASICKA;
+  D_max = D_MAX_KLASICKY * vys / VYS_KLASICKA;
+  D_start = D_START_KLASICKY * vys / VYS_KLASICKA;
+  D = GM == GM_PLOCHA ? D_start : MAXX / 2;
+}
+
 // Each failure of the re-creation has its own short text before the common message.
 bool zlyhanie(const char* text) {
   tsMsg(hWnd_GLOB, text);
@@ -94,7 +109,7 @@ long SET_OBRAZOVKY() {
   const HRESULT hr = lpDD->SetDisplayMode((DWORD)obraz_sir, (DWORD)obraz_vys, 16);
   if (hr != DD_OK) return hr;
   nastav_geometriu(obraz_sir, obraz_vys);
-  D = MAXX / 2;
+  nastav_vzdialenosti();
   return 0;
 }
 
