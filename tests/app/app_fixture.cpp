@@ -91,6 +91,15 @@ int AppTest::Spusti(const char* riadok) {
   return Inicializuj(GetModuleHandleA(nullptr), SW_SHOW);
 }
 
+int AppTest::SpustiNaPloche(int sir, int vys, const char* riadok) {
+  TPlatOptions o;
+  o.desktop_width = sir;
+  o.desktop_height = vys;
+  if (PLAT_Init(PLAT_MEMORY, o) != 1) return 0;
+  Panoramy(1);
+  return Spusti(riadok);
+}
+
 LRESULT AppTest::Posli(UINT msg, WPARAM w, LPARAM l) { return WindowProc(hWnd_GLOB, msg, w, l); }
 
 void AppTest::KlikTlacidlo(int i) {
