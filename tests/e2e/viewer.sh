@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real viewer under Xvfb, opened on a picture of another folder as the desktop does: the
 # first view, arrow keys, the wheel, dragging the strip, a screenshot key and Escape, compared
-# with the headless renderer where the view is known; then a folder without panoramas.
+# with the headless renderer where the view is known; a resized window; then a folder without
+# panoramas.
 #   viewer.sh <build dir>
 set -euo pipefail
 
@@ -106,6 +107,22 @@ code=0
 timeout 20 tail --pid=$PID -f /dev/null || fail "Escape did not end the program"
 wait $PID || code=$?
 [ "$code" = 0 ] || fail "exit code $code after Escape"
+
+# A window is its own screen: resized, it shows the view at its new size (eye distance
+# 400 × 640 / 600), pixel for pixel.
+"$BUILD/panorama" --mute --window "$PANO/small_1024x512.bmp" 2>>"$WORK/stderr.txt" &
+PID=$!
+WID=$(timeout 30 xdotool search --sync --name "Tessarin Panorama Player" | head -1) || fail "no window"
+for size in "700 500" "900 600" "1000 640"; do xdotool windowsize "$WID" $size; sleep 0.05; done
+sleep 4.5
+eval "$(xdotool getwindowgeometry --shell "$WID")"
+"$BUILD/render_view" --width 1000 --height 640 --d 426 -o "$WORK/ref/window.ref.bmp" "$PANO/small_1024x512.bmp" >/dev/null
+import -window root -crop "1000x640+$X+$Y" +repage "$WORK/ref/window.png"
+n=$(differing "$WORK/ref/window.png" "$WORK/ref/window.ref.bmp")
+echo "window: $n pixels differ"
+[ "${n%%.*}" -lt 9600 ] || fail "the resized window does not show the view at its size ($n pixels differ)"
+xdotool key Escape
+timeout 20 tail --pid=$PID -f /dev/null || fail "Escape did not end the windowed program"
 
 # A folder without panoramas: the message and exit code 0.
 [ -z "$(ls "$WORK/empty")" ] || fail "files written where the viewer was started"
