@@ -90,8 +90,8 @@ void zostav_kurzor_a_tlacidla() {
 // The panels' font at the interface's scale.
 void vytvor_font() {
   if (font_hnd != nullptr) DeleteObject(font_hnd);
-  font_hnd = CreateFontA(20 * UI_mierka, 10 * UI_mierka, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                         DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial");
+  font_hnd = CreateFontA(20 * UI_mierka, 10 * UI_mierka, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial");
 }
 
 void vytvor_font_a_stetce() {
@@ -236,8 +236,9 @@ void Rozmiestni_tlacidla() {
   const int m = UI_mierka;
   const struct {
     int x, y;
-  } poloha[TLAC_POCET] = {{40 * m, ovl_pos},         {62 * m, ovl_pos}, {162 * m, ovl_pos},    {184 * m, ovl_pos},
-                          {obraz_sir - 40 * m, ovl_pos}, {40 * m, SY},      {MAXX - 50 * m, SY}, {MAXX - 80 * m, 30 * m}};
+  } poloha[TLAC_POCET] = {{40 * m, ovl_pos},  {62 * m, ovl_pos},  {162 * m, ovl_pos},
+                          {184 * m, ovl_pos}, {obraz_sir - 40 * m, ovl_pos},
+                          {40 * m, SY},       {MAXX - 50 * m, SY}, {MAXX - 80 * m, 30 * m}};
   for (int i = 0; i < TLAC_POCET; ++i) {
     tlacidlo[i].x = poloha[i].x;
     tlacidlo[i].y = poloha[i].y;
