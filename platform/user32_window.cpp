@@ -54,8 +54,8 @@ BOOL RegisterClassA(const WNDCLASSA* wc) {
   return TRUE;
 }
 
-HWND CreateWindowExA(DWORD, const char* class_name, const char* title, DWORD style, int, int, int w, int h,
-                     HWND, HMENU, HINSTANCE, void*) {
+HWND CreateWindowExA(DWORD, const char* class_name, const char* title, DWORD style, int, int, int w, int h, HWND, HMENU,
+                     HINSTANCE, void*) {
   if (PLAT_FaultHit(PC_CreateWindow, nullptr)) return nullptr;
   if (!class_name || !g_class.registered || strcasecmp(class_name, g_class.name.c_str()) != 0) return nullptr;
   if (g_window.alive) return nullptr;
