@@ -39,7 +39,6 @@ TEST_F(AppTest, DesktopModeByDefaultAndByItsOption) {
     EXPECT_EQ(GM, t.GM);
     EXPECT_EQ(lpDDSBack->PLAT_Width(), t.MAXX);
     EXPECT_EQ(lpDDSBack->PLAT_Height(), t.MAXY);
-    EXPECT_EQ(MAXY, t.MAXY);
     EXPECT_EQ(D, t.D);
     // Listed by its size after the classic modes, before the closing item.
     ASSERT_EQ(dui_gr_mod.VOL_pocet, 6);
