@@ -94,7 +94,7 @@ BOOL UpdateWindow(HWND wnd) {
 BOOL GetClientRect(HWND wnd, RECT* rect) {
   if (!IsLive(wnd) || !rect) return FALSE;
   int w = g_window.width, h = g_window.height;
-  if (PLAT_Backend() == PLAT_SDL) PLAT_SdlDrawableSize(&w, &h);
+  PLAT_Ops().drawable_size(&w, &h);
   *rect = RECT{0, 0, w, h};
   return TRUE;
 }
