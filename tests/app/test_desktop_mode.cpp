@@ -10,7 +10,7 @@
 #include "app/scene.h"
 #include "app/ui.h"
 #include "app_fixture.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/view.h"
 #include "platform/backend.h"
 #include "platform/fault.h"

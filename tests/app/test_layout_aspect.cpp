@@ -6,7 +6,7 @@
 #include "app/scene.h"
 #include "app/ui.h"
 #include "app_fixture.h"
-#include "engine/screen.h"
+#include "display/screen.h"
 #include "engine/sieve.h"
 
 namespace {
