@@ -1,5 +1,5 @@
 // Command-line rules of the viewer: a start index (digits, or "P" and digits), a display
-// mode ("G" and one digit 1 … 4) and, at the first other character, a file name.
+// mode ("G" and one digit 1 … 4, or 6 for the desktop's own) and, at the first other character, a file name.
 #include <cctype>
 #include <climits>
 #include <cstdlib>
@@ -45,7 +45,7 @@ void Rozober_prikazovy_riadok(const char* prikazovy_riadok) {
     } else if (*p == 'G') {
       const char volba = p[1];
       if (volba == '\0') break;
-      if (volba >= '1' && volba <= '4') GM = volba - '0';
+      if ((volba >= '1' && volba <= '4') || volba == '0' + GM_PLOCHA) GM = volba - '0';
       p += 2;
     } else {
       citaj_slovo(p);

@@ -26,7 +26,11 @@ LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
       Vykonaj_RELEASE_SRF(1);
       PostQuitMessage(0);
       break;
+    case WM_SIZE:
+      Zmena_velkosti(LOWORD(lParam), HIWORD(lParam));
+      break;
     case WM_TIMER:
+      if (Uplatni_velkost() != 0) return Inic_problem(hWnd);
       PULZ();
       break;
     case WM_KEYDOWN:

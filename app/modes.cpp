@@ -17,8 +17,25 @@ namespace {
 struct TRozmer {
   int sir, vys;
 };
+// The classic modes 1 … 5; the desktop's own mode GM_PLOCHA follows them.
 const TRozmer GM_ROZMERY[] = {{320, 200}, {640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
 constexpr int GM_POCET = (int)(sizeof(GM_ROZMERY) / sizeof(GM_ROZMERY[0]));
+static_assert(GM_POCET + 1 == GM_PLOCHA, "the desktop's mode follows the classic ones");
+
+// Eye distances of the classic modes, those of 800 × 600 (a quarter turn across), and its height.
+constexpr int D_MIN_KLASICKY = 100, D_MAX_KLASICKY = 600, D_START_KLASICKY = 400;
+constexpr int VYS_KLASICKA = 600;
+
+// The classic modes keep the eye distances of 800 × 600. The desktop's own grows them with its
+// height: a large screen shows as much of the sphere from top to bottom as 800 × 600 does, only
+// sharper, and a wide one more to the sides; it starts at the start distance.
+void nastav_vzdialenosti() {
+  const int vys = GM == GM_PLOCHA ? obraz_vys : VYS_KLASICKA;
+  D_min = D_MIN_KLASICKY * vys / VYS_KLASICKA;
+  D_max = D_MAX_KLASICKY * vys / VYS_KLASICKA;
+  D_start = D_START_KLASICKY * vys / VYS_KLASICKA;
+  D = GM == GM_PLOCHA ? D_start : MAXX / 2;
+}
 
 // Each failure of the re-creation has its own short text before the common message.
 bool zlyhanie(const char* text) {
@@ -46,11 +63,17 @@ void nastav_geometriu(int sir, int vys) {
   MAXY = obraz_vys = vys;
   SX = sir / 2;
   SY = vys / 2;
+  UI_mierka = UI_Mierka_pre(sir);
 }
 
 }  // namespace
 
 bool GM_rozmery(int gm, int* sir, int* vys) {
+  if (gm == GM_PLOCHA) {
+    *sir = plocha_sir;
+    *vys = plocha_vys;
+    return true;
+  }
   if (gm < 1 || gm > GM_POCET) return false;
   *sir = GM_ROZMERY[gm - 1].sir;
   *vys = GM_ROZMERY[gm - 1].vys;
@@ -86,17 +109,18 @@ long SET_OBRAZOVKY() {
   const HRESULT hr = lpDD->SetDisplayMode((DWORD)obraz_sir, (DWORD)obraz_vys, 16);
   if (hr != DD_OK) return hr;
   nastav_geometriu(obraz_sir, obraz_vys);
-  D = MAXX / 2;
+  nastav_vzdialenosti();
   return 0;
 }
 
 long RESET_GM(int gGM) {
-  if (gGM < 1 || gGM > GM_POCET) return 0;
+  if (gGM < 1 || gGM > GM_PLOCHA) return 0;
   GM = gGM;
   const long hr = SET_OBRAZOVKY();
   if (hr != 0) return hr;
   Reset_Sito(Sito_pocx, Sito_pocy);
   RESET_SRF_BRUTAL(1);
+  Prisposob_mierke();
   ovl_pos = Ovladac_pozicia();
   Rozmiestni_tlacidla();
   dui_PANO.RESET_GEOMETRIER();

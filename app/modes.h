@@ -3,8 +3,20 @@
 #pragma once
 #include "platform/ddraw.h"
 
-// Width and height of display mode gm (1 … 5); false for any other number.
+// The size of the desktop's own mode: the window's client area (the whole screen, in
+// physical pixels, unless the viewer runs in a window), kept within sizes the viewer can use.
+extern int plocha_sir, plocha_vys;
+
+// Width and height of display mode gm (1 … 5, GM_PLOCHA); false for any other number.
 bool GM_rozmery(int gm, int* sir, int* vys);
+
+// Takes the desktop mode's size from the window's client area (start-up).
+void Zisti_plochu(HWND hwnd);
+// The window's client area became sir × vys (WM_SIZE); applied later by Uplatni_velkost.
+void Zmena_velkosti(int sir, int vys);
+// At a pulse: once the last reported size has rested for a while, it becomes the desktop
+// mode's size, and in that mode the surfaces are re-created at it. 0, or the refusal of the mode.
+long Uplatni_velkost();
 
 // Sets the mode of GM and the size-dependent globals; 0 = success.
 long SET_OBRAZOVKY();

@@ -11,7 +11,7 @@
 
 int ovl_vys = 15;
 int ovl_pos = 0;
-uint16_t ovl_Mask[15] = {};
+uint16_t ovl_Mask[OVL_RIADKY] = {};
 int ovl_chytdelta = 0;
 int ovl_ras_mod = 0;
 int ovl_obs_mod = 0;
@@ -21,8 +21,7 @@ namespace {
 // Sheet pixels that give the strip's row colours: column 85 from row 34 down.
 constexpr int MASKA_STLPEC = 85;
 constexpr int MASKA_RIADOK = 34;
-constexpr int OVL_RIADKY = (int)(sizeof(ovl_Mask) / sizeof(ovl_Mask[0]));
-// The strip spans columns 30 … obraz_sir − 26.
+// The strip spans columns 30 … obraz_sir − 26 (at the natural scale; both margins grow with it).
 constexpr int OVL_ZACIATOK = 30;
 constexpr int OVL_SKRATENIE = 55;
 // A busy blitter is asked again, but not forever.
@@ -39,8 +38,10 @@ void nacitaj_masku_z_rezie() {
   ddsd.dwSize = sizeof(ddsd);
   if (s->Lock(nullptr, &ddsd, DDLOCK_SURFACEMEMORYPTR | DDLOCK_WAIT, nullptr) != DD_OK) return;
   // A sheet too small for the colour column leaves the colours as they were.
-  if ((int)ddsd.dwWidth > MASKA_STLPEC && (int)ddsd.dwHeight >= MASKA_RIADOK + OVL_RIADKY) {
-    for (int i = 0; i < OVL_RIADKY; ++i) ovl_Mask[i] = riadok_pixelov(ddsd, MASKA_RIADOK + i)[MASKA_STLPEC];
+  // The sheet may be enlarged: its own pixels are read, each the first of its block.
+  const int m = rezia.mierka;
+  if ((int)ddsd.dwWidth > MASKA_STLPEC * m && (int)ddsd.dwHeight >= (MASKA_RIADOK + OVL_RIADKY) * m) {
+    for (int i = 0; i < OVL_RIADKY; ++i) ovl_Mask[i] = riadok_pixelov(ddsd, (MASKA_RIADOK + i) * m)[MASKA_STLPEC * m];
   }
   s->Unlock(nullptr);
 }
@@ -66,12 +67,14 @@ bool obnov_a_vykresli() {
 
 }  // namespace
 
+int Ovladac_vyska() { return OVL_RIADKY * UI_mierka; }
+
 int Ovladac_pozicia() { return obraz_vys - ovl_vys - obraz_vys / 70; }
 
 void Init_ovladac(int oovl_ras_mod, int oovl_obs_mod) {
   ovl_ras_mod = oovl_ras_mod;
   ovl_obs_mod = oovl_obs_mod;
-  ovl_vys = OVL_RIADKY;
+  ovl_vys = Ovladac_vyska();
   ovl_pos = Ovladac_pozicia();
   ovl_uchopeny = 0;
   ovl_chytdelta = 0;
@@ -99,12 +102,13 @@ void Poloz_ovladac_pruh(IDirectDrawSurface* d_SRF) {
   if (d_SRF->Lock(nullptr, &ddsd_D, DDLOCK_SURFACEMEMORYPTR | DDLOCK_WAIT, nullptr) != DD_OK) return;
   // Only what lies on the surface is written, whatever the strip's row or the screen size.
   const int sir = (int)ddsd_D.dwWidth, vys = (int)ddsd_D.dwHeight;
-  int koniec = OVL_ZACIATOK + obraz_sir - OVL_SKRATENIE;
+  const int zaciatok = OVL_ZACIATOK * UI_mierka;
+  int koniec = zaciatok + obraz_sir - OVL_SKRATENIE * UI_mierka;
   if (koniec > sir) koniec = sir;
-  for (int j = 0; j < OVL_RIADKY; ++j) {
+  for (int j = 0; j < ovl_vys; ++j) {
     const int y = ovl_pos + j;
-    if (y < 0 || y >= vys || koniec <= OVL_ZACIATOK) continue;
-    Poloz_ovladac_riadok(riadok_pixelov(ddsd_D, y) + OVL_ZACIATOK, koniec - OVL_ZACIATOK, ovl_Mask[j]);
+    if (y < 0 || y >= vys || koniec <= zaciatok) continue;
+    Poloz_ovladac_riadok(riadok_pixelov(ddsd_D, y) + zaciatok, koniec - zaciatok, ovl_Mask[j * OVL_RIADKY / ovl_vys]);
   }
   d_SRF->Unlock(nullptr);
 }

@@ -4,9 +4,11 @@
 
 #include "platform/ddraw.h"
 
-extern int ovl_vys;              // strip height: 15 rows
+constexpr int OVL_RIADKY = 15;   // the strip's rows at the natural scale
+
+extern int ovl_vys;              // strip height: OVL_RIADKY rows at the interface's scale
 extern int ovl_pos;              // screen row of the strip's top row
-extern uint16_t ovl_Mask[15];    // colour of each strip row
+extern uint16_t ovl_Mask[OVL_RIADKY];  // colour of each strip row (each row repeated at a larger scale)
 extern int ovl_chytdelta;        // row inside the strip where it was grabbed
 extern int ovl_ras_mod;          // kept from Init_ovladac
 extern int ovl_obs_mod;          // row colours: 0 black, 1 the value 9, 2 from the sprite sheet
@@ -17,6 +19,9 @@ void Prekresli_scenu(unsigned char aj_prepocet);
 
 // Strip height, position and row colours; releases any grab.
 void Init_ovladac(int oovl_ras_mod, int oovl_obs_mod);
+
+// Strip height at the interface's scale.
+int Ovladac_vyska();
 
 // Strip row of the current display size: obraz_vys − ovl_vys − obraz_vys / 70.
 int Ovladac_pozicia();

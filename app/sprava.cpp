@@ -14,7 +14,7 @@ namespace {
 const char* const PANO_MODUL = "PANO";
 constexpr int PANO_R_NACITANIE = 40;  // log line: a panorama that does not load
 constexpr size_t SPRAVA_MAX = 200;
-constexpr int SPRAVA_VYSKA = 32;  // the box across the top of the view
+constexpr int SPRAVA_VYSKA = 32;  // the box across the top of the view, at the natural scale
 
 char sprava[SPRAVA_MAX] = "";
 
@@ -51,7 +51,7 @@ const char* Sprava_nad_pohladom() { return sprava; }
 void Sprava_zobraz(IDirectDrawSurface* srf) {
   HDC dc = nullptr;
   if (sprava[0] == '\0' || srf == nullptr || srf->GetDC(&dc) != DD_OK) return;
-  RECT r = {0, 0, srf->PLAT_Width(), SPRAVA_VYSKA};
+  RECT r = {0, 0, srf->PLAT_Width(), SPRAVA_VYSKA * UI_mierka};
   FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   SelectObject(dc, dui_PANO.font_hnd);
   SetBkMode(dc, TRANSPARENT);

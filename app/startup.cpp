@@ -107,6 +107,7 @@ void FINITO(HWND hwnd) {
 int Inicializuj(HINSTANCE hInstance, int nCmdShow) {
   if (!vytvor_okno(hInstance, nCmdShow)) return 0;
   const HWND hwnd = hWnd_GLOB;
+  Zisti_plochu(hwnd);
   spusti_zvuk(hwnd);
   if (!otvor_displej(hwnd)) return Inic_problem(hwnd);
 

@@ -7,7 +7,7 @@
 extern const char* const PANO_NAZOV;
 
 // The command line without the program name: start index (digits or "P<n>"),
-// display mode ("G1" … "G4") and a panorama file (the first other word).
+// display mode ("G1" … "G4", "G6") and a panorama file (the first other word).
 // Writes PAN_id, GM and PAN_param_file.
 void Rozober_prikazovy_riadok(const char* prikazovy_riadok);
 

@@ -1,9 +1,11 @@
 // The viewer's screen objects and their assembly at start-up.
 #include "app/ui.h"
 
+#include <cstdio>
 #include <memory>
 
 #include "app/app.h"
+#include "app/modes.h"
 #include "app/panorama.h"
 #include "app/scene.h"
 #include "bmpfiles/dbmp.h"
@@ -22,6 +24,7 @@ std::vector<CIcon> PAN_ICON_thmb;
 CDSO_Zvuk zvuk_1;
 CDSO_Zvuk zvuk_2;
 
+int UI_mierka = 1;
 int tlacidlo_poc = 0;
 int tlacidlo_lista_poc = 0;
 
@@ -68,28 +71,35 @@ void eviduj(CDAS& prvok, int pocet, const TBod2* bod) {
   for (int i = 0; i < pocet; ++i) prvok.EVIDUJ(bod[i].x, bod[i].y);
 }
 
-void zostav_kurzor() {
+// The phases of the pointer and the buttons, measured on the sheet at its scale.
+void eviduj_sprity() {
   const TBod2 fazy[] = {{5, 55}, {25, 55}};
   eviduj(kurzor, 2, fazy);
-  kurzor.x = 100;
-  kurzor.y = 100;
+  for (int i = 0; i < TLAC_POCET; ++i) eviduj(tlacidlo[i], TLAC_FAZY[i].pocet, TLAC_FAZY[i].bod);
 }
 
-void zostav_tlacidla() {
-  for (int i = 0; i < TLAC_POCET; ++i) eviduj(tlacidlo[i], TLAC_FAZY[i].pocet, TLAC_FAZY[i].bod);
+void zostav_kurzor_a_tlacidla() {
+  eviduj_sprity();
+  kurzor.x = 100;
+  kurzor.y = 100;
   tlacidlo_lista_poc = TLAC_LISTA_POCET;
   tlacidlo_poc = TLAC_POCET;
   Rozmiestni_tlacidla();
 }
 
+// The panels' font at the interface's scale.
+void vytvor_font() {
+  if (font_hnd != nullptr) DeleteObject(font_hnd);
+  font_hnd = CreateFontA(20 * UI_mierka, 10 * UI_mierka, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial");
+}
+
 void vytvor_font_a_stetce() {
   if (stet_vybr != nullptr) DeleteObject(stet_vybr);
   if (stet_aktiv != nullptr) DeleteObject(stet_aktiv);
-  if (font_hnd != nullptr) DeleteObject(font_hnd);
   stet_vybr = CreateSolidBrush(RGB(60, 60, 255));
   stet_aktiv = CreateSolidBrush(RGB(255, 60, 60));
-  font_hnd = CreateFontA(20, 10, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                         DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial");
+  vytvor_font();
 }
 
 // Settings the three panels share.
@@ -111,6 +121,7 @@ bool nahraj_nahlad(int i) {
   DBMP_Cesta_nahladu(PAN_subor[i], cesta);
   if (!DBMP_Existuje_sub(cesta)) return false;
   if (nahlad_rezia[i] == nullptr) nahlad_rezia[i].reset(new CDas_Surface);
+  nahlad_rezia[i]->mierka = UI_mierka;
   nahlad_rezia[i]->NAHRAJ_SURFACE(lpDD, cesta);
   PAN_ICON_thmb[i].Das_Surface = nahlad_rezia[i].get();
   PAN_ICON_thmb[i].EVIDUJ_CS();
@@ -147,38 +158,48 @@ struct TPolozka {
   int ID;
 };
 
+// A menu's sizes at the interface's scale; c is its width at the natural one.
+void rozmery_menu(CDUI& menu, int c) {
+  const int m = UI_mierka;
+  menu.font_sir = 10 * m;
+  menu.a = 30 * m;
+  menu.b = 32 * m;
+  menu.c = c * m;
+  menu.d = 10 * m;
+  menu.e = 6 * m;
+}
+
 void zostav_menu(CDUI& menu, const TPolozka* polozky, int pocet, int c) {
   nastav_panel(menu, 0);
-  menu.font_sir = 10;
   menu.VYMAZ();
   for (int i = 0; i < pocet; ++i) menu.PRIDAJ(polozky[i].text, polozky[i].ID);
-  menu.a = 30;
-  menu.b = 32;
-  menu.c = c;
-  menu.d = 10;
-  menu.e = 6;
+  rozmery_menu(menu, c);
   menu.RESET_GEOMETRIE(2);
 }
 
-const TPolozka GR_MOD_POLOZKY[] = {
-    {"640 x 480", 2}, {"800 x 600", 3}, {"1024 x 768", 4}, {"1280 x 1024", 5}, {"<Zavriet>", 100}};
+// Widths of the two menus at the natural scale.
+constexpr int GR_MOD_SIRKA = 170;
+constexpr int SITO_SIRKA = 140;
+// The classic modes of the menu; the desktop's own is added after them, labelled by its size.
+const TPolozka GR_MOD_POLOZKY[] = {{"640 x 480", 2}, {"800 x 600", 3}, {"1024 x 768", 4}, {"1280 x 1024", 5}};
 const TPolozka SITO_POLOZKY[] = {
     {"10 x 10", 1}, {"15 x 15", 2}, {"20 x 20", 3}, {"25 x 25", 4}, {"40 x 40", 5}, {"<Zavriet>", 100}};
 
 }  // namespace
 
 void Rozloz_zoznam(CDUIR& zoznam) {
-  zoznam.a = 31;
-  zoznam.b = 32;
-  zoznam.c = 390;
-  zoznam.d = 10;
-  zoznam.e = 6;
-  zoznam.f = 110;
-  zoznam.g = 3;
-  zoznam.h = 4;
+  const int m = UI_mierka;
+  zoznam.a = 31 * m;
+  zoznam.b = 32 * m;
+  zoznam.c = 390 * m;
+  zoznam.d = 10 * m;
+  zoznam.e = 6 * m;
+  zoznam.f = 110 * m;
+  zoznam.g = 3 * m;
+  zoznam.h = 4 * m;
   zoznam.Text_mod = 1;
   zoznam.Icon_mod = 1;
-  zoznam.f2 = zoznam.c - 5;
+  zoznam.f2 = zoznam.c - 5 * m;
   zoznam.text_ZAROVNANIE = 'L';
   zoznam.Rol_poc_zobr = 8;
 }
@@ -202,17 +223,22 @@ void Prevezmi_ovladace_zoznamu(CDUIR& zoznam, CDas_Surface* harok) {
   zoznam.ipruh_.EVID_PREBER(&pruh);
 }
 
+int UI_Mierka_pre(int sir) { return sir >= UI_SIRKA_DVOJITA ? 2 : 1; }
+
 void Nahraj_reziu() {
+  rezia.mierka = UI_mierka;
   rezia.NAHRAJ_SURFACE(lpDD, REZIA_SUBOR);
   rezia.BC_NASTAV(0, 0);
   rezia.TC_NASTAV(3, 3);
 }
 
 void Rozmiestni_tlacidla() {
+  const int m = UI_mierka;
   const struct {
     int x, y;
-  } poloha[TLAC_POCET] = {{40, ovl_pos},  {62, ovl_pos},           {162, ovl_pos}, {184, ovl_pos},
-                          {obraz_sir - 40, ovl_pos}, {40, SY}, {MAXX - 50, SY}, {MAXX - 80, 30}};
+  } poloha[TLAC_POCET] = {{40 * m, ovl_pos},  {62 * m, ovl_pos},  {162 * m, ovl_pos},
+                          {184 * m, ovl_pos}, {obraz_sir - 40 * m, ovl_pos},
+                          {40 * m, SY},       {MAXX - 50 * m, SY}, {MAXX - 80 * m, 30 * m}};
   for (int i = 0; i < TLAC_POCET; ++i) {
     tlacidlo[i].x = poloha[i].x;
     tlacidlo[i].y = poloha[i].y;
@@ -248,11 +274,32 @@ void Zostav_rozhranie() {
   ddsd_D.dwSize = sizeof(ddsd_D);
 
   Nahraj_reziu();
-  zostav_kurzor();
   Init_ovladac(0, 2);
-  zostav_tlacidla();
+  zostav_kurzor_a_tlacidla();
   vytvor_font_a_stetce();
   zostav_zoznam();
-  zostav_menu(dui_gr_mod, GR_MOD_POLOZKY, (int)(sizeof(GR_MOD_POLOZKY) / sizeof(GR_MOD_POLOZKY[0])), 170);
-  zostav_menu(dui_sito, SITO_POLOZKY, (int)(sizeof(SITO_POLOZKY) / sizeof(SITO_POLOZKY[0])), 140);
+  Zostav_menu_modov();
+  zostav_menu(dui_sito, SITO_POLOZKY, (int)(sizeof(SITO_POLOZKY) / sizeof(SITO_POLOZKY[0])), SITO_SIRKA);
+}
+
+void Zostav_menu_modov() {
+  constexpr int KLASICKE = (int)(sizeof(GR_MOD_POLOZKY) / sizeof(GR_MOD_POLOZKY[0]));
+  char plocha[32];
+  std::snprintf(plocha, sizeof(plocha), "%d x %d", plocha_sir, plocha_vys);
+  TPolozka polozky[KLASICKE + 2];
+  for (int i = 0; i < KLASICKE; ++i) polozky[i] = GR_MOD_POLOZKY[i];
+  polozky[KLASICKE] = TPolozka{plocha, GM_PLOCHA};
+  polozky[KLASICKE + 1] = TPolozka{"<Zavriet>", 100};
+  zostav_menu(dui_gr_mod, polozky, KLASICKE + 2, GR_MOD_SIRKA);
+}
+
+void Prisposob_mierke() {
+  eviduj_sprity();
+  Prevezmi_ovladace_zoznamu(dui_PANO, &rezia);
+  ovl_vys = Ovladac_vyska();
+  vytvor_font();
+  for (CDUI* panel : {static_cast<CDUI*>(&dui_PANO), &dui_gr_mod, &dui_sito}) panel->font_hnd = font_hnd;
+  Rozloz_zoznam(dui_PANO);
+  rozmery_menu(dui_gr_mod, GR_MOD_SIRKA);
+  rozmery_menu(dui_sito, SITO_SIRKA);
 }

@@ -25,6 +25,12 @@ extern CDSO_Zvuk zvuk_2;                      // click sound "MDOWN"
 extern int tlacidlo_poc;        // buttons drawn and informed (8)
 extern int tlacidlo_lista_poc;  // buttons riding on the navigation strip (5)
 
+// Whole-pixel scale of the controls and texts: 2 on screens UI_SIRKA_DVOJITA pixels wide and
+// more (so they stay comfortable to hit and read), else 1. Set with the display mode.
+constexpr int UI_SIRKA_DVOJITA = 2560;
+extern int UI_mierka;
+int UI_Mierka_pre(int sir);
+
 // Name of the sprite sheet, a resource of the program (a file only as a fallback).
 extern const char* const REZIA_SUBOR;
 
@@ -44,6 +50,13 @@ enum {
 // thumbnail list and the two menus. Runs after the first panorama has been loaded.
 void Zostav_rozhranie();
 
+// After a change of display mode, with the sheet reloaded: the sprites' phases, the strip's
+// height, the font and the panels' layout values for the current scale.
+void Prisposob_mierke();
+
+// The display-mode menu's items: the classic modes and the desktop's own, labelled by its size.
+void Zostav_menu_modov();
+
 // The thumbnail list's layout values: margins, widths, thumbnail and text places, text
 // aligned left, eight rows shown. Entries, icons, surface, font and brushes stay the caller's.
 void Rozloz_zoznam(CDUIR& zoznam);
@@ -53,7 +66,7 @@ void Prevezmi_ovladace_zoznamu(CDUIR& zoznam, CDas_Surface* harok);
 // Loads the sprite sheet and reads its border and transparent colours.
 void Nahraj_reziu();
 
-// Places the eight buttons for the current screen size and strip row.
+// Places the eight buttons for the current screen size, scale and strip row.
 void Rozmiestni_tlacidla();
 
 // Reloads each panorama's thumbnail into its sheet, when it has one and the file exists.

@@ -26,7 +26,9 @@ const char* const POMOC =
     "  --window      a resizable window instead of the full screen\n"
     "  --mute        no sound\n"
     "  --            what follows is not an option\n"
-    "  G1 … G4       display mode 320x200, 640x480, 800x600 (default), 1024x768\n"
+    "  G1 … G4       display mode 320x200, 640x480, 800x600, 1024x768, scaled\n"
+    "  G6            the desktop's own size, pixel for pixel (default; with\n"
+    "                --window, the window's size, following it)\n"
     "  P12, 12       start with the picture of that index in the folder\n"
     "  file          show this picture and list the pictures of its folder\n"
     "  folder        list the pictures of this folder\n"
@@ -47,7 +49,7 @@ const char* const POMOC =
 // The viewer's own start-index and display-mode words keep their meaning even when a
 // file of that name happens to exist.
 bool povodne_slovo(const char* s) {
-  if (s[0] == 'G') return s[1] >= '1' && s[1] <= '4' && s[2] == '\0';
+  if (s[0] == 'G') return ((s[1] >= '1' && s[1] <= '4') || s[1] == '0' + GM_PLOCHA) && s[2] == '\0';
   if (s[0] == 'P') ++s;
   if (*s == '\0') return false;
   for (; *s != '\0'; ++s) {

@@ -13,8 +13,8 @@ struct TPlatOptions {
   bool window = false;        // a resizable window instead of full screen on the desktop
   bool mute = false;          // no audio device
   bool quiet_boxes = false;   // message boxes only on standard error (scripts, tests)
-  int desktop_width = 1280;   // memory backend: GetSystemMetrics
-  int desktop_height = 1024;
+  int desktop_width = 800;    // memory backend: GetSystemMetrics
+  int desktop_height = 600;
 };
 
 // Returns 1 on success. The memory backend always succeeds.

@@ -18,6 +18,8 @@ struct TWindow {
   bool alive = false;
   bool visible = false;
   bool destroying = false;  // WM_DESTROY is being sent: no second destruction
+  int width = 0;            // the size it was made with (memory backend's client area)
+  int height = 0;
 };
 // The live window, or null when none exists (never created, or destroyed).
 TWindow* PLAT_LiveWindow();

@@ -27,6 +27,7 @@ const TPlatBackendOps PLAT_MEMORY_BACKEND = {
     [](bool) {},                                           // show_cursor
     [](const char*, const char*, bool) {},                 // message_box: recorded only
     [](int*, int*) { return false; },                      // desktop_size
+    [](int*, int*) {},                                     // drawable_size
     Nic,                                                   // pump
     [](int) { return false; },                             // wait: only a test brings messages
     [](TDsFormat*) { return DS_FakeDeviceOpen(); },        // audio_open

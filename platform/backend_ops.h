@@ -19,6 +19,7 @@ struct TPlatBackendOps {
   void (*show_cursor)(bool visible);
   void (*message_box)(const char* text, const char* caption, bool quiet);
   bool (*desktop_size)(int* width, int* height);  // false: the options' size stands
+  void (*drawable_size)(int* width, int* height);  // the window's pixels; untouched: its made size stands
   void (*pump)();  // the system's events into the message queue
   bool (*wait)(int ms);  // until an event or ms (< 0: no limit); false: nothing can come
   bool (*audio_open)(TDsFormat* format);  // the run's one device, open or opened now

@@ -30,6 +30,7 @@ const TPlatBackendOps PLAT_SDL_BACKEND = {
     PLAT_SdlShowCursor,
     PLAT_SdlMessageBox,
     PLAT_SdlDesktopSize,
+    PLAT_SdlDrawableSize,
     PLAT_SdlPump,
     Wait,
     PLAT_SdlAudioOpen,

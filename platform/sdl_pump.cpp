@@ -29,9 +29,16 @@ void PLAT_SdlPump() {
     if (e.type == SDL_WINDOWEVENT &&
         (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED))
       PLAT_MarkScreenDirty();
+    const HWND wnd = reinterpret_cast<HWND>(PLAT_LiveWindow());
+    if (wnd && e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+      // The event counts in points; the program wants the pixels it can draw.
+      int w = e.window.data1, h = e.window.data2;
+      PLAT_SdlDrawableSize(&w, &h);
+      PLAT_QueuePost(wnd, WM_SIZE, 0, MAKELPARAM(w, h));
+      continue;
+    }
     TPlatInputMsg m;
     if (!PLAT_SdlToMessage(e, &g_input, &m)) continue;
-    const HWND wnd = reinterpret_cast<HWND>(PLAT_LiveWindow());
     if (!wnd) continue;
     // As on Windows, the window picks the cursor whenever the pointer moves over it.
     if (m.msg == WM_MOUSEMOVE) SendMessageA(wnd, WM_SETCURSOR, (WPARAM)wnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));

@@ -79,7 +79,8 @@ bool PLAT_SdlOpenWindow(const char* title, bool windowed) {
   // manager (Xvfb) it would otherwise keep a centred position and hang off the screen.
   SDL_Rect r = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, WINDOWED_W, WINDOWED_H};
   if (!windowed) SDL_GetDisplayBounds(0, &r);
-  const Uint32 flags = SDL_WINDOW_HIDDEN | (windowed ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  const Uint32 flags =
+      SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI | (windowed ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP);
   g_win = SDL_CreateWindow(title, r.x, r.y, r.w, r.h, flags);
   if (!g_win) {
     std::fprintf(stderr, "SDL_CreateWindow: %s\n", SDL_GetError());
@@ -152,6 +153,10 @@ void PLAT_SdlShowCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SD
 void PLAT_SdlMessageBox(const char* text, const char* caption, bool quiet) {
   std::fprintf(stderr, "%s: %s\n", caption, text);
   if (!quiet && !PLAT_SdlQuitSignalled()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption, text, g_win);
+}
+
+void PLAT_SdlDrawableSize(int* width, int* height) {
+  if (g_ren) SDL_GetRendererOutputSize(g_ren, width, height);
 }
 
 bool PLAT_SdlDesktopSize(int* width, int* height) {

@@ -23,5 +23,7 @@ void PLAT_SdlRecreateTexture();
 void PLAT_SdlShowCursor(bool visible);
 // Standard error always; a dialog too unless quiet.
 void PLAT_SdlMessageBox(const char* text, const char* caption, bool quiet);
+// The window's drawable size in physical pixels; untouched without a window.
+void PLAT_SdlDrawableSize(int* width, int* height);
 // The desktop's size; false when SDL cannot tell.
 bool PLAT_SdlDesktopSize(int* width, int* height);

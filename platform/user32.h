@@ -135,6 +135,10 @@ HWND CreateWindowExA(DWORD ex_style, const char* class_name, const char* title, 
                      int w, int h, HWND parent, HMENU menu, HINSTANCE inst, void* param);  // sends WM_CREATE
 BOOL ShowWindow(HWND wnd, int cmd);
 BOOL UpdateWindow(HWND wnd);
+// The client area in pixels (physical ones on a hi-DPI screen): with the SDL backend the
+// window's drawable size, with the memory backend the size it was made with. Its changes
+// arrive as WM_SIZE (width in the low word of lParam, height in the high one).
+BOOL GetClientRect(HWND wnd, RECT* rect);
 BOOL DestroyWindow(HWND wnd);  // sends WM_DESTROY to the window procedure
 LRESULT DefWindowProcA(HWND wnd, UINT msg, WPARAM w, LPARAM l);  // WM_CLOSE → DestroyWindow
 

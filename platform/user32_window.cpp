@@ -54,8 +54,8 @@ BOOL RegisterClassA(const WNDCLASSA* wc) {
   return TRUE;
 }
 
-HWND CreateWindowExA(DWORD, const char* class_name, const char* title, DWORD style, int, int, int, int, HWND,
-                     HMENU, HINSTANCE, void*) {
+HWND CreateWindowExA(DWORD, const char* class_name, const char* title, DWORD style, int, int, int w, int h, HWND, HMENU,
+                     HINSTANCE, void*) {
   if (PLAT_FaultHit(PC_CreateWindow, nullptr)) return nullptr;
   if (!class_name || !g_class.registered || strcasecmp(class_name, g_class.name.c_str()) != 0) return nullptr;
   if (g_window.alive) return nullptr;
@@ -64,6 +64,8 @@ HWND CreateWindowExA(DWORD, const char* class_name, const char* title, DWORD sty
   g_window.proc = g_class.proc;
   g_window.class_cursor = g_class.cursor;
   g_window.alive = true;
+  g_window.width = w;
+  g_window.height = h;
   SetCursor(g_class.cursor);
   if (SendMessageA(Handle(), WM_CREATE, 0, 0) == -1) {
     DestroyWindow(Handle());
@@ -86,6 +88,14 @@ BOOL ShowWindow(HWND wnd, int cmd) {
 BOOL UpdateWindow(HWND wnd) {
   if (!IsLive(wnd)) return FALSE;
   PLAT_Present();
+  return TRUE;
+}
+
+BOOL GetClientRect(HWND wnd, RECT* rect) {
+  if (!IsLive(wnd) || !rect) return FALSE;
+  int w = g_window.width, h = g_window.height;
+  PLAT_Ops().drawable_size(&w, &h);
+  *rect = RECT{0, 0, w, h};
   return TRUE;
 }
 

@@ -6,7 +6,7 @@
 #include "toolkit/ddutil.h"
 
 CDas_Surface::CDas_Surface()
-    : subor_nazov(nullptr), SURFACE(nullptr), srf_sir(0), srf_vys(0), TC(0), BC(0), stretched(0) {}
+    : subor_nazov(nullptr), SURFACE(nullptr), srf_sir(0), srf_vys(0), TC(0), BC(0), stretched(0), mierka(1) {}
 
 CDas_Surface::~CDas_Surface() { delete[] subor_nazov; }
 
@@ -50,7 +50,7 @@ TUsek Skenuj(int od, int koniec, TJe_okraj je_okraj) {
 
 void CDas_Surface::NAHRAJ_SURFACE(IDirectDraw* p_lpDD, const char* subor) {
   Zacni_nahravat(this, subor);
-  SURFACE = DDLoadBitmap_ts(p_lpDD, subor_nazov, 0, 0, &srf_sir, &srf_vys);
+  SURFACE = DDLoadBitmap_ts_krat(p_lpDD, subor_nazov, mierka, &srf_sir, &srf_vys);
   stretched = 0;
 }
 
@@ -71,20 +71,22 @@ HRESULT CDas_Surface::RESTORE_SURFACE() {
 
 void CDas_Surface::TC_NASTAV(int xx, int yy) {
   unsigned short px;
-  if (!DAS_Citaj_pixel(SURFACE, xx, yy, &px)) return;
+  if (!DAS_Citaj_pixel(SURFACE, xx * mierka, yy * mierka, &px)) return;
   TC = px;
   DAS_Nastav_kluc(SURFACE, TC);
 }
 
 void CDas_Surface::BC_NASTAV(int xx, int yy) {
   unsigned short px;
-  if (DAS_Citaj_pixel(SURFACE, xx, yy, &px)) BC = px;
+  if (DAS_Citaj_pixel(SURFACE, xx * mierka, yy * mierka, &px)) BC = px;
 }
 
 TFAZA CDas_Surface::ZAMERAJ_FAZU(int xx, int yy) {
   TFAZA f;
   std::memset(&f, 0, sizeof(f));
   if (!SURFACE) return f;
+  xx *= mierka;
+  yy *= mierka;
   DDSURFACEDESC ddsd;
   std::memset(&ddsd, 0, sizeof(ddsd));
   ddsd.dwSize = sizeof(ddsd);

@@ -28,6 +28,10 @@ class CDas_Surface {
   unsigned short TC;  // transparent colour; 0 = the keyed draws are opaque
   unsigned short BC;  // border colour of the phase frames
   unsigned char stretched;
+  // Whole-pixel enlargement of the picture in the surface (1 = natural size), set before
+  // loading. Points handed to TC_NASTAV, BC_NASTAV and ZAMERAJ_FAZU are the picture's own
+  // pixels; measured phases are in the surface's.
+  int mierka;
 
   void NAHRAJ_SURFACE(IDirectDraw* p_lpDD, const char* subor);
   void NAHRAJ_SURFACE_2_stretch(IDirectDraw* p_lpDD, const char* subor, int sir, int vys);

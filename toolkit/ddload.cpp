@@ -21,18 +21,27 @@ IDirectDrawSurface* Povrch_s_obrazkom(IDirectDraw* pdd, HBITMAP hbm, int sir, in
   return pdds;
 }
 
-}  // namespace
-
-IDirectDrawSurface* DDLoadBitmap_ts(IDirectDraw* pdd, const char* szBitmap, int dx, int dy, int* sir, int* vys) {
-  HBITMAP hbm = Najdi_obrazok(szBitmap, dx, dy);
+// The found picture in a surface krat times its size: the copy stretches it by whole pixels.
+IDirectDrawSurface* Nahraj_krat(IDirectDraw* pdd, HBITMAP hbm, int krat, int* sir, int* vys) {
   if (!hbm) return nullptr;
   BITMAP bm;
   std::memset(&bm, 0, sizeof(bm));
   GetObjectA(hbm, sizeof(bm), &bm);
   // reported before the surface exists, so a caller learns the size even when creation fails
-  if (sir) *sir = bm.bmWidth;
-  if (vys) *vys = bm.bmHeight;
-  return Povrch_s_obrazkom(pdd, hbm, bm.bmWidth, bm.bmHeight);
+  if (sir) *sir = bm.bmWidth * krat;
+  if (vys) *vys = bm.bmHeight * krat;
+  return Povrch_s_obrazkom(pdd, hbm, bm.bmWidth * krat, bm.bmHeight * krat);
+}
+
+}  // namespace
+
+IDirectDrawSurface* DDLoadBitmap_ts(IDirectDraw* pdd, const char* szBitmap, int dx, int dy, int* sir, int* vys) {
+  return Nahraj_krat(pdd, Najdi_obrazok(szBitmap, dx, dy), 1, sir, vys);
+}
+
+IDirectDrawSurface* DDLoadBitmap_ts_krat(IDirectDraw* pdd, const char* szBitmap, int krat, int* sir, int* vys) {
+  if (krat < 1 || krat > DD_KRAT_MAX) return nullptr;
+  return Nahraj_krat(pdd, Najdi_obrazok(szBitmap, 0, 0), krat, sir, vys);
 }
 
 IDirectDrawSurface* DDLoadBitmap_ts_stretch(IDirectDraw* pdd, const char* szBitmap, int sir, int vys) {

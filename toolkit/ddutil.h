@@ -10,6 +10,10 @@ IDirectDrawSurface* DDVytvor_povrch(IDirectDraw* pdd, int sir, int vys);
 // Loads a picture into a new off-screen surface; dx, dy of 0 keep its natural size.
 // The picture's size goes to *sir, *vys (left untouched when there is no picture).
 IDirectDrawSurface* DDLoadBitmap_ts(IDirectDraw* pdd, const char* szBitmap, int dx, int dy, int* sir, int* vys);
+constexpr int DD_KRAT_MAX = 4;
+// Loads a picture enlarged krat times (1 … DD_KRAT_MAX), each pixel a krat × krat block (no blending, so border
+// and key colours stay exact); its enlarged size goes to *sir, *vys. krat 1 is the natural size.
+IDirectDrawSurface* DDLoadBitmap_ts_krat(IDirectDraw* pdd, const char* szBitmap, int krat, int* sir, int* vys);
 // Loads a picture scaled to exactly sir × vys; null when either is not above 0.
 IDirectDrawSurface* DDLoadBitmap_ts_stretch(IDirectDraw* pdd, const char* szBitmap, int sir, int vys);
 // Draws the picture again into an existing surface, stretched over all of it.

@@ -26,7 +26,7 @@ namespace {
 
 // The globals as the program has them when it is loaded.
 void pociatocny_stav() {
-  GM = 3;
+  GM = GM_PLOCHA;
   PAN_param_file[0] = '\0';
   PAN_id = 0;
   bActive = 0;
@@ -89,6 +89,15 @@ void AppTest::Panoramy(int n, int sir, int vys) {
 int AppTest::Spusti(const char* riadok) {
   Rozober_prikazovy_riadok(riadok);
   return Inicializuj(GetModuleHandleA(nullptr), SW_SHOW);
+}
+
+int AppTest::SpustiNaPloche(int sir, int vys, const char* riadok) {
+  TPlatOptions o;
+  o.desktop_width = sir;
+  o.desktop_height = vys;
+  if (PLAT_Init(PLAT_MEMORY, o) != 1) return 0;
+  Panoramy(1);
+  return Spusti(riadok);
 }
 
 LRESULT AppTest::Posli(UINT msg, WPARAM w, LPARAM l) { return WindowProc(hWnd_GLOB, msg, w, l); }

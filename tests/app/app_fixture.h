@@ -19,6 +19,8 @@ class AppTest : public ::testing::Test {
   void Panoramy(int n, int sir = 200, int vys = 100);
   // Parses the command line and runs start-up; the result of Inicializuj.
   int Spusti(const char* riadok = "");
+  // One panorama on a memory desktop of sir × vys, then Spusti(riadok).
+  int SpustiNaPloche(int sir, int vys, const char* riadok = "");
 
   LRESULT Posli(UINT msg, WPARAM w = 0, LPARAM l = 0);
   void Klaves(WPARAM kod) { Posli(WM_KEYDOWN, kod, 0); }

@@ -162,8 +162,8 @@ TEST_F(AppTest, ModeChangeKeepsTheViewAndRendersAtTheNewSize) {
   YAW = 1.5f;
   PITCH = -0.4f;
   Reset_Sito(25, 25);
-  for (int gm : {0, 6, -1}) EXPECT_EQ(RESET_GM(gm), 0) << gm;
-  EXPECT_EQ(GM, 3);
+  for (int gm : {0, 7, -1}) EXPECT_EQ(RESET_GM(gm), 0) << gm;
+  EXPECT_EQ(GM, GM_PLOCHA);
   EXPECT_EQ(MAXX, 800);
   PLAT_FaultSet(PC_SetDisplayMode, 0, 1, DDERR_INVALIDMODE);
   EXPECT_EQ(RESET_GM(2), DDERR_INVALIDMODE);

@@ -24,7 +24,7 @@ TEST(Cmdline, StartIndexModeAndFile) {
     int PAN_id, GM;
     const char* subor;
   } pripady[] = {
-      {"", 0, 3, ""}, {"P12", 12, 3, ""}, {"G2", 0, 2, ""}, {"G5", 0, 3, ""},
+      {"", 0, 3, ""}, {"P12", 12, 3, ""}, {"G2", 0, 2, ""}, {"G5", 0, 3, ""}, {"G6", 0, 6, ""},
       {"G1P3 /tmp/a b.bmp", 3, 1, "/tmp/a"},
       {"4 G2", 4, 3, "G2"},  // the blank after a number starts the file rule
       {"PG2", 0, 2, ""},     // a lone "P" reads nothing

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real viewer under Xvfb, opened on a picture of another folder as the desktop does: the
 # first view, arrow keys, the wheel, dragging the strip, a screenshot key and Escape, compared
-# with the headless renderer where the view is known; then a folder without panoramas.
+# with the headless renderer where the view is known; a resized window; then a folder without
+# panoramas.
 #   viewer.sh <build dir>
 set -euo pipefail
 
@@ -13,10 +14,12 @@ for prog in panorama gen_samples render_view; do
   [ -x "$BUILD/$prog" ] || { echo "FAIL: $BUILD/$prog not built"; exit 1; }
 done
 
-# The screen 1280 × 1024 shows the 800 × 600 view scaled by 1.6 with 32 rows above and below.
+# The screen 1366 × 768 is the view pixel for pixel: the desktop's own mode, the default,
+# whose eye distance grows with its height (400 × 768 / 600 = 512).
 if [ -z "${PANO_E2E_INNER:-}" ]; then
-  PANO_E2E_INNER=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  PANO_E2E_INNER=1 exec xvfb-run -a -s "-screen 0 1366x768x24" bash "$0" "$@"
 fi
+D=512
 
 WORK=$(mktemp -d /tmp/pano_e2e_XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
@@ -28,27 +31,26 @@ export PANO_QUIET_BOXES=1
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-shot() {  # name: the screen, and its view area brought back to 800 × 600
+shot() {  # name: the screen
   import -window root "$WORK/ref/$1.png"
-  convert "$WORK/ref/$1.png" -crop 1280x960+0+32 +repage -filter point -resize '800x600!' "$WORK/ref/$1.800.png"
 }
 
 differing() {  # a b: pixels that differ by more than 20 %
   compare -metric AE -fuzz 20% "$1" "$2" null: 2>&1 || true
 }
 
-# The view on the screen matches the renderer's within the scaling's blur: under 1.5 %
-# of the pixels (a view turned by one key step differs in over 10 %). The screen is looked
+# The view on the screen matches the renderer's: under 1.5 % of the pixels differ (a view
+# turned by one key step differs in over 10 %). The screen is looked
 # at until it matches or the overlays should long be gone (a slow machine pulses slower).
 expect_view() {  # shot name, render_view options …
   local name=$1
   shift
-  "$BUILD/render_view" "$@" -o "$WORK/ref/$name.ref.bmp" "$PANO/small_1024x512.bmp" >/dev/null
+  "$BUILD/render_view" --width 1366 --height 768 "$@" -o "$WORK/ref/$name.ref.bmp" "$PANO/small_1024x512.bmp" >/dev/null
   local n tries=0
   while :; do
     shot "$name"
-    n=$(differing "$WORK/ref/$name.800.png" "$WORK/ref/$name.ref.bmp")
-    [ "${n%%.*}" -lt 7200 ] && break
+    n=$(differing "$WORK/ref/$name.png" "$WORK/ref/$name.ref.bmp")
+    [ "${n%%.*}" -lt 15700 ] && break
     tries=$((tries + 1))
     [ $tries -lt 12 ] || fail "$name does not show the expected view ($n pixels differ)"
     sleep 0.5
@@ -68,26 +70,26 @@ xdotool mousemove 300 300
 
 # Strip and pointer are gone after 400 quiet pulses; the idle turning starts at 800.
 sleep 4.5
-expect_view start
+expect_view start --d $D
 
 # Three steps right and one up: yaw π + 0.3, pitch 0.2.
 xdotool key Right Right Right Up
 sleep 0.3
-expect_view keys --yaw 3.4415927 --pitch 0.2
+expect_view keys --yaw 3.4415927 --pitch 0.2 --d $D
 
 # One notch forward: the eye 20 pixels further away. The overlays come back and go again.
 xdotool click 4
 sleep 4.5
-expect_view wheel --yaw 3.4415927 --pitch 0.2 --d 420
+expect_view wheel --yaw 3.4415927 --pitch 0.2 --d $((D + 20))
 
 # The strip dragged to the top edge: its grey rows at the top of the view.
-xdotool mousemove 800 963 mousedown 1
-xdotool mousemove 800 600
-xdotool mousemove 800 20
+xdotool mousemove 700 748 mousedown 1
+xdotool mousemove 700 400
+xdotool mousemove 700 5
 sleep 0.3
 shot strip
 xdotool mouseup 1
-rgb=$(pixel strip 900 40)
+rgb=$(pixel strip 900 7)
 IFS=, read -r r g b <<<"$rgb"
 echo "strip at the top: $rgb"
 # Grey (16-bit pixels keep one more bit of green) and of the strip's brightness.
@@ -97,7 +99,7 @@ grey "$r" "$g" && grey "$g" "$b" && [ "$r" -ge 120 ] && [ "$r" -le 200 ] || fail
 # F2 writes the screen fitted into 400 × 200.
 xdotool key F2
 sleep 1
-[ "$(identify -format '%w %h' "$PANO/TSSCAN.bmp" 2>/dev/null)" = "266 200" ] || fail "no screenshot of 266 x 200 beside the picture"
+[ "$(identify -format '%w %h' "$PANO/TSSCAN.bmp" 2>/dev/null)" = "355 200" ] || fail "no screenshot of 355 x 200 beside the picture"
 [ -f "$PANO/sectors_2000x1000.thm" ] || fail "no thumbnails beside the picture"
 
 xdotool key Escape
@@ -105,6 +107,22 @@ code=0
 timeout 20 tail --pid=$PID -f /dev/null || fail "Escape did not end the program"
 wait $PID || code=$?
 [ "$code" = 0 ] || fail "exit code $code after Escape"
+
+# A window is its own screen: resized, it shows the view at its new size (eye distance
+# 400 × 640 / 600), pixel for pixel.
+"$BUILD/panorama" --mute --window "$PANO/small_1024x512.bmp" 2>>"$WORK/stderr.txt" &
+PID=$!
+WID=$(timeout 30 xdotool search --sync --name "Tessarin Panorama Player" | head -1) || fail "no window"
+for size in "700 500" "900 600" "1000 640"; do xdotool windowsize "$WID" $size; sleep 0.05; done
+sleep 4.5
+eval "$(xdotool getwindowgeometry --shell "$WID")"
+"$BUILD/render_view" --width 1000 --height 640 --d 426 -o "$WORK/ref/window.ref.bmp" "$PANO/small_1024x512.bmp" >/dev/null
+import -window root -crop "1000x640+$X+$Y" +repage "$WORK/ref/window.png"
+n=$(differing "$WORK/ref/window.png" "$WORK/ref/window.ref.bmp")
+echo "window: $n pixels differ"
+[ "${n%%.*}" -lt 9600 ] || fail "the resized window does not show the view at its size ($n pixels differ)"
+xdotool key Escape
+timeout 20 tail --pid=$PID -f /dev/null || fail "Escape did not end the windowed program"
 
 # A folder without panoramas: the message and exit code 0.
 [ -z "$(ls "$WORK/empty")" ] || fail "files written where the viewer was started"
