@@ -78,30 +78,13 @@ TEST_F(StoreTest, LoadCopiesThePictureAndResetsTheView) {
   for (int x = 0; x < 600; ++x) ASSERT_EQ(W[300][x], W[299][x]) << x;
 }
 
-TEST_F(StoreTest, PictureOf2001RowsFillsTheStoreAndIsDrawnInsideIt) {
-  Nahraj_PANORAMU(Obrazok(4001, 2001).c_str(), 1);
-  ASSERT_EQ(pan_vys, 2001);
-  EXPECT_EQ(W_riadok_max, 2000);
-  EXPECT_EQ(W[2000][4000], VzorPixel(4000, 2000, 0));
-  // Straight down and straight up, narrow and wide: every pixel drawn comes from the picture.
-  W_vypln_riadky();
-  for (float pitch : {-pi_pol_m, pi_pol_m})
-    for (int d : {100, 640}) {
-      YAW = 2.5f;
-      PITCH = pitch;
-      D = d;
-      ASSERT_EQ(Sito_Vykresli(), 1);
-      for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x) ASSERT_LE(lpDDSBack->PLAT_Row(y)[x], 2000);
-    }
-}
-
 struct TVelky {
   int w, h, sir, vys;
 };
 
-TEST_F(StoreTest, LargerPicturesAreScaledIntoTheStore) {
+TEST_F(StoreTest, LargerPicturesAreScaledIntoTheStoreAndDrawnInsideIt) {
   const TVelky cases[] = {
+      {4001, 2001, 4001, 2001},  // the largest kept as it is: its last row is the store's last
       {4400, 2200, 4000, 2000},  // exactly 2:1 stays 2:1
       {5000, 1000, 4001, 800},   // wide: the width limits
       {2200, 2500, 1760, 2001},  // tall: the height limits
@@ -119,7 +102,19 @@ TEST_F(StoreTest, LargerPicturesAreScaledIntoTheStore) {
     const int hore = W_pan_hore;
     EXPECT_EQ(W[hore + c.vys / 2][c.sir / 4], PLAT_Pack565(248, 0, 0));
     EXPECT_EQ(W[hore + c.vys / 2][c.sir * 3 / 4], PLAT_Pack565(0, 0, 248));
+    EXPECT_EQ(W[hore + c.vys - 1][c.sir - 1], PLAT_Pack565(0, 0, 248)) << c.w << "x" << c.h;
   }
+  // Straight down and straight up, narrow and wide: every pixel drawn comes from the store's rows.
+  W_vypln_riadky();
+  for (float pitch : {-pi_pol_m, pi_pol_m})
+    for (int d : {100, 640}) {
+      YAW = 2.5f;
+      PITCH = pitch;
+      D = d;
+      ASSERT_EQ(Sito_Vykresli(), 1);
+      for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x) ASSERT_LE(lpDDSBack->PLAT_Row(y)[x], 2000);
+    }
 }
 
 // A 4:1 strip of latitude rings: 360 degrees across, 90 degrees high, shown unstretched.

@@ -59,28 +59,12 @@ TRgbPicture Bloky(int w, int h, int strana) {
   return pic;
 }
 
-bool Zapis_bmp(const TRgbPicture& pic, const std::string& cesta) { return BMP24_Zapis(pic, cesta.c_str()); }
-
-namespace {
-
-// An SDL surface over the picture's own bytes (no copy).
-SDL_Surface* Povrch(const TRgbPicture& pic) {
-  return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(pic.rgb.data()), pic.w, pic.h, 24, pic.w * 3,
-                                            SDL_PIXELFORMAT_RGB24);
-}
-
-}  // namespace
-
-bool Zapis_png(const TRgbPicture& pic, const std::string& cesta) {
-  SDL_Surface* s = Povrch(pic);
-  const bool ok = s != nullptr && IMG_SavePNG(s, cesta.c_str()) == 0;
-  SDL_FreeSurface(s);
-  return ok;
-}
-
-bool Zapis_jpg(const TRgbPicture& pic, const std::string& cesta) {
-  SDL_Surface* s = Povrch(pic);
-  const bool ok = s != nullptr && IMG_SaveJPG(s, cesta.c_str(), 100) == 0;
+bool Zapis_obr(const TRgbPicture& pic, const std::string& cesta) {
+  const std::string pripona = cesta.substr(cesta.size() - 4);
+  if (pripona == ".bmp") return BMP24_Zapis(pic, cesta.c_str());
+  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(pic.rgb.data()), pic.w, pic.h, 24, pic.w * 3,
+                                                      SDL_PIXELFORMAT_RGB24);
+  const bool ok = s != nullptr && (pripona == ".png" ? IMG_SavePNG(s, cesta.c_str()) : IMG_SaveJPG(s, cesta.c_str(), 100)) == 0;
   SDL_FreeSurface(s);
   return ok;
 }

@@ -1,6 +1,6 @@
 // Shared set-up of the picture-format tests: a temporary current folder, the memory
-// backend with a 16-bit display and a back buffer, and writers of one RGB picture as BMP,
-// PNG and JPEG files.
+// backend with a 16-bit display and a back buffer, and a writer of one RGB picture as a
+// BMP, PNG or JPEG file.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -27,10 +27,8 @@ uint16_t Stred(float yaw, float pitch);
 // Flat square blocks (side `strana`) of colours exact in 5-6-5 (red and blue in steps of 8,
 // green in steps of 4): a JPEG of it stays close inside the blocks.
 TRgbPicture Bloky(int w, int h, int strana = 16);
-// Writes the picture as a file; false when it could not be written.
-bool Zapis_bmp(const TRgbPicture& pic, const std::string& cesta);
-bool Zapis_png(const TRgbPicture& pic, const std::string& cesta);
-bool Zapis_jpg(const TRgbPicture& pic, const std::string& cesta);
+// Writes the picture as a BMP, PNG or JPEG file by the name's ending; false when it could not.
+bool Zapis_obr(const TRgbPicture& pic, const std::string& cesta);
 // The bytes of a JPEG with an APP1 XMP segment holding `paket` put right after its start marker.
 TBajty S_xmp(const TBajty& jpeg, const std::string& paket);
 // An XMP packet with the six GPano fields as attributes.

@@ -85,7 +85,7 @@ class FormatsGpano : public FormatsTest {
  protected:
   // Writes the picture as a JPEG with the packet and loads it.
   static void Nahraj(const TRgbPicture& pic, const std::string& paket) {
-    ASSERT_TRUE(Zapis_jpg(pic, "bez.jpg"));
+    ASSERT_TRUE(Zapis_obr(pic, "bez.jpg"));
     ASSERT_TRUE(Zapis_bajty("c.jpg", S_xmp(Citaj_bajty("bez.jpg"), paket)));
     Nahraj_PANORAMU("c.jpg", 0);
     ASSERT_NE(pan_SRF, nullptr);

@@ -1,11 +1,14 @@
-// One picture as BMP, PNG and JPEG gives the same store; broken JPEG and PNG files leave
-// the store as it was.
+// One picture as BMP, PNG, JPEG and four-channel JPEG gives the same store; broken JPEG and
+// PNG files leave the store as it was.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include <jpeglib.h>
 
 #include "app/panorama.h"
 #include "display/screen.h"
@@ -37,6 +40,40 @@ int Rozdiel(const std::vector<uint16_t>& a, const std::vector<uint16_t>& b, int 
   return max;
 }
 
+// The picture as Adobe writes four channels: inverted CMYK (255 = no ink), stored as such or
+// as YCCK; libjpeg adds the Adobe marker that says so.
+void Zapis_cmyk(const TRgbPicture& pic, const char* cesta, J_COLOR_SPACE priestor) {
+  jpeg_compress_struct c;
+  jpeg_error_mgr e;
+  c.err = jpeg_std_error(&e);
+  jpeg_create_compress(&c);
+  FILE* f = std::fopen(cesta, "wb");
+  ASSERT_NE(f, nullptr);
+  jpeg_stdio_dest(&c, f);
+  c.image_width = (JDIMENSION)pic.w;
+  c.image_height = (JDIMENSION)pic.h;
+  c.input_components = 4;
+  c.in_color_space = JCS_CMYK;
+  jpeg_set_defaults(&c);
+  jpeg_set_colorspace(&c, priestor);
+  jpeg_set_quality(&c, 95, TRUE);
+  jpeg_start_compress(&c, TRUE);
+  std::vector<JSAMPLE> riadok((size_t)pic.w * 4);
+  for (int y = 0; y < pic.h; ++y) {
+    for (int x = 0; x < pic.w; ++x) {
+      const uint8_t* p = pic.At(x, y);
+      const int k = std::max({p[0], p[1], p[2]});
+      for (int i = 0; i < 3; ++i) riadok[(size_t)x * 4 + i] = (JSAMPLE)(k > 0 ? p[i] * 255 / k : 255);
+      riadok[(size_t)x * 4 + 3] = (JSAMPLE)k;
+    }
+    JSAMPROW r = riadok.data();
+    jpeg_write_scanlines(&c, &r, 1);
+  }
+  jpeg_finish_compress(&c);
+  jpeg_destroy_compress(&c);
+  std::fclose(f);
+}
+
 class FormatsLoad : public FormatsTest {
  protected:
   // Loads the file and returns the store over w × h; the size must come out as given.
@@ -56,9 +93,7 @@ TEST_F(FormatsLoad, TheSamePictureInEveryFormatGivesTheSameStore) {
   } rozmery[] = {{320, 160, 16, 16}, {333, 111, 16, 16}, {4400, 2200, 44, 40}};
   for (const auto& r : rozmery) {
     const TRgbPicture pic = Bloky(r.w, r.h, r.strana);
-    ASSERT_TRUE(Zapis_bmp(pic, "p.bmp"));
-    ASSERT_TRUE(Zapis_png(pic, "p.png"));
-    ASSERT_TRUE(Zapis_jpg(pic, "p.jpg"));
+    for (const char* subor : {"p.bmp", "p.png", "p.jpg"}) ASSERT_TRUE(Zapis_obr(pic, subor));
     const int w = r.w > W_SIR ? 4000 : r.w, h = r.w > W_SIR ? 2000 : r.h;
     const std::vector<uint16_t> bmp = Nahraj("p.bmp", w, h);
     const float ta = opt_TA, tc = opt_TC;
@@ -69,13 +104,17 @@ TEST_F(FormatsLoad, TheSamePictureInEveryFormatGivesTheSameStore) {
     EXPECT_EQ(opt_TC, tc);
     // JPEG at the highest quality: flat blocks come back within a few steps.
     EXPECT_LE(Rozdiel(Nahraj("p.jpg", w, h), bmp, w, r.strana_v_sklade), 16) << r.w << "x" << r.h;
+    if (r.w > W_SIR) continue;
+    for (const J_COLOR_SPACE priestor : {JCS_CMYK, JCS_YCCK}) {
+      Zapis_cmyk(pic, "cmyk.jpg", priestor);
+      EXPECT_LE(Rozdiel(Nahraj("cmyk.jpg", w, h), bmp, w, r.strana), 12) << r.w << "x" << r.h << " " << priestor;
+    }
   }
 }
 
 TEST_F(FormatsLoad, BrokenJpegAndPngFilesLeaveTheStore) {
   const TRgbPicture pic = Bloky(200, 100);
-  ASSERT_TRUE(Zapis_png(pic, "p.png"));
-  ASSERT_TRUE(Zapis_jpg(pic, "p.jpg"));
+  for (const char* subor : {"p.png", "p.jpg"}) ASSERT_TRUE(Zapis_obr(pic, subor));
   const std::vector<uint16_t> povodny = Nahraj("p.png", 200, 100);
   for (const char* subor : {"p.png", "p.jpg"}) {
     const TBajty cely = Citaj_bajty(subor);
