@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <tuple>
 
 #include "bmp_maker.h"
 #include "gfx_fixture.h"
@@ -73,47 +74,36 @@ TEST_F(LoadTest, EveryDepthAndFormOfOnePictureGivesTheSamePixels) {
   }
 }
 
-// Plain 24- and 32-bit rows are read straight, in pieces: the same pixels as the general decoder
-// and the bitmap scaler give, at full size and scaled, from a file and from a resource.
+// Plain 24- and 32-bit rows are read straight, in pieces (the last one partial, a bottom-up file's
+// from its end): the same pixels as the general decoder and scaler give, from a file and a resource.
 TEST_F(LoadTest, DirectRowsGiveWhatTheDecoderGives) {
-  const int cases[][6] = {
-      // bits, top-down, w, h, then the asked size (0, 0: its own); the tall ones take several read
-      // pieces, the last one partial, a bottom-up file's pieces coming from its end
-      {24, 0, 5, 3, 0, 0}, {32, 1, 13, 7, 30, 2}, {24, 0, 3001, 301, 0, 0}, {32, 1, 2000, 301, 0, 0},
-      {24, 0, 3001, 301, 100, 50},
-  };
-  for (const auto& c : cases) {
-    const TPic pic = MakePic(c[2], c[3], 8);
+  const int cases[][5] = {{24, 0, 3001, 0, 0}, {32, 1, 2000, 0, 0}, {24, 0, 3001, 100, 50}, {32, 1, 13, 30, 2}};
+  for (const auto& c : cases) {  // bits, top-down, width (301 high), asked size
+    const TPic pic = MakePic(c[2], 301, 8);
     TBytes bytes = MakeBmp(pic, c[0], c[1] ? BMP_TOP_DOWN : BMP_PLAIN);
-    if (c[0] == 32)  // alpha bytes that are not zero must not colour anything
-      for (size_t i = bytes.size() - (size_t)pic.w * pic.h * 4 + 3; i < bytes.size(); i += 4) bytes[i] = (uint8_t)i;
+    for (size_t i = bytes.size() - (size_t)pic.w * pic.h * 4 + 3; c[0] == 32 && i < bytes.size(); i += 4)
+      bytes[i] = (uint8_t)i;  // alpha bytes must not colour anything
     TImgInfo info;
     ASSERT_EQ(IMGP_OK, IMGL_Probe(bytes.data(), bytes.size(), bytes.size(), &info));
     std::string why;
     TGdiBitmap* want = IMGL_Decode(bytes.data(), bytes.size(), info, &why);
-    ASSERT_TRUE(want && IMGL_Scale(want, c[4] ? c[4] : c[2], c[5] ? c[5] : c[3]));
-    for (HBITMAP got : {Load(Temp(bytes), c[4], c[5]), Resource(bytes, c[4], c[5])}) {
-      ASSERT_NE(nullptr, got);
-      EXPECT_TRUE(want->px == got->px) << c[0] << " bits " << c[2] << "x" << c[3] << " to " << c[4] << "x" << c[5];
+    ASSERT_TRUE(want && IMGL_Scale(want, c[3] ? c[3] : c[2], c[4] ? c[4] : 301));
+    for (HBITMAP got : {Load(Temp(bytes), c[3], c[4]), Resource(bytes, c[3], c[4])}) {
+      EXPECT_TRUE(got && want->px == got->px) << c[0] << " bits " << c[2] << " wide to " << c[3] << "x" << c[4];
       DeleteObject(got);
     }
     delete want;
+    if (c[0] == 32) continue;
+    bytes.resize(bytes.size() - 6000);  // the file shrank after its header was checked
+    const int fd = open(Temp(bytes).c_str(), O_RDONLY);
+    EXPECT_EQ(nullptr, IMGL_DecodeBmpFile(fd, info, c[2], 301, &why));
+    EXPECT_EQ("the pixel data could not be read", why);
+    close(fd);
+    EXPECT_EQ(nullptr, IMGL_DecodeBmpBytes(bytes.data(), bytes.size(), info, c[2], 301, &why));
   }
-  // Rows missing from the file when they are read (it shrank after its header was checked).
-  TBytes bytes = MakeBmp(MakePic(2000, 300, 8), 24, BMP_PLAIN);
-  TImgInfo info;
-  ASSERT_EQ(IMGP_OK, IMGL_Probe(bytes.data(), bytes.size(), bytes.size(), &info));
-  bytes.resize(bytes.size() - 6000);
-  const int fd = open(Temp(bytes).c_str(), O_RDONLY);
-  std::string why;
-  EXPECT_EQ(nullptr, IMGL_DecodeBmpFile(fd, info, 10, 10, &why));
-  EXPECT_EQ(nullptr, IMGL_DecodeBmpFile(fd, info, 2000, 300, &why));
-  EXPECT_EQ("the pixel data could not be read", why);
-  close(fd);
-  EXPECT_EQ(nullptr, IMGL_DecodeBmpBytes(bytes.data(), bytes.size(), info, 2000, 300, &why));
 }
 
-TEST_F(LoadTest, ScalingAveragesWhenShrinkingAndInterpolatesWhenGrowing) {
+TEST_F(LoadTest, ScalingAveragesWhenShrinkingInterpolatesWhenGrowingAndReadsSizesFromTheHeader) {
   TPic pic;  // left half one flat colour, right half a checkerboard
   pic.w = 8;
   pic.h = 4;
@@ -123,46 +113,38 @@ TEST_F(LoadTest, ScalingAveragesWhenShrinkingAndInterpolatesWhenGrowing) {
   EXPECT_EQ(0xC86432u, bm->px[0]);
   for (int shift : {0, 8, 16}) EXPECT_NEAR(128, (int)(bm->px[1] >> shift & 255), 1) << "mid grey";
   DeleteObject(bm);
-  pic.w = 2;
-  pic.h = 1;
-  pic.px = {0x000000, 0xFFFFFF};
+  pic = TPic{2, 1, {0x000000, 0xFFFFFF}};
   bm = Load(Temp(MakeBmp(pic, 24, BMP_PLAIN)), 4, 3);
   ASSERT_NE(nullptr, bm);
-  const int expect[] = {0x00, 0x40, 0xBF, 0xFF};
-  for (int i = 0; i < 12; i++) EXPECT_NEAR(expect[i % 4], (int)(bm->px[i] & 255), 1) << i;
+  const int grown[] = {0x00, 0x40, 0xBF, 0xFF};
+  for (int i = 0; i < 12; i++) EXPECT_NEAR(grown[i % 4], (int)(bm->px[i] & 255), 1) << i;
   DeleteObject(bm);
-  // Long runs of one weight are summed in parts: a flat colour stays exactly that colour.
-  for (int w : {257, 4000})
+  for (int w : {257, 4000})  // long runs of one weight are summed in parts: a flat colour stays exact
     for (uint32_t colour : {0xFFFFFFu, 0xFEFD01u}) {
-      pic.w = w;
-      pic.px.assign((size_t)w, colour);
+      pic = TPic{w, 1, std::vector<uint32_t>((size_t)w, colour)};
       bm = Load(Temp(MakeBmp(pic, 24, BMP_PLAIN)), 1, 1);
       EXPECT_EQ(colour, bm ? bm->px[0] : 0) << w;
       DeleteObject(bm);
     }
-}
-
-TEST_F(LoadTest, SizesFromTheHeaderAloneAndZeroKeepsTheNaturalSide) {
   const std::string path = Temp(MakeBmp(MakePic(40, 20, 8), 24, BMP_PLAIN));
-  for (const auto& c : {std::make_tuple(100, 25, 100, 25), std::make_tuple(10, 0, 10, 20), std::make_tuple(0, 5, 40, 5)}) {
-    HBITMAP bm = Load(path, std::get<0>(c), std::get<1>(c));
-    ASSERT_NE(nullptr, bm);
-    BITMAP info;
-    ASSERT_EQ((int)sizeof(BITMAP), GetObjectA(bm, sizeof(BITMAP), &info));
-    EXPECT_EQ(std::get<2>(c), info.bmWidth);
-    EXPECT_EQ(std::get<3>(c), info.bmHeight);
+  for (const auto& c : {std::make_tuple(100, 25, 100, 25), std::make_tuple(10, 0, 10, 20), std::make_tuple(0, 5, 40, 5),
+                        std::make_tuple(-1, 5, 0, 0), std::make_tuple(30001, 5, 0, 0)}) {
+    bm = Load(path, std::get<0>(c), std::get<1>(c));
+    BITMAP info = {};
+    EXPECT_EQ(bm ? (int)sizeof(BITMAP) : 0, GetObjectA(bm, sizeof(BITMAP), &info));
+    EXPECT_EQ(std::make_pair(std::get<2>(c), std::get<3>(c)), std::make_pair(info.bmWidth, info.bmHeight));
     DeleteObject(bm);
   }
-  EXPECT_EQ(nullptr, Load(path, -1, 5));
-  EXPECT_EQ(nullptr, Load(path, 30001, 5));
   int w = 0, h = 0;
-  EXPECT_TRUE(PLAT_ImageSize(nullptr, path.c_str(), LR_LOADFROMFILE, &w, &h));
-  EXPECT_EQ(40, w);
-  EXPECT_EQ(20, h);
+  EXPECT_TRUE(PLAT_ImageSize(nullptr, path.c_str(), LR_LOADFROMFILE, &w, &h) && w == 40 && h == 20);
   const long long old = PLAT_SetImagePixelLimit(799);  // the picture has 800
   EXPECT_FALSE(PLAT_ImageSize(nullptr, path.c_str(), LR_LOADFROMFILE, &w, &h));
   EXPECT_EQ(nullptr, Load(path));
   PLAT_SetImagePixelLimit(old);
+}
+
+// PNG and JPEG through the same loader; a JPEG's frame may lie behind long segments.
+TEST_F(LoadTest, PngAndJpegSizesAndPixels) {
   for (const char* name : {"halves.png", "halves.jpg"}) {
     const TBytes bytes = ReadData(name);
     ASSERT_FALSE(bytes.empty()) << name;
@@ -172,16 +154,14 @@ TEST_F(LoadTest, SizesFromTheHeaderAloneAndZeroKeepsTheNaturalSide) {
       big.insert(big.end(), 0xFFFF - 2, 'x');
     }
     big.insert(big.end(), bytes.begin() + 2, bytes.end());
-    EXPECT_TRUE(PLAT_ImageSize(nullptr, Temp(big).c_str(), LR_LOADFROMFILE, &w, &h)) << name;
-    EXPECT_EQ(16, w);
-    EXPECT_EQ(8, h);
+    int w = 0, h = 0;
+    EXPECT_TRUE(PLAT_ImageSize(nullptr, Temp(big).c_str(), LR_LOADFROMFILE, &w, &h) && w == 16 && h == 8) << name;
     HBITMAP bm = Load(temps.back());
     ASSERT_NE(nullptr, bm) << name;
     const uint32_t left = bm->px[2 * 16 + 2], right = bm->px[5 * 16 + 13];  // red left half, blue right
     EXPECT_TRUE(left >> 16 > 230 && (left & 255) < 25 && (right & 255) > 230 && right >> 16 < 25) << name;
     DeleteObject(bm);
-    for (size_t keep : {bytes.size() - 1, bytes.size() / 2, (size_t)20, (size_t)3})
-      EXPECT_EQ(nullptr, Load(Temp(TBytes(bytes.begin(), bytes.begin() + keep)))) << name << " cut to " << keep;
+    EXPECT_EQ(nullptr, Load(Temp(TBytes(bytes.begin(), bytes.end() - 1)))) << name << " cut short";
   }
 }
 
@@ -201,18 +181,15 @@ TEST_F(LoadTest, EveryBrokenFileGivesNull) {
       {"header cut short", 2, [](TBytes* b) { b->resize(20); }},
       {"pixel data cut short", 2, [](TBytes* b) { b->resize(b->size() - 10); }},
       {"zero width", 2, [](TBytes* b) { Set32(b, 18, 0); }},
-      {"zero height", 2, [](TBytes* b) { Set32(b, 22, 0); }},
       {"negative width", 2, [](TBytes* b) { Set32(b, 18, (uint32_t)-8); }},
       {"most negative height", 2, [](TBytes* b) { Set32(b, 22, 0x80000000u); }},
       {"100000 x 100000", 2, [](TBytes* b) { Set32(b, 18, 100000), Set32(b, 22, 100000); }},
       {"30001 wide", 2, [](TBytes* b) { Set32(b, 18, 30001); }},
       {"wrong magic", 6, [](TBytes* b) { (*b)[0] = 'M', (*b)[1] = 'B'; }},
       {"bit depth 7", 2, [](TBytes* b) { (*b)[28] = 7; }},
-      {"bit depth 64", 2, [](TBytes* b) { (*b)[28] = 64; }},
       {"embedded JPEG", 2, [](TBytes* b) { Set32(b, 30, 4); }},
       {"RLE8 on 24 bits", 2, [](TBytes* b) { Set32(b, 30, 1); }},
       {"header size 13", 2, [](TBytes* b) { Set32(b, 14, 13); }},
-      {"header size 4 G", 2, [](TBytes* b) { Set32(b, 14, 0xFFFFFFFFu); }},
       {"pixels beyond the end", 6, [](TBytes* b) { Set32(b, 10, (uint32_t)b->size() + 100); }},
       {"pixels inside the header", 6, [](TBytes* b) { Set32(b, 10, 20); }},
       {"RLE run past the row end", 1, [](TBytes* b) { (*b)[1078] = 200; }},
@@ -242,8 +219,7 @@ TEST_F(LoadTest, EveryBrokenFileGivesNull) {
     EXPECT_EQ((c.kind & 4) != 0, bm != nullptr) << c.name;
     if (bm) DeleteObject(bm);
   }
-  ExpectSame(pic, Load(Temp(plain)), "the unmutated files load");
-  ExpectSame(pic, Load(Temp(rle)), "the unmutated files load");
+  for (const TBytes* b : {&plain, &rle}) ExpectSame(pic, Load(Temp(*b)), "the unmutated files load");
   // Pixels pointing past a short colour table read black instead of memory past the table.
   const std::vector<uint32_t> pal = Palette(pic);
   for (TBmpForm form : {BMP_PLAIN, BMP_RLE}) {
@@ -260,37 +236,4 @@ TEST_F(LoadTest, EveryBrokenFileGivesNull) {
   for (const char* path : {"/nonexistent/pano.bmp", "/tmp"}) EXPECT_EQ(nullptr, Load(path));
 }
 
-// A loaded bitmap stretched onto a surface through a memory context, as pictures reach surfaces.
-TEST_F(LoadTest, ABitmapIsStretchedOntoASurfaceByNearestPixel) {
-  const TPic pic = MakePic(12, 6, 8);
-  HBITMAP bm = Resource(MakeBmp(pic, 24, BMP_PLAIN));
-  HBITMAP other = Resource(MakeBmp(pic, 24, BMP_PLAIN), 3, 2);
-  ASSERT_TRUE(bm && other);
-  HDC mem = CreateCompatibleDC(nullptr);
-  HGDIOBJ first = SelectObject(mem, other);
-  EXPECT_TRUE(DeleteObject(other)) << "deleted while selected: it stays readable until let go";
-  EXPECT_EQ(other, SelectObject(mem, bm));
-  const int cases[][6] = {{12, 6, 0, 0, 12, 6}, {24, 12, 0, 0, 12, 6}, {7, 5, 2, 1, 9, 5}, {1, 1, 0, 0, 12, 6},
-                          {12, 6, 6, 0, 12, 6}};  // the last reaches past the bitmap
-  for (const auto& c : cases) {
-    IDirectDrawSurface* s = Make(c[0], c[1]);
-    FillAll(s, 0x1234);
-    HDC dc = nullptr;
-    ASSERT_EQ(DD_OK, s->GetDC(&dc));
-    EXPECT_TRUE(StretchBlt(dc, 0, 0, c[0], c[1], mem, c[2], c[3], c[4], c[5], SRCCOPY));
-    EXPECT_FALSE(StretchBlt(dc, 0, 0, c[0], c[1], mem, c[2], c[3], c[4], c[5], 0x00EE0086)) << "only copies";
-    s->ReleaseDC(dc);
-    for (int y = 0; y < c[1]; y++)
-      for (int x = 0; x < c[0]; x++) {
-        const int px = c[2] + (int)((x + 0.5) * c[4] / c[0]), py = c[3] + (int)((y + 0.5) * c[5] / c[1]);
-        const uint32_t rgb = px < 12 ? pic.at(px, py) : 0;
-        ASSERT_EQ(px < 12 ? PLAT_Pack565(rgb >> 16, rgb >> 8 & 255, rgb & 255) : 0x1234, At(s, x, y))
-            << c[0] << "x" << c[1] << " at " << x << "," << y;
-      }
-    s->Release();
-  }
-  SelectObject(mem, first);
-  DeleteDC(mem);
-  DeleteObject(bm);
-}
 }  // namespace

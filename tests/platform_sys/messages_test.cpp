@@ -68,19 +68,6 @@ TEST_F(SysTest, TheWindowsProcedureSeesItsLifeAndNothingAfterIt) {
   EXPECT_EQ(4u, seen.size());
 }
 
-TEST_F(SysTest, MessageBoxesAreRecordedAndInitStartsAnEmptyRun) {
-  HWND wnd = MakeWindow();
-  EXPECT_EQ(IDOK, MessageBoxA(wnd, "Žiadne panorámy!", "Tessarin Panorama Player", MB_OK));
-  ASSERT_EQ(1u, PLAT_MessageBoxes().size());
-  EXPECT_EQ("Žiadne panorámy!|Tessarin Panorama Player", PLAT_MessageBoxes()[0].text + "|" + PLAT_MessageBoxes()[0].caption);
-  PostMessageA(wnd, WM_KEYDOWN, VK_LEFT, 0);
-  SetTimer(wnd, 1, 10, nullptr);
-  PLAT_AdvanceTime(50);
-  ASSERT_EQ(1, PLAT_Init(PLAT_MEMORY, TPlatOptions()));
-  EXPECT_TRUE(Drain().empty() && PLAT_MessageBoxes().empty() && GetTickCount() == 0);
-  EXPECT_NE(nullptr, MakeWindow()) << "the class and the window are free again";
-}
-
 // Clock steps, and the WM_TIMERs found by draining the queue after each.
 TEST_F(SysTest, APulseKeepsItsRhythmAndNeverComesInABurst) {
   const struct {

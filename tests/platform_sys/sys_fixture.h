@@ -33,9 +33,9 @@ class SysTest : public ::testing::Test {
     PLAT_FaultClear();
   }
 
-  static HWND MakeWindow(WNDPROC proc = Proc) {
+  static HWND MakeWindow() {
     WNDCLASSA wc = {};
-    wc.lpfnWndProc = proc;
+    wc.lpfnWndProc = Proc;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.lpszClassName = "KW";
     if (!RegisterClassA(&wc)) return nullptr;

@@ -82,11 +82,8 @@ TEST_F(Zvuk, HostileOrUnplayableWavesAreNotLoaded) {
   const TBajty cases[] = {
       SimpleWave(TBajty(fmt.begin(), fmt.begin() + 14), tone),  // no bits
       SimpleWave(fmt, {}),
-      SimpleWave(FormatRecord(3, 1, 22050, 32), tone),  // float
-      SimpleWave(FormatRecord(1, 0, 22050, 16), tone),
       SimpleWave(FormatRecord(1, 1, 22050, 12), tone),
       TWaveBytes().Chunk("fmt ", fmt).Header("data", 400000).Bytes(tone).Riff().Data(),
-      {'R', 'I', 'F', 'F'},
   };
   for (const TBajty& c : cases) {
     Wave(c);

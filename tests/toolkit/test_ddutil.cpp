@@ -95,11 +95,6 @@ TEST_F(ToolkitTest, PicturesLoadAtTheirSizeOrTheAskedOneAndSheetsComeBackAfterAL
   EXPECT_EQ(0, PLAT_GdiLiveObjects()) << "the bitmap is let go";
   Zdroj(cesta, Jednofarebny(3, 3, 0, 255, 0));
   EXPECT_EQ(0x07E0, Px(Potom(DDLoadBitmap_ts(dd, cesta.c_str(), 0, 0, &sir, &vys)), 1, 1)) << "a resource wins";
-  IDirectDrawSurface* t = nullptr;
-  DDReset_ts(dd, &t, cesta.c_str(), &sir, &vys);
-  EXPECT_EQ(3, t->PLAT_Width());
-  DDReset_ts(dd, &t, "none.bmp", &sir, &vys);
-  EXPECT_EQ(nullptr, t) << "the old surface let go";
   // A sheet keeps its own copy of the name and comes back stretched after a loss.
   Zdroj("own_name.bmp", Plachta(20, 12, {0, 11}, {0, 9, 19}));
   CDas_Surface rezia;
