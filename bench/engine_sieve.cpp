@@ -59,7 +59,7 @@ void Presny_snimok() {
   DDSURFACEDESC d = {};
   d.dwSize = sizeof(d);
   if (lpDDSBack->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return;
-  const int sir = Sito_pocx * Sito_sir, vys = Sito_pocy * Sito_vys;
+  const int sir = obraz_sir, vys = obraz_vys;
   for (int y = 0; y < vys; ++y) {
     uint16_t* riadok = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + (size_t)y * d.lPitch);
     for (int x = 0; x < sir; ++x) {
@@ -93,7 +93,7 @@ void Zberny_snimok(const std::vector<int>& posuny) {
   DDSURFACEDESC d = {};
   d.dwSize = sizeof(d);
   if (lpDDSBack->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return;
-  const int sir = Sito_pocx * Sito_sir, vys = Sito_pocy * Sito_vys;
+  const int sir = obraz_sir, vys = obraz_vys;
   const unsigned short* const w = &W[0][0];
   const int* p = posuny.data();
   for (int y = 0; y < vys; ++y, p += sir) {
@@ -130,7 +130,7 @@ void BM_Snimok(benchmark::State& state) {
     Snimok(m, posuny);
     benchmark::ClobberMemory();
   }
-  const double px = (double)Sito_pocx * Sito_sir * Sito_pocy * Sito_vys;
+  const double px = (double)obraz_sir * obraz_vys;
   state.counters["per_px"] =
       benchmark::Counter(px, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   state.counters["fps"] = benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
