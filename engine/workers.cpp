@@ -10,29 +10,42 @@
 
 namespace {
 
-std::mutex zamok;                    // guards everything below but the task counter
-std::condition_variable budik;       // wakes the workers: a new job or the end
-std::condition_variable hotovo;      // wakes the caller: the last worker left the job
-std::vector<std::thread> vlakna;     // the workers
-unsigned long long zakazka = 0;      // number of the current job
-bool koniec = false;                 // the workers are to return
-int v_praci = 0;                     // workers still inside the current job
+std::mutex zamok;                 // guards the job, the end flag and the sleep of both sides
+std::condition_variable budik;    // wakes the workers: a new job or the end
+std::condition_variable hotovo;   // wakes the caller: the job's last task is done
+std::vector<std::thread> vlakna;  // the workers
+unsigned zakazka = 0;             // number of the current job
+bool koniec = false;              // the workers are to return
 void (*uloha_j)(void*, int) = nullptr;
 void* data_j = nullptr;
 int pocet_j = 0;
-std::atomic<int> dalsia{0};          // the next task of the job to take
+// The job's number (upper half) and its next task (lower half): a worker that wakes late
+// claims nothing of a job that has ended, so no one waits for it and it never runs a task
+// of a later job with the data of an earlier one.
+std::atomic<unsigned long long> dalsia{0};
+std::atomic<int> hotove{0};  // tasks of the job done
 
-// Takes the job's tasks one by one until none is left; long and short tasks even out.
-void Vlakna_ber(void (*uloha)(void*, int), void* data, int pocet) {
-  for (int k = dalsia.fetch_add(1, std::memory_order_relaxed); k < pocet;
-       k = dalsia.fetch_add(1, std::memory_order_relaxed))
-    uloha(data, k);
+// Claims and runs tasks of job `cislo` until none is left.
+void Vlakna_ber(unsigned cislo, void (*uloha)(void*, int), void* data, int pocet) {
+  unsigned long long v = dalsia.load(std::memory_order_relaxed);
+  for (;;) {
+    if ((unsigned)(v >> 32) != cislo || (int)(unsigned)v >= pocet) return;
+    if (!dalsia.compare_exchange_weak(v, v + 1, std::memory_order_relaxed)) continue;
+    uloha(data, (int)(unsigned)v);
+    // The pixels of the task reach the caller through this count.
+    if (hotove.fetch_add(1, std::memory_order_acq_rel) + 1 == pocet) {
+      std::lock_guard<std::mutex> l(zamok);
+      hotovo.notify_one();
+    }
+    v = dalsia.load(std::memory_order_relaxed);
+  }
 }
 
-// A worker: sleeps until a job or the end, works, reports, sleeps again.
+// A worker: sleeps until a job or the end, helps with the job, sleeps again. A job that
+// comes while it is busy or still asleep is done without it.
 void Vlakna_pracuj() {
-  unsigned long long posledna = 0;
   std::unique_lock<std::mutex> l(zamok);
+  unsigned posledna = zakazka;
   for (;;) {
     budik.wait(l, [&] { return koniec || zakazka != posledna; });
     if (koniec) return;
@@ -41,9 +54,8 @@ void Vlakna_pracuj() {
     void* const data = data_j;
     const int pocet = pocet_j;
     l.unlock();
-    Vlakna_ber(uloha, data, pocet);
+    Vlakna_ber(posledna, uloha, data, pocet);
     l.lock();
-    if (--v_praci == 0) hotovo.notify_one();
   }
 }
 
@@ -96,18 +108,18 @@ void Vlakna_Vykonaj(void (*uloha)(void*, int), void* data, int pocet_uloh) {
     for (int k = 0; k < pocet_uloh; ++k) uloha(data, k);
     return;
   }
+  unsigned cislo;
   {
     std::lock_guard<std::mutex> l(zamok);
+    cislo = ++zakazka;
     uloha_j = uloha;
     data_j = data;
     pocet_j = pocet_uloh;
-    dalsia.store(0, std::memory_order_relaxed);
-    v_praci = (int)vlakna.size();
-    ++zakazka;
+    hotove.store(0, std::memory_order_relaxed);
+    dalsia.store((unsigned long long)cislo << 32, std::memory_order_relaxed);
   }
   budik.notify_all();
-  Vlakna_ber(uloha, data, pocet_uloh);
-  // The workers' pixels are seen here: each one left the job under the lock.
+  Vlakna_ber(cislo, uloha, data, pocet_uloh);
   std::unique_lock<std::mutex> l(zamok);
-  hotovo.wait(l, [] { return v_praci == 0; });
+  hotovo.wait(l, [&] { return hotove.load(std::memory_order_acquire) == pocet_uloh; });
 }
