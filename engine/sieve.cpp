@@ -50,8 +50,8 @@ struct TSito_ram {
   const pol_pas* uzly;  // every node row, Sito_pocx + 1 nodes each
   unsigned char* zaciatok;  // the locked buffer and its pitch in bytes
   long pitch;
-  int x[SITO_MAX + 1];             // Sito_x of every node
-  double krok_inv[SITO_MAX + 1];   // 1 / (width − 1) of cell i, for its steps
+  int x[SITO_MAX + 1];            // Sito_x of every node
+  double krok_inv[SITO_MAX + 1];  // 1 / (width − 1) of cell i = 1 … Sito_pocx, for its steps
 };
 
 // How many of the values v, v + d, v + 2d, … from v on stay in [dole, dole + sirka).
@@ -215,9 +215,10 @@ int Sito_Vykresli() {
   ram.zaciatok = static_cast<unsigned char*>(ddsd_D.lpSurface);
   ram.pitch = ddsd_D.lPitch;
   // The buffer (at most 4096 wide) bounds the cell width, as the step division needs.
-  for (int i = 0; i <= Sito_pocx; ++i) {
+  ram.x[0] = 0;
+  for (int i = 1; i <= Sito_pocx; ++i) {
     ram.x[i] = Sito_x(i);
-    ram.krok_inv[i] = i > 0 ? 1.0 / (ram.x[i] - ram.x[i - 1] - 1) : 0;
+    ram.krok_inv[i] = 1.0 / (ram.x[i] - ram.x[i - 1] - 1);
   }
   Vlakna_Vykonaj(Sito_pas, &ram, Sito_pocy);
   lpDDSBack->Unlock(nullptr);
