@@ -44,8 +44,8 @@ void Vlakna_ber(unsigned cislo, void (*uloha)(void*, int), void* data, int pocet
 // A worker: sleeps until a job or the end, helps with the job, sleeps again. A job that
 // comes while it is busy or still asleep is done without it.
 void Vlakna_pracuj() {
+  unsigned posledna = 0;  // a job under way when the worker starts is joined
   std::unique_lock<std::mutex> l(zamok);
-  unsigned posledna = zakazka;
   for (;;) {
     budik.wait(l, [&] { return koniec || zakazka != posledna; });
     if (koniec) return;
