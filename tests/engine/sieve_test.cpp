@@ -1,4 +1,5 @@
-// The rasterizer against the plain reference sieve, pixel for pixel, and its drawn area.
+// The rasterizer against the plain reference sieve, pixel for pixel, its drawn area, and
+// the same pixels from any number of drawing threads.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -76,7 +77,7 @@ class SitoTest : public EngineDisplej {
   // The views given (all when none) on the screens and grids given.
   void VsetkyNazory(int pan_s, int pan_v, std::vector<int> obrazovky, std::vector<int> mriezky = kMenu,
                     std::vector<int> nazory = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
-    Pohlad_nastav({800, 600, pan_s, pan_v, 0, 0, 400, 0});
+    Pohlad_nastav({800, 600, pan_s, pan_v, 0, 0, 400, 0});  // the picture's place in the store
     W_vypln_vzor();
     for (int oi : obrazovky) {
       const int* o = kObrazovky[oi];
