@@ -4,7 +4,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <mutex>
-#include <system_error>
+#include <exception>
 #include <thread>
 #include <vector>
 
@@ -72,7 +72,7 @@ int Vlakna_Spusti(int pocet) {
   Vlakna_Zastav();
   try {
     for (int i = 1; i < pocet; ++i) vlakna.emplace_back(Vlakna_pracuj);
-  } catch (const std::system_error&) {
+  } catch (const std::exception&) {  // no thread or no memory for one
     Vlakna_Zastav();
     return 0;
   }
