@@ -3,8 +3,8 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdlib>
-#include <mutex>
 #include <exception>
+#include <mutex>
 #include <thread>
 #include <vector>
 
