@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/modes.h"
@@ -231,6 +232,33 @@ void BM_Vlakna(benchmark::State& state) {
                 pomer, pomer > 0.6 ? " (goal 0.6 missed)" : "");
   state.SetLabel(opis);
 }
+
+// The baseline of the ratio: what a second thread gains on this machine now, as the time of
+// twice a plain loop's work on two threads over once on one (1 with a free second core;
+// 2 when other work holds it).
+void Slucka() {
+  unsigned long long s = 0;
+  for (unsigned long long i = 0; i < 50000000; ++i) s += i ^ (s >> 3);
+  benchmark::DoNotOptimize(s);
+}
+
+void BM_Druhe_jadro(benchmark::State& state) {
+  double cas[2] = {1e9, 1e9};
+  for (auto _ : state)
+    for (int kolo = 0; kolo < 5; ++kolo) {
+      const auto t0 = std::chrono::steady_clock::now();
+      Slucka();
+      const auto t1 = std::chrono::steady_clock::now();
+      std::thread druhe(Slucka);
+      Slucka();
+      druhe.join();
+      const auto t2 = std::chrono::steady_clock::now();
+      cas[0] = std::min(cas[0], std::chrono::duration<double>(t1 - t0).count());
+      cas[1] = std::min(cas[1], std::chrono::duration<double>(t2 - t1).count());
+    }
+  state.counters["2x_work_2t/1t"] = cas[1] / cas[0];
+}
+BENCHMARK(BM_Druhe_jadro)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void Obrazovky_vlakien(benchmark::internal::Benchmark* b) {
   const int obrazovky[][2] = {{1920, 1080}, {2560, 1440}, {3840, 2160}};
