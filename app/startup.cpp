@@ -15,6 +15,7 @@
 #include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
+#include "engine/workers.h"
 #include "platform/gdi.h"
 
 namespace {
@@ -58,6 +59,7 @@ bool otvor_displej(HWND hwnd) {
   Sito_pocx = SITO_START;
   Sito_pocy = SITO_START;
   Reset_Sito(SITO_START, SITO_START);
+  Vlakna_Spusti(Vlakna_Ziadane());
   if (Vytvor_primarny_SRF() != DD_OK) return false;
   return Ziskaj_back_SRF() == DD_OK;
 }

@@ -4,17 +4,17 @@
 #include <emmintrin.h>
 #endif
 
+#include <vector>
+
 #include "display/screen.h"
 #include "engine/store.h"
 #include "engine/view.h"
+#include "engine/workers.h"
 
 int Sito_pocx = 20, Sito_pocy = 20;
 int Sito_sir = 800 / 20, Sito_vys = 600 / 20;
-pol_pas Sito_pasAA[SITO_MAX + 1], Sito_pasBB[SITO_MAX + 1];
-pol_pas* Sito_pasA = Sito_pasAA;
-pol_pas* Sito_pasB = Sito_pasBB;
-pol_pas* pom_pas = nullptr;
-pol_pas Sito_pasW[SITO_MAX + 1];
+int Sito_zvys_x = 0, Sito_zvys_y = 0;
+pol_pas* Sito_pasB = nullptr;
 DDSURFACEDESC ddsd_D;
 
 int Reset_Sito(int pocx, int pocy) {
@@ -25,20 +25,33 @@ int Reset_Sito(int pocx, int pocy) {
   Sito_pocy = pocy;
   Sito_sir = sir;
   Sito_vys = vys;
+  Sito_zvys_x = obraz_sir % pocx;
+  Sito_zvys_y = obraz_vys % pocy;
   return 1;
 }
 
+int Sito_x(int i) { return i * Sito_sir + i * Sito_zvys_x / Sito_pocx; }
+
+int Sito_y(int j) { return j * Sito_vys + j * Sito_zvys_y / Sito_pocy; }
+
 void Napln_sito_pasB(int yy) {
-  for (int i = 0; i <= Sito_pocx; ++i) S(1 + i * Sito_sir, yy, &Sito_pasB[i].r, &Sito_pasB[i].s, &Sito_pasB[i].lam);
+  for (int i = 0; i <= Sito_pocx; ++i)
+    S(1 + Sito_x(i), yy, &Sito_pasB[i].r, &Sito_pasB[i].s, &Sito_pasB[i].lam);
 }
 
 namespace {
 
-// One frame's constants of the pixel loop.
+// One frame's constants, read by every drawing thread.
 struct TSito_ram {
   int otocka;  // W_pan_sir in 24.8: one turn of the sphere (at least one column)
   int sir;     // columns of one turn
-  double krok_inv;  // 1 / (Sito_sir - 1), for the steps inside a cell
+  int rmax;    // the full turn of the centre-cell pass, 24.8
+  int stredx;  // its cell
+  const pol_pas* uzly;  // every node row, Sito_pocx + 1 nodes each
+  unsigned char* zaciatok;  // the locked buffer and its pitch in bytes
+  long pitch;
+  int x[SITO_MAX + 1];            // Sito_x of every node
+  double krok_inv[SITO_MAX + 1];  // 1 / (width − 1) of cell i = 1 … Sito_pocx, for its steps
 };
 
 // How many of the values v, v + d, v + 2d, … from v on stay in [dole, dole + sirka).
@@ -129,20 +142,37 @@ inline int Sito_delenie(int n, double inv) {
   return n < 0 ? -q : q;
 }
 
-// One pixel row of a band: the nodes interpolated to the row, then every cell.
-// `stred` is the centre cell to draw the short way across a pole (0: none).
-void Sito_riadok(const TSito_ram& ram, unsigned short* ciel, float koef_v, int stred, int rmax) {
+// One pixel row of a band between node rows a and b: the nodes interpolated to the row,
+// then every cell. `stred` is the centre cell to draw the short way across a pole (0: none).
+void Sito_riadok(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, unsigned short* ciel, float koef_v,
+                 int stred) {
+  int r[SITO_MAX + 1], s[SITO_MAX + 1];
   for (int i = 0; i <= Sito_pocx; ++i) {
-    const pol_pas& a = Sito_pasA[i];
-    const pol_pas& b = Sito_pasB[i];
-    Sito_pasW[i].r = a.r + (int)((double)(b.r - a.r) * koef_v);
-    Sito_pasW[i].s = a.s + (int)((double)(b.s - a.s) * koef_v);
+    r[i] = a[i].r + (int)((double)(b[i].r - a[i].r) * koef_v);
+    s[i] = a[i].s + (int)((double)(b[i].s - a[i].s) * koef_v);
   }
   for (int i = 1; i <= Sito_pocx; ++i) {
-    const pol_pas& l = Sito_pasW[i - 1];
-    const int pr = i == stred ? Sito_pasW[i].r - rmax : Sito_pasW[i].r;
-    Sito_bunka(ram, ciel + (i - 1) * Sito_sir, Sito_sir, l.r, l.s, Sito_delenie(pr - l.r, ram.krok_inv),
-               Sito_delenie(Sito_pasW[i].s - l.s, ram.krok_inv));
+    const int pr = i == stred ? r[i] - ram.rmax : r[i];
+    Sito_bunka(ram, ciel + ram.x[i - 1], ram.x[i] - ram.x[i - 1], r[i - 1], s[i - 1],
+               Sito_delenie(pr - r[i - 1], ram.krok_inv[i]), Sito_delenie(s[i] - s[i - 1], ram.krok_inv[i]));
+  }
+}
+
+// Band j + 1: its pixel rows from node rows j and j + 1. A task of the drawing threads.
+void Sito_pas(void* data, int j) {
+  const TSito_ram& ram = *static_cast<const TSito_ram*>(data);
+  const pol_pas* const a = ram.uzly + (size_t)j * (Sito_pocx + 1);
+  const pol_pas* const b = a + Sito_pocx + 1;
+  // Both left nodes of the centre cell beyond the same pole: its azimuths differ by a
+  // full turn, so the cell is drawn with one turn taken off its right node.
+  const int c = ram.stredx;
+  const bool cez_pol = c >= 1 && a[c - 1].lam != 0 && a[c - 1].lam == b[c - 1].lam;
+  const int y0 = Sito_y(j), vys = Sito_y(j + 1) - y0;
+  unsigned char* riadok = ram.zaciatok + (size_t)y0 * ram.pitch;
+  for (int riad = 1; riad <= vys; ++riad) {
+    const float koef_v = (float)(riad - 1) / vys;
+    Sito_riadok(ram, a, b, reinterpret_cast<unsigned short*>(riadok), koef_v, cez_pol ? c : 0);
+    riadok += ram.pitch;
   }
 }
 
@@ -155,40 +185,42 @@ HRESULT Sito_zamkni() {
   return hr;
 }
 
+// Every node row of the frame, on the calling thread: S works in shared scratch values.
+const pol_pas* Sito_uzly() {
+  static std::vector<pol_pas> uzly;
+  uzly.resize((size_t)(Sito_pocx + 1) * (Sito_pocy + 1));
+  for (int j = 0; j <= Sito_pocy; ++j) {
+    Sito_pasB = &uzly[(size_t)j * (Sito_pocx + 1)];
+    Napln_sito_pasB(Sito_y(j) + 1);
+  }
+  return uzly.data();
+}
+
 }  // namespace
 
 int Sito_Vykresli() {
   if (!lpDDSBack) return 0;
-  const int rmax = (int)((double)pi2 * opt_TA) * 256;
-  const int stredx = Sito_pocx / 2;
-  Sito_pasA = Sito_pasAA;
-  Sito_pasB = Sito_pasBB;
-  Napln_sito_pasB(1);
+  TSito_ram ram;
+  ram.rmax = (int)((double)pi2 * opt_TA) * 256;
+  ram.stredx = Sito_pocx / 2;
+  ram.uzly = Sito_uzly();
   if (Sito_zamkni() != DD_OK) return 0;
   // A grid made for a larger screen than this buffer is not drawn at all.
-  if ((DWORD)(Sito_pocx * Sito_sir) > ddsd_D.dwWidth || (DWORD)(Sito_pocy * Sito_vys) > ddsd_D.dwHeight) {
+  if ((DWORD)Sito_x(Sito_pocx) > ddsd_D.dwWidth || (DWORD)Sito_y(Sito_pocy) > ddsd_D.dwHeight) {
     lpDDSBack->Unlock(nullptr);
     return 0;
   }
+  ram.otocka = W_pan_sir > 0 ? W_pan_sir * 256 : 256;
+  ram.sir = W_pan_sir > 0 ? W_pan_sir : 1;
+  ram.zaciatok = static_cast<unsigned char*>(ddsd_D.lpSurface);
+  ram.pitch = ddsd_D.lPitch;
   // The buffer (at most 4096 wide) bounds the cell width, as the step division needs.
-  const TSito_ram ram = {W_pan_sir > 0 ? W_pan_sir * 256 : 256, W_pan_sir > 0 ? W_pan_sir : 1, 1.0 / (Sito_sir - 1)};
-  unsigned char* const zaciatok = static_cast<unsigned char*>(ddsd_D.lpSurface);
-  for (int j = 1; j <= Sito_pocy; ++j) {
-    pom_pas = Sito_pasA;
-    Sito_pasA = Sito_pasB;
-    Sito_pasB = pom_pas;
-    Napln_sito_pasB(j * Sito_vys + 1);
-    // Both left nodes of the centre cell beyond the same pole: its azimuths differ by a
-    // full turn, so the cell is drawn with one turn taken off its right node.
-    const bool cez_pol =
-        stredx >= 1 && Sito_pasA[stredx - 1].lam != 0 && Sito_pasA[stredx - 1].lam == Sito_pasB[stredx - 1].lam;
-    unsigned char* riadok = zaciatok + (size_t)(j - 1) * Sito_vys * ddsd_D.lPitch;
-    for (int riad = 1; riad <= Sito_vys; ++riad) {
-      const float koef_v = (float)(riad - 1) / Sito_vys;
-      Sito_riadok(ram, reinterpret_cast<unsigned short*>(riadok), koef_v, cez_pol ? stredx : 0, rmax);
-      riadok += ddsd_D.lPitch;
-    }
+  ram.x[0] = 0;
+  for (int i = 1; i <= Sito_pocx; ++i) {
+    ram.x[i] = Sito_x(i);
+    ram.krok_inv[i] = 1.0 / (ram.x[i] - ram.x[i - 1] - 1);
   }
+  Vlakna_Vykonaj(Sito_pas, &ram, Sito_pocy);
   lpDDSBack->Unlock(nullptr);
   return 1;
 }

@@ -12,18 +12,23 @@ struct pol_pas {
 #define SITO_MAX 50  // most cells across
 
 extern int Sito_pocx, Sito_pocy;  // cells across and down (20 × 20 at start)
-extern int Sito_sir, Sito_vys;    // cell size in pixels
-extern pol_pas Sito_pasAA[SITO_MAX + 1], Sito_pasBB[SITO_MAX + 1];
-extern pol_pas* Sito_pasA;  // upper node row of the band being drawn
-extern pol_pas* Sito_pasB;  // lower node row
-extern pol_pas* pom_pas;
-extern pol_pas Sito_pasW[SITO_MAX + 1];  // nodes interpolated to the pixel row
-extern DDSURFACEDESC ddsd_D;             // the surface being drawn on, locked
+extern int Sito_sir, Sito_vys;    // cell size in pixels, of the narrower cells
+// Pixels the whole cells leave over across and down: spread one each over as many cells,
+// so that the grid covers the screen.
+extern int Sito_zvys_x, Sito_zvys_y;
+extern pol_pas* Sito_pasB;        // the node row Napln_sito_pasB fills
+extern DDSURFACEDESC ddsd_D;      // the surface being drawn on, locked
 
 // Sets the grid from obraz_sir, obraz_vys: 1 = set, 0 = refused (pocx outside 1 … 50,
 // a cell narrower than 2 or lower than 1 pixel); a refusal changes nothing.
 int Reset_Sito(int pocx, int pocy);
+// Screen column where cell i + 1 begins (node i lies one right of it), i = 0 … Sito_pocx;
+// Sito_x(Sito_pocx) is the width the grid covers.
+int Sito_x(int i);
+// Screen row where band j + 1 begins, j = 0 … Sito_pocy, likewise.
+int Sito_y(int j);
 // Fills the node row Sito_pasB for screen row yy.
 void Napln_sito_pasB(int yy);
-// Renders the current view into lpDDSBack: 1 = drawn, 0 = no back buffer or it could not be locked.
+// Renders the current view into lpDDSBack, the bands shared among the drawing threads:
+// 1 = drawn, 0 = no back buffer, it could not be locked or it is smaller than the grid.
 int Sito_Vykresli();

@@ -1,5 +1,6 @@
 #include "tests/common/engine_ref.h"
 
+#include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"
@@ -17,16 +18,20 @@ struct TRef_ciel {
   int pitch;
 };
 
+// Where cell i + 1 and band j + 1 begin: the screen shared as evenly as whole pixels allow.
+int Ref_x(int i) { return i * obraz_sir / Sito_pocx; }
+int Ref_y(int j) { return j * obraz_vys / Sito_pocy; }
+
 void Ref_rad_uzlov(std::vector<TRef_uzol>& rad, int yy) {
-  for (int i = 0; i <= Sito_pocx; ++i) S(1 + i * Sito_sir, yy, &rad[i].r, &rad[i].s, &rad[i].lam);
+  for (int i = 0; i <= Sito_pocx; ++i) S(1 + Ref_x(i), yy, &rad[i].r, &rad[i].s, &rad[i].lam);
 }
 
 // One cell row: sir pixels from node l to node p, MT at every pixel.
-void Ref_bunka(const TRef_ciel& c, int y, int x0, const TRef_uzol& l, const TRef_uzol& p) {
-  const int dr = (p.r - l.r) / (Sito_sir - 1);
-  const int ds = (p.s - l.s) / (Sito_sir - 1);
+void Ref_bunka(const TRef_ciel& c, int y, int x0, int sir, const TRef_uzol& l, const TRef_uzol& p) {
+  const int dr = (p.r - l.r) / (sir - 1);
+  const int ds = (p.s - l.s) / (sir - 1);
   int rr = l.r, ss = l.s;
-  for (int k = 0; k < Sito_sir; ++k) {
+  for (int k = 0; k < sir; ++k) {
     int mm, nn;
     MT(rr, ss, &mm, &nn);
     if (c.px) {
@@ -51,24 +56,26 @@ void Ref_sito(const TRef_ciel& o) {
   Ref_rad_uzlov(B, 1);
   for (int j = 1; j <= Sito_pocy; ++j) {
     A = B;
-    Ref_rad_uzlov(B, j * Sito_vys + 1);
-    for (int riad = 1; riad <= Sito_vys; ++riad) {
-      const float koef_v = (float)(riad - 1) / Sito_vys;
+    Ref_rad_uzlov(B, Ref_y(j) + 1);
+    const int y0 = Ref_y(j - 1), vys = Ref_y(j) - y0;
+    for (int riad = 1; riad <= vys; ++riad) {
+      const float koef_v = (float)(riad - 1) / vys;
       for (int i = 0; i <= Sito_pocx; ++i) {
         Wr[i].r = Ref_interp(A[i].r, B[i].r, koef_v);
         Wr[i].s = Ref_interp(A[i].s, B[i].s, koef_v);
       }
-      for (int i = 1; i <= Sito_pocx; ++i) Ref_bunka(o, (j - 1) * Sito_vys + riad - 1, (i - 1) * Sito_sir, Wr[i - 1], Wr[i]);
+      for (int i = 1; i <= Sito_pocx; ++i)
+        Ref_bunka(o, y0 + riad - 1, Ref_x(i - 1), Ref_x(i) - Ref_x(i - 1), Wr[i - 1], Wr[i]);
     }
     if (c >= 1 && A[c - 1].lam != 0 && A[c - 1].lam == B[c - 1].lam) {
-      for (int riad = 1; riad <= Sito_vys; ++riad) {
-        const float koef_v = (float)(riad - 1) / Sito_vys;
+      for (int riad = 1; riad <= vys; ++riad) {
+        const float koef_v = (float)(riad - 1) / vys;
         TRef_uzol l, p;
         l.r = Ref_interp(A[c - 1].r, B[c - 1].r, koef_v);
         l.s = Ref_interp(A[c - 1].s, B[c - 1].s, koef_v);
         p.r = A[c].r - rmax + (int)((double)(B[c].r - A[c].r) * koef_v);
         p.s = Ref_interp(A[c].s, B[c].s, koef_v);
-        Ref_bunka(o, (j - 1) * Sito_vys + riad - 1, (c - 1) * Sito_sir, l, p);
+        Ref_bunka(o, y0 + riad - 1, Ref_x(c - 1), Ref_x(c) - Ref_x(c - 1), l, p);
       }
     }
   }
@@ -77,8 +84,8 @@ void Ref_sito(const TRef_ciel& o) {
 }  // namespace
 
 void Ref_Sito(TRef_suradnice* o) {
-  o->sir = Sito_pocx * Sito_sir;
-  o->vys = Sito_pocy * Sito_vys;
+  o->sir = obraz_sir;
+  o->vys = obraz_vys;
   o->mm.assign((size_t)o->sir * o->vys, 0);
   o->nn.assign((size_t)o->sir * o->vys, 0);
   Ref_sito({o, nullptr, 0});
@@ -87,8 +94,8 @@ void Ref_Sito(TRef_suradnice* o) {
 void Ref_Sito_Pixely(uint16_t* ciel, int pitch) { Ref_sito({nullptr, ciel, pitch}); }
 
 void Ref_Presne(TRef_suradnice* o) {
-  o->sir = Sito_pocx * Sito_sir;
-  o->vys = Sito_pocy * Sito_vys;
+  o->sir = obraz_sir;
+  o->vys = obraz_vys;
   o->mm.assign((size_t)o->sir * o->vys, 0);
   o->nn.assign((size_t)o->sir * o->vys, 0);
   for (int y = 0; y < o->vys; ++y)

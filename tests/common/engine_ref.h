@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-// Store coordinates of every pixel of the grid's drawn area (row-major, sir × vys).
+// Store coordinates of every pixel of the screen (row-major, sir × vys).
 struct TRef_suradnice {
   int sir = 0;
   int vys = 0;

@@ -1,5 +1,7 @@
 #include "tests/engine/engine_displej.h"
 
+#include <algorithm>
+
 #include "app/modes.h"
 #include "display/screen.h"
 #include "engine/store.h"
@@ -35,8 +37,7 @@ void W_vypln_riadky() {
 std::vector<uint16_t> Zadny_pixely() {
   const int w = lpDDSBack->PLAT_Width(), h = lpDDSBack->PLAT_Height();
   std::vector<uint16_t> px((size_t)w * h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) px[(size_t)y * w + x] = lpDDSBack->PLAT_Row(y)[x];
+  for (int y = 0; y < h; ++y) std::copy_n(lpDDSBack->PLAT_Row(y), w, &px[(size_t)y * w]);
   return px;
 }
 
