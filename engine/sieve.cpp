@@ -62,17 +62,17 @@ inline int Sito_krokov(int v, int d, int dole, int sirka) {
 }
 
 // n pixels inside a single turn: the column needs no wrapping, only the constant
-// shift `posun` that brings the turn onto the picture. The store index row · W_SIR +
+// shift `posun` that brings the turn onto the picture. The store index row · W_sir +
 // column is formed for four pixels at once: the lanes carry the column with the shift
 // folded in (rr + 256 · posun, whose upper half stays 0 inside the picture) and the row
 // as ss · 256 (its upper half is the row), and one multiply-add of the two halves makes
 // the index.
 inline void Sito_usek(unsigned short* ciel, int n, int rr, int ss, int dr, int ds, int posun) {
-  const unsigned short* const w = &W[0][0];
+  const unsigned short* const w = W_riadok<unsigned short>(0);
   int k = 0;
 #ifdef __SSE2__
   if (n >= 8) {
-    const __m128i nasob = _mm_set1_epi32(1 | (W_SIR << 16));
+    const __m128i nasob = _mm_set1_epi32(1 | (W_sir << 16));
     const __m128i dolne = _mm_set1_epi32(0xFFFF);
     const __m128i kr = _mm_set1_epi32(4 * dr), ks = _mm_set1_epi32(4 * ds * 256);
     const int r0 = rr + posun * 256, s0 = ss * 256;
@@ -106,7 +106,7 @@ inline void Sito_usek(unsigned short* ciel, int n, int rr, int ss, int dr, int d
     ss += k * ds;
   }
 #endif
-  for (; k < n; ++k, rr += dr, ss += ds) ciel[k] = w[(ss >> 8) * W_SIR + (rr >> 8) + posun];
+  for (; k < n; ++k, rr += dr, ss += ds) ciel[k] = w[(ss >> 8) * W_sir + (rr >> 8) + posun];
 }
 
 inline int Sito_deleniedole(int a, int b) {

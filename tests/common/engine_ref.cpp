@@ -35,7 +35,7 @@ void Ref_bunka(const TRef_ciel& c, int y, int x0, int sir, const TRef_uzol& l, c
     int mm, nn;
     MT(rr, ss, &mm, &nn);
     if (c.px) {
-      c.px[(size_t)y * c.pitch + x0 + k] = W[nn][mm];
+      c.px[(size_t)y * c.pitch + x0 + k] = W16(nn, mm);
     } else {
       c.o->mm[(size_t)y * c.o->sir + x0 + k] = mm;
       c.o->nn[(size_t)y * c.o->sir + x0 + k] = nn;
@@ -108,11 +108,11 @@ void Ref_Presne(TRef_suradnice* o) {
 
 bool Ref_Pixely(const TRef_suradnice& o, uint16_t* ciel, int pitch) {
   for (size_t i = 0; i < o.mm.size(); ++i)
-    if (o.mm[i] < 0 || o.mm[i] >= W_SIR || o.nn[i] < 0 || o.nn[i] >= W_VYS) return false;
+    if (o.mm[i] < 0 || o.mm[i] >= W_sir || o.nn[i] < 0 || o.nn[i] >= W_vys) return false;
   for (int y = 0; y < o.vys; ++y)
     for (int x = 0; x < o.sir; ++x) {
       const size_t i = (size_t)y * o.sir + x;
-      ciel[(size_t)y * pitch + x] = W[o.nn[i]][o.mm[i]];
+      ciel[(size_t)y * pitch + x] = W16(o.nn[i], o.mm[i]);
     }
   return true;
 }

@@ -5,6 +5,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/store.h"
+
+// Pixel (row n, column m) of a 2-byte store.
+inline uint16_t& W16(int n, int m) { return W_riadok<uint16_t>(n)[m]; }
+
 // Store coordinates of every pixel of the screen (row-major, sir × vys).
 struct TRef_suradnice {
   int sir = 0;
