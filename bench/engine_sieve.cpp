@@ -79,7 +79,7 @@ void Referencny_snimok() {
   DDSURFACEDESC d = {};
   d.dwSize = sizeof(d);
   if (lpDDSBack->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return;
-  Ref_Sito_Pixely(static_cast<uint16_t*>(d.lpSurface), d.lPitch / 2);
+  Ref_Sito_Pixely(d.lpSurface, d.lPitch, 2);
   lpDDSBack->Unlock(nullptr);
 }
 

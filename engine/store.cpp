@@ -1,6 +1,7 @@
 #include "engine/store.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
@@ -28,17 +29,26 @@ void W_uvolni() {
 
 // A store of its own pages: fresh ones are black, and unmapping gives them back to the system
 // at once (the allocator may keep freed blocks). Large pages spare address translation, as the
-// view walks across many store rows for every screen row.
+// view walks across many store rows for every screen row. A page no one may touch lies on
+// either side, the store's end against the one after it: a read past the store faults at
+// once instead of showing what lies beyond.
 bool W_alokuj(int sir, int vys, int bajty) {
   const size_t velkost = (size_t)sir * (size_t)vys * (size_t)bajty;
-  void* p = mmap(nullptr, velkost, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  const size_t stranka = (size_t)sysconf(_SC_PAGESIZE);
+  const size_t stranky = (velkost + stranka - 1) / stranka * stranka;
+  void* p = mmap(nullptr, stranky + 2 * stranka, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (p == MAP_FAILED) return false;
+  unsigned char* const vnutro = static_cast<unsigned char*>(p) + stranka;
+  if (mprotect(vnutro, stranky, PROT_READ | PROT_WRITE) != 0) {
+    munmap(p, stranky + 2 * stranka);
+    return false;
+  }
 #ifdef MADV_HUGEPAGE
-  madvise(p, velkost, MADV_HUGEPAGE);
+  madvise(vnutro, stranky, MADV_HUGEPAGE);
 #endif
   W_mapa = p;
-  W_mapa_bajty = velkost;
-  W = static_cast<unsigned char*>(p);
+  W_mapa_bajty = stranky + 2 * stranka;
+  W = vnutro + (stranky - velkost);
   W_sir = sir;
   W_vys = vys;
   W_bajty = bajty;

@@ -62,7 +62,7 @@ class SitoTest : public EngineDisplej {
   void Porovnaj(const char* kde) {
     const int w = obraz_sir, h = obraz_vys;
     std::vector<uint16_t> ref((size_t)w * h);
-    Ref_Sito_Pixely(ref.data(), w);
+    Ref_Sito_Pixely(ref.data(), (long)w * 2, 2);
     Zadny_vypln(kMimo);
     ASSERT_EQ(Sito_Vykresli(), 1) << kde;
     for (int y = 0; y < h; ++y) {
