@@ -13,7 +13,7 @@ bool GM_rozmery(int gm, int* sir, int* vys);
 // Bits per pixel of the classic modes (5-6-5) and of the desktop's own mode (and the window).
 // The desktop's mode shows what the view draws, so it is as deep as the view can draw.
 constexpr int GM_BITY_KLASICKE = 16;
-constexpr int GM_BITY_PLOCHA = 16;
+constexpr int GM_BITY_PLOCHA = 32;
 // Bits per pixel of display mode gm: GM_BITY_PLOCHA for GM_PLOCHA, else GM_BITY_KLASICKE.
 int GM_bity(int gm);
 
