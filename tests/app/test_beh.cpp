@@ -218,6 +218,7 @@ TEST_F(AppTest, LostSurfacesAreRestoredByTheNextFrame) {
   Prekresli_scenu(1);
   Prekresli_scenu(1);
   EXPECT_EQ(lpDDSPrimary->IsLost(), DD_OK);
+  Scena();
   EXPECT_EQ(lpDDSPrimary->PLAT_Row(300)[400], lpDDSBack->PLAT_Row(300)[400]);
   EXPECT_EQ(lpDDSPrimary->PLAT_Row(ovl_pos)[300], ovl_Mask[0]);
 }
