@@ -41,12 +41,15 @@ void Napln_sito_pasB(int yy) {
 
 namespace {
 
+constexpr int SITO_ULOHY = 64;  // about how many tasks a frame is split into
+
 // One frame's constants, read by every drawing thread.
 struct TSito_ram {
   int otocka;  // W_pan_sir in 24.8: one turn of the sphere (at least one column)
   int sir;     // columns of one turn
   int rmax;    // the full turn of the centre-cell pass, 24.8
   int stredx;  // its cell
+  int casti;   // tasks each band is split into
   const pol_pas* uzly;  // every node row, Sito_pocx + 1 nodes each
   unsigned char* zaciatok;  // the locked buffer and its pitch in bytes
   long pitch;
@@ -158,9 +161,11 @@ void Sito_riadok(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, unsig
   }
 }
 
-// Band j + 1: its pixel rows from node rows j and j + 1. A task of the drawing threads.
-void Sito_pas(void* data, int j) {
+// Part k % casti of band k / casti + 1: its share of the band's pixel rows, from the band's
+// node rows. A task of the drawing threads.
+void Sito_pas(void* data, int k) {
   const TSito_ram& ram = *static_cast<const TSito_ram*>(data);
+  const int j = k / ram.casti, cast = k % ram.casti;
   const pol_pas* const a = ram.uzly + (size_t)j * (Sito_pocx + 1);
   const pol_pas* const b = a + Sito_pocx + 1;
   // Both left nodes of the centre cell beyond the same pole: its azimuths differ by a
@@ -168,8 +173,9 @@ void Sito_pas(void* data, int j) {
   const int c = ram.stredx;
   const bool cez_pol = c >= 1 && a[c - 1].lam != 0 && a[c - 1].lam == b[c - 1].lam;
   const int y0 = Sito_y(j), vys = Sito_y(j + 1) - y0;
-  unsigned char* riadok = ram.zaciatok + (size_t)y0 * ram.pitch;
-  for (int riad = 1; riad <= vys; ++riad) {
+  const int od = vys * cast / ram.casti, po = vys * (cast + 1) / ram.casti;
+  unsigned char* riadok = ram.zaciatok + (size_t)(y0 + od) * ram.pitch;
+  for (int riad = od + 1; riad <= po; ++riad) {
     const float koef_v = (float)(riad - 1) / vys;
     Sito_riadok(ram, a, b, reinterpret_cast<unsigned short*>(riadok), koef_v, cez_pol ? c : 0);
     riadok += ram.pitch;
@@ -220,7 +226,11 @@ int Sito_Vykresli() {
     ram.x[i] = Sito_x(i);
     ram.krok_inv[i] = 1.0 / (ram.x[i] - ram.x[i - 1] - 1);
   }
-  Vlakna_Vykonaj(Sito_pas, &ram, Sito_pocy);
+  // Bands split into parts of whole rows, some SITO_ULOHY tasks in all, taken as threads come
+  // free: at the end no thread waits long for another's last task.
+  ram.casti = (SITO_ULOHY + Sito_pocy - 1) / Sito_pocy;
+  if (ram.casti > Sito_vys) ram.casti = Sito_vys;
+  Vlakna_Vykonaj(Sito_pas, &ram, Sito_pocy * ram.casti);
   lpDDSBack->Unlock(nullptr);
   return 1;
 }
