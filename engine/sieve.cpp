@@ -4,6 +4,8 @@
 #include <emmintrin.h>
 #endif
 
+#include <atomic>
+#include <thread>
 #include <vector>
 
 #include "display/screen.h"
@@ -50,7 +52,8 @@ struct TSito_ram {
   int rmax;    // the full turn of the centre-cell pass, 24.8
   int stredx;  // its cell
   int casti;   // tasks each band is split into
-  const pol_pas* uzly;  // every node row, Sito_pocx + 1 nodes each
+  pol_pas* uzly;  // every node row, Sito_pocx + 1 nodes each
+  std::atomic<int> uzlov{0};  // node rows computed so far
   unsigned char* zaciatok;  // the locked buffer and its pitch in bytes
   long pitch;
   int x[SITO_MAX + 1];            // Sito_x of every node
@@ -162,10 +165,10 @@ void Sito_riadok(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, unsig
 }
 
 // Part k % casti of band k / casti + 1: its share of the band's pixel rows, from the band's
-// node rows. A task of the drawing threads.
-void Sito_pas(void* data, int k) {
-  const TSito_ram& ram = *static_cast<const TSito_ram*>(data);
+// node rows, once they are computed.
+void Sito_pas(const TSito_ram& ram, int k) {
   const int j = k / ram.casti, cast = k % ram.casti;
+  while (ram.uzlov.load(std::memory_order_acquire) < j + 2) std::this_thread::yield();
   const pol_pas* const a = ram.uzly + (size_t)j * (Sito_pocx + 1);
   const pol_pas* const b = a + Sito_pocx + 1;
   // Both left nodes of the centre cell beyond the same pole: its azimuths differ by a
@@ -191,15 +194,25 @@ HRESULT Sito_zamkni() {
   return hr;
 }
 
-// Every node row of the frame, on the calling thread: S works in shared scratch values.
-const pol_pas* Sito_uzly() {
-  static std::vector<pol_pas> uzly;
-  uzly.resize((size_t)(Sito_pocx + 1) * (Sito_pocy + 1));
+// Every node row of the frame, in order, each made known as soon as it is computed. One
+// thread computes them all: S works in shared scratch values.
+void Sito_uzly(TSito_ram& ram) {
   for (int j = 0; j <= Sito_pocy; ++j) {
-    Sito_pasB = &uzly[(size_t)j * (Sito_pocx + 1)];
+    Sito_pasB = ram.uzly + (size_t)j * (Sito_pocx + 1);
     Napln_sito_pasB(Sito_y(j) + 1);
+    ram.uzlov.store(j + 1, std::memory_order_release);
   }
-  return uzly.data();
+}
+
+// Task 0 computes the node rows; the others draw the parts of the bands, each waiting only
+// for its own two node rows. Tasks are taken in order, so a waiting part never waits for a
+// task that no thread has taken, and the other threads draw while the nodes are computed.
+void Sito_uloha(void* data, int k) {
+  TSito_ram& ram = *static_cast<TSito_ram*>(data);
+  if (k == 0)
+    Sito_uzly(ram);
+  else
+    Sito_pas(ram, k - 1);
 }
 
 }  // namespace
@@ -209,7 +222,6 @@ int Sito_Vykresli() {
   TSito_ram ram;
   ram.rmax = (int)((double)pi2 * opt_TA) * 256;
   ram.stredx = Sito_pocx / 2;
-  ram.uzly = Sito_uzly();
   if (Sito_zamkni() != DD_OK) return 0;
   // A grid made for a larger screen than this buffer is not drawn at all.
   if ((DWORD)Sito_x(Sito_pocx) > ddsd_D.dwWidth || (DWORD)Sito_y(Sito_pocy) > ddsd_D.dwHeight) {
@@ -230,7 +242,10 @@ int Sito_Vykresli() {
   // free: at the end no thread waits long for another's last task.
   ram.casti = (SITO_ULOHY + Sito_pocy - 1) / Sito_pocy;
   if (ram.casti > Sito_vys) ram.casti = Sito_vys;
-  Vlakna_Vykonaj(Sito_pas, &ram, Sito_pocy * ram.casti);
+  static std::vector<pol_pas> uzly;
+  uzly.resize((size_t)(Sito_pocx + 1) * (Sito_pocy + 1));
+  ram.uzly = uzly.data();
+  Vlakna_Vykonaj(Sito_uloha, &ram, 1 + Sito_pocy * ram.casti);
   lpDDSBack->Unlock(nullptr);
   return 1;
 }
