@@ -62,7 +62,7 @@ void BM_Cely_snimok(benchmark::State& state) {
   // disturbance from other work on the machine.
   double pohlad[2] = {1e9, 1e9}, cely[2] = {1e9, 1e9};
   for (auto _ : state)
-    for (int kolo = 0; kolo < 20; ++kolo)
+    for (int kolo = 0; kolo < 50; ++kolo)
       for (int v = 0; v < 2; ++v) {
         Vlakna_Spusti(v + 1);
         pohlad[v] = std::min(pohlad[v], Cas([] { Sito_Vykresli(); }));
