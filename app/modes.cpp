@@ -81,6 +81,8 @@ bool GM_rozmery(int gm, int* sir, int* vys) {
   return true;
 }
 
+int GM_bity(int gm) { return gm == GM_PLOCHA ? GM_BITY_PLOCHA : GM_BITY_KLASICKE; }
+
 HRESULT Vytvor_primarny_SRF() {
   DDSURFACEDESC ddsd = {};
   ddsd.dwSize = sizeof(ddsd);
@@ -95,9 +97,9 @@ HRESULT Ziskaj_back_SRF() {
   return lpDDSPrimary->GetAttachedSurface(&caps, &lpDDSBack);
 }
 
-HRESULT Vytvor_displej(int sir, int vys) {
+HRESULT Vytvor_displej(int sir, int vys, int bity) {
   HRESULT hr = DirectDrawCreate(nullptr, &lpDD, nullptr);
-  if (hr == DD_OK) hr = lpDD->SetDisplayMode((DWORD)sir, (DWORD)vys, 16);
+  if (hr == DD_OK) hr = lpDD->SetDisplayMode((DWORD)sir, (DWORD)vys, (DWORD)bity);
   if (hr == DD_OK) hr = Vytvor_primarny_SRF();
   if (hr == DD_OK) hr = Ziskaj_back_SRF();
   if (hr == DD_OK) nastav_geometriu(sir, vys);
@@ -107,7 +109,7 @@ HRESULT Vytvor_displej(int sir, int vys) {
 long SET_OBRAZOVKY() {
   if (lpDD == nullptr) return DDERR_GENERIC;
   GM_rozmery(GM, &obraz_sir, &obraz_vys);
-  const HRESULT hr = lpDD->SetDisplayMode((DWORD)obraz_sir, (DWORD)obraz_vys, 16);
+  const HRESULT hr = lpDD->SetDisplayMode((DWORD)obraz_sir, (DWORD)obraz_vys, (DWORD)GM_bity(GM));
   if (hr != DD_OK) return hr;
   nastav_geometriu(obraz_sir, obraz_vys);
   nastav_vzdialenosti();
