@@ -82,8 +82,8 @@ void Copy(const TCopy& c) {
     base = reinterpret_cast<const uint8_t*>(snapshot.data());
   }
   const bool bottom_first = same && snapshot.empty() && rows.front() < y0;
-  DDI_PerFormat(c.dst->bits, [&](auto d) {
-    DDI_PerFormat(c.src->bits, [&](auto s) {
+  PLAT_PerFormat(c.dst->bits, [&](auto d) {
+    PLAT_PerFormat(c.src->bits, [&](auto s) {
       CopyRows<decltype(d), decltype(s)>(c, base, cols, rows, x0, y0, identity, bottom_first);
     });
   });
@@ -94,7 +94,7 @@ void Fill(IDirectDrawSurface* s, const RECT& r, DWORD value) {
   const LONG l = std::max<LONG>(r.left, 0), t = std::max<LONG>(r.top, 0);
   const LONG rr = std::min<LONG>(r.right, s->width), b = std::min<LONG>(r.bottom, s->height);
   if (l >= rr || t >= b) return;
-  DDI_PerFormat(s->bits, [&](auto f) {
+  PLAT_PerFormat(s->bits, [&](auto f) {
     typedef decltype(f) P;
     for (LONG y = t; y < b; y++) std::fill_n(DDI_Row<P>(s, y) + l, rr - l, (typename P::T)value);
   });
