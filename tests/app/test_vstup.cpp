@@ -212,7 +212,7 @@ TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
         Dole(k.x, k.y);
       else
         Pohyb(k.x, k.y);
-      const std::vector<uint16_t> bez = Obrazovka();
+      const std::vector<uint32_t> bez = Obrazovka();
       Prekresli_scenu(1);
       EXPECT_TRUE(Obrazovka() == bez) << subor << " " << k.x << "," << k.y;
     }
