@@ -36,10 +36,10 @@ uint8_t* riadok_pixelov(const DDSURFACEDESC& ddsd, int y) {
 
 // dlzka copies of farba from column x of a row of 16- or 32-bit pixels.
 void Poloz_ovladac_riadok(uint8_t* riadok, DWORD bity, int x, int dlzka, DWORD farba) {
-  if (bity == 32)
-    std::fill_n(reinterpret_cast<uint32_t*>(riadok) + x, dlzka, farba);
-  else
-    std::fill_n(reinterpret_cast<uint16_t*>(riadok) + x, dlzka, (uint16_t)farba);
+  PLAT_PerFormat(bity, [&](auto f) {
+    typedef typename decltype(f)::T T;
+    std::fill_n(reinterpret_cast<T*>(riadok) + x, dlzka, (T)farba);
+  });
 }
 
 // The strip's columns and rows, before clipping to a surface.

@@ -85,10 +85,8 @@ int dbmp_zapis_obsah(TDbmpSubor* s, const DDSURFACEDESC& ddsd, const RECT& r) {
   std::vector<BYTE> buf((size_t)R, 0);  // the padding stays zero
   for (int y = r.bottom; y >= r.top; --y) {
     TTRIPLE* riadok = reinterpret_cast<TTRIPLE*>(buf.data());
-    if (ddsd.ddpfPixelFormat.dwRGBBitCount == 32)
-      dbmp_riadok<TPlatPix32>(ddsd, r.left, y, sir, riadok);
-    else
-      dbmp_riadok<TPlatPix16>(ddsd, r.left, y, sir, riadok);
+    PLAT_PerFormat(ddsd.ddpfPixelFormat.dwRGBBitCount,
+                   [&](auto f) { dbmp_riadok<decltype(f)>(ddsd, r.left, y, sir, riadok); });
     if (!DBMP_Subor_zapis(s, buf.data(), buf.size())) return DBMP_R_RIADKY;
   }
   return 0;

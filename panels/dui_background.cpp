@@ -67,10 +67,10 @@ void CDUI_podklad_efekt_A_biela_siet(IDirectDrawSurface* d_SRF, RECT r) {
   }
   if (hr != DD_OK) return;
   const TPlocha s{static_cast<uint8_t*>(ddsd.lpSurface), ddsd.lPitch, ddsd.dwWidth, ddsd.dwHeight};
-  if (ddsd.ddpfPixelFormat.dwRGBBitCount == 32)
-    Siet<uint32_t>(s, r, biela, cierna);
-  else
-    Siet<uint16_t>(s, r, (uint16_t)biela, (uint16_t)cierna);
+  PLAT_PerFormat(ddsd.ddpfPixelFormat.dwRGBBitCount, [&](auto f) {
+    typedef typename decltype(f)::T T;
+    Siet<T>(s, r, (T)biela, (T)cierna);
+  });
   d_SRF->Unlock(nullptr);
 }
 

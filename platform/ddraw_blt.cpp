@@ -26,28 +26,35 @@ bool SaneRect(const RECT& r) {
 
 RECT Whole(const IDirectDrawSurface* s) { return RECT{0, 0, s->width, s->height}; }
 
+// One row; the cases are separate loops so that the common ones (plain, keyed) stay tight.
 template <class D, class S>
 void CopyRow(typename D::T* d, const typename S::T* srow, const int* cols, int n, bool identity, const TCopy& c) {
   typedef typename S::T ST;
   const ST key = (ST)c.src->key;
-  const bool same_format = D::kBits == S::kBits;
-  if (identity) {
-    const ST* s = srow + cols[0];
-    if (same_format && !c.keyed && c.alpha < 0) {
-      std::memmove(d, s, (size_t)n * sizeof(ST));
-    } else if (c.alpha < 0) {
-      for (int i = 0; i < n; i++)
-        if (!c.keyed || !PLAT_SameColour<S>(s[i], key)) d[i] = PLAT_Take<D, S>(s[i]);
-    } else {
-      for (int i = 0; i < n; i++)
-        if (!c.keyed || !PLAT_SameColour<S>(s[i], key)) d[i] = D::Blend(PLAT_Take<D, S>(s[i]), d[i], c.alpha);
+  const bool keyed = c.keyed;
+  const int alpha = c.alpha;
+  if (alpha >= 0) {
+    for (int i = 0; i < n; i++) {
+      const ST p = srow[cols[i]];
+      if (!keyed || !PLAT_SameColour<S>(p, key)) d[i] = D::Blend(PLAT_Take<D, S>(p), d[i], alpha);
     }
     return;
   }
-  for (int i = 0; i < n; i++) {
-    const ST p = srow[cols[i]];
-    if (c.keyed && PLAT_SameColour<S>(p, key)) continue;
-    d[i] = c.alpha < 0 ? PLAT_Take<D, S>(p) : D::Blend(PLAT_Take<D, S>(p), d[i], c.alpha);
+  if (!identity) {
+    for (int i = 0; i < n; i++) {
+      const ST p = srow[cols[i]];
+      if (!keyed || !PLAT_SameColour<S>(p, key)) d[i] = PLAT_Take<D, S>(p);
+    }
+    return;
+  }
+  const ST* s = srow + cols[0];
+  if (keyed) {
+    for (int i = 0; i < n; i++)
+      if (!PLAT_SameColour<S>(s[i], key)) d[i] = PLAT_Take<D, S>(s[i]);
+  } else if (D::kBits == S::kBits) {
+    std::memmove(d, s, (size_t)n * sizeof(ST));
+  } else {
+    for (int i = 0; i < n; i++) d[i] = PLAT_Take<D, S>(s[i]);
   }
 }
 
@@ -82,8 +89,8 @@ void Copy(const TCopy& c) {
     base = reinterpret_cast<const uint8_t*>(snapshot.data());
   }
   const bool bottom_first = same && snapshot.empty() && rows.front() < y0;
-  DDI_PerFormat(c.dst->bits, [&](auto d) {
-    DDI_PerFormat(c.src->bits, [&](auto s) {
+  PLAT_PerFormat(c.dst->bits, [&](auto d) {
+    PLAT_PerFormat(c.src->bits, [&](auto s) {
       CopyRows<decltype(d), decltype(s)>(c, base, cols, rows, x0, y0, identity, bottom_first);
     });
   });
@@ -94,7 +101,7 @@ void Fill(IDirectDrawSurface* s, const RECT& r, DWORD value) {
   const LONG l = std::max<LONG>(r.left, 0), t = std::max<LONG>(r.top, 0);
   const LONG rr = std::min<LONG>(r.right, s->width), b = std::min<LONG>(r.bottom, s->height);
   if (l >= rr || t >= b) return;
-  DDI_PerFormat(s->bits, [&](auto f) {
+  PLAT_PerFormat(s->bits, [&](auto f) {
     typedef decltype(f) P;
     for (LONG y = t; y < b; y++) std::fill_n(DDI_Row<P>(s, y) + l, rr - l, (typename P::T)value);
   });

@@ -29,14 +29,6 @@ inline void DDI_Put(IDirectDrawSurface* s, int x, int y, uint32_t p) {
   else
     DDI_Row<TPlatPix16>(s, y)[x] = (uint16_t)p;
 }
-// Runs f(P()) with P the surface's format, so that a row loop is written once for both.
-template <class F>
-inline void DDI_PerFormat(int bits, F&& f) {
-  if (bits == 32)
-    f(TPlatPix32());
-  else
-    f(TPlatPix16());
-}
 // Fills the description with the surface's size, pitch, caps and pixel format.
 void DDI_Describe(const IDirectDrawSurface* s, DDSURFACEDESC* desc);
 // The surface was written: a changed primary must be shown again.

@@ -5,7 +5,7 @@
 namespace {
 // After a restore the memory holds no picture; stripes make a forgotten redraw obvious.
 void FillGarbage(IDirectDrawSurface* s) {
-  DDI_PerFormat(s->bits, [s](auto f) {
+  PLAT_PerFormat(s->bits, [s](auto f) {
     typedef decltype(f) P;
     const typename P::T magenta = P::Pack(255, 0, 255), green = P::Pack(0, 255, 0);
     for (int y = 0; y < s->height; y++) {

@@ -43,7 +43,7 @@ void IntoSurface(IDirectDrawSurface* ds, HDC src, const std::vector<int>& cols, 
       RowBitmapToSurface<D>(d, src->bitmap->px.data() + (size_t)rows[k] * src->bitmap->width, cols.data(), n);
       continue;
     }
-    DDI_PerFormat(ss->bits, [&](auto s) {
+    PLAT_PerFormat(ss->bits, [&](auto s) {
       typedef decltype(s) S;
       RowSurfaceToSurface<D, S>(d, reinterpret_cast<const typename S::T*>(ss->PLAT_Bytes(rows[k])), cols.data(), n);
     });
@@ -65,7 +65,7 @@ BOOL StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, in
   const IDirectDrawSurface* ss = src->surface;
   const bool overlap = ds ? ds == ss : dst->bitmap == src->bitmap;
   if (ds && !overlap) {
-    DDI_PerFormat(ds->bits, [&](auto d) { IntoSurface<decltype(d)>(ds, src, cols, rows, x0, y0); });
+    PLAT_PerFormat(ds->bits, [&](auto d) { IntoSurface<decltype(d)>(ds, src, cols, rows, x0, y0); });
     DDI_Touched(ds);
     return TRUE;
   }

@@ -35,7 +35,7 @@ void GDI_Span(HDC dc, int x0, int x1, int y, COLORREF c) {
   if (x0 >= x1) return;
   IDirectDrawSurface* s = dc->surface;
   if (s)
-    DDI_PerFormat(s->bits, [&](auto f) {
+    PLAT_PerFormat(s->bits, [&](auto f) {
       typedef decltype(f) P;
       std::fill_n(DDI_Row<P>(s, y) + x0, x1 - x0, P::Pack(GetRValue(c), GetGValue(c), GetBValue(c)));
     });

@@ -56,6 +56,16 @@ struct TPlatPix32 {
   }
 };
 
+// Runs f(P()) with P the format of `bits` (32: TPlatPix32, else TPlatPix16), so that a loop
+// over pixels is written once and compiled for each format.
+template <class F>
+inline void PLAT_PerFormat(unsigned bits, F&& f) {
+  if (bits == 32)
+    f(TPlatPix32());
+  else
+    f(TPlatPix16());
+}
+
 // The same colour: what a colour key compares.
 template <class P>
 inline bool PLAT_SameColour(typename P::T a, typename P::T b) {

@@ -4,14 +4,14 @@
 
 DWORD DAS_Pixel(const DDSURFACEDESC& ddsd, int x, int y) {
   const unsigned char* riadok = static_cast<const unsigned char*>(ddsd.lpSurface) + (size_t)y * ddsd.lPitch;
-  if (ddsd.ddpfPixelFormat.dwRGBBitCount == 32) {
-    uint32_t v;
-    std::memcpy(&v, riadok + 4 * (size_t)x, sizeof(v));
-    return v & TPlatPix32::kColour;
-  }
-  uint16_t v;
-  std::memcpy(&v, riadok + 2 * (size_t)x, sizeof(v));
-  return v;
+  DWORD px = 0;
+  PLAT_PerFormat(ddsd.ddpfPixelFormat.dwRGBBitCount, [&](auto f) {
+    typedef decltype(f) P;
+    typename P::T v;
+    std::memcpy(&v, riadok + sizeof(v) * (size_t)x, sizeof(v));
+    px = v & P::kColour;
+  });
+  return px;
 }
 
 bool DAS_Citaj_pixel(IDirectDrawSurface* srf, int x, int y, DWORD* px) {

