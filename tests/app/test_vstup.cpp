@@ -4,15 +4,8 @@
 
 #include <vector>
 
-#include "app/input.h"
-#include "app/pulse.h"
-#include "app/scene.h"
 #include "app/sprava.h"
-#include "app/ui.h"
 #include "app_fixture.h"
-#include "display/screen.h"
-#include "engine/view.h"
-#include "platform/fault.h"
 
 namespace {
 
