@@ -13,13 +13,6 @@
 #include "tests/sound/wave_bytes.h"
 
 namespace {
-typedef std::vector<int16_t> TVzorky;
-
-TVzorky Mix(int frames) {
-  TVzorky out((size_t)frames, 12345);
-  PLAT_AudioMix(out.data(), frames);
-  return out;
-}
 
 // The first samples of a wave resource as the device plays them (the fake device has their format).
 TVzorky Vzorky(const char* name, size_t n) {
