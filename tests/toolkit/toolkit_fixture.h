@@ -1,5 +1,6 @@
-// The toolkit tests' set-up: the memory backend, a DirectDraw object, an 800 × 600 screen,
-// and small sheets made on the spot as bitmap resources or files in the test's own folder.
+// The toolkit tests' set-up: the platform graphics tests' display (and its check that nothing
+// is left behind), an 800 × 600 screen, and small sheets made on the spot as bitmap resources
+// or files in the test's own folder.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -11,10 +12,9 @@
 #include <vector>
 
 #include "display/screen.h"
-#include "platform/backend.h"
-#include "platform/fault.h"
 #include "platform/resources.h"
 #include "tests/bmpfiles/temp_folder.h"
+#include "tests/platform_gfx/gfx_fixture.h"
 #include "toolkit/das_surface.h"
 #include "toolkit/ddutil.h"
 #include "tools/bmp24.h"
@@ -38,22 +38,18 @@ inline TRgbPicture Plachta(int w, int h, const std::vector<int>& riadky, const s
   return pic;
 }
 
-class ToolkitTest : public ::testing::Test {
+class ToolkitTest : public GfxTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(1, PLAT_Init(PLAT_MEMORY, TPlatOptions()));
-    PLAT_FaultClear();
-    ASSERT_EQ(DD_OK, DirectDrawCreate(nullptr, &dd, nullptr));
+    GfxTest::SetUp();
     MAXX = 800;
     MAXY = 600;
     ASSERT_TRUE(tmp.Ok());
   }
   void TearDown() override {
-    PLAT_FaultClear();
     for (IDirectDrawSurface* s : povrchy) s->Release();
     for (const std::string& z : zdroje) PLAT_ResourceRemove(z.c_str(), RT_BITMAP);
-    dd->Release();
-    PLAT_Shutdown();
+    GfxTest::TearDown();
   }
   // An off-screen surface of one raw value, released when the test ends.
   IDirectDrawSurface* Povrch(int w, int h, uint16_t farba) {
@@ -90,9 +86,7 @@ class ToolkitTest : public ::testing::Test {
     ASSERT_NE(nullptr, Potom(das->SURFACE));
     das->BC_NASTAV(0, 0);
   }
-  static uint16_t Px(const IDirectDrawSurface* s, int x, int y) { return s->PLAT_Row(y)[x]; }
 
-  IDirectDraw* dd = nullptr;
   TTempFolder tmp;  // the current folder while the test runs
 
  private:
