@@ -101,8 +101,8 @@ TEST_F(Dui, WhiteAndMilkyBackgrounds) {
     p.podkl_rect = RECT{10, 8, 50, 30};
     p.ZOBRAZ();
     const RECT r = Atrament(s, pod);
-    EXPECT_EQ(Bod(s, 10, 8), c.vnutri) << c.typ;
-    EXPECT_EQ(Bod(s, 49, 29), c.vnutri) << c.typ;
+    EXPECT_EQ(At(s, 10, 8), c.vnutri) << c.typ;
+    EXPECT_EQ(At(s, 49, 29), c.vnutri) << c.typ;
     EXPECT_TRUE(r.left == 10 && r.top == 8 && r.right == 49 && r.bottom == 29) << c.typ;
   }
 }
@@ -122,6 +122,6 @@ TEST_F(Dui, PanelsReachingPastTheSurfaceDrawOnlyOnIt) {
       p.PRIDAJ("Dlhý text za okrajom", 1, RECT{r.left + 3, r.top + 3, r.right - 3, r.bottom - 3}, -20, 2);
       p.VOL[0].stav = 1 + typ % 2;
       p.ZOBRAZ();
-      EXPECT_EQ(Bod(s, 63, 0) == kPod, r.right <= 63 || r.top > 0 || r.left > 63) << r.left << " " << typ;
+      EXPECT_EQ(At(s, 63, 0) == kPod, r.right <= 63 || r.top > 0 || r.left > 63) << r.left << " " << typ;
     }
 }
