@@ -1,25 +1,9 @@
 #include "app_fixture.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 
-#include "app/app.h"
-#include "app/input.h"
-#include "app/modes.h"
-#include "app/panorama.h"
-#include "app/pulse.h"
-#include "app/scene.h"
-#include "app/startup.h"
-#include "app/ui.h"
 #include "bmpfiles/dbmp.h"
-#include "display/screen.h"
-#include "engine/sieve.h"
-#include "engine/store.h"
-#include "engine/view.h"
-#include "platform/backend.h"
 #include "platform/dsound.h"
-#include "platform/fault.h"
 #include "tools/bmp24.h"
 
 namespace {
@@ -76,14 +60,15 @@ void AppTest::TearDown() {
   if (chdir(priecinok_.c_str()) != 0) std::perror("chdir");
 }
 
+void AppTest::Obrazok(const std::string& meno, int sir, int vys, int modra) {
+  TRgbPicture obr(sir, vys);
+  for (int y = 0; y < vys; ++y)
+    for (int x = 0; x < sir; ++x) obr.Set(x, y, (uint8_t)(x * 255 / sir), (uint8_t)(y * 255 / vys), (uint8_t)modra);
+  ASSERT_TRUE(BMP24_Zapis(obr, meno.c_str()));
+}
+
 void AppTest::Panoramy(int n, int sir, int vys) {
-  for (int i = 1; i <= n; ++i) {
-    TRgbPicture obr(sir, vys);
-    for (int y = 0; y < vys; ++y) {
-      for (int x = 0; x < sir; ++x) obr.Set(x, y, (uint8_t)(x * 255 / sir), (uint8_t)(y * 255 / vys), (uint8_t)(i * 40));
-    }
-    ASSERT_TRUE(BMP24_Zapis(obr, ("pano_" + std::to_string(i) + ".bmp").c_str()));
-  }
+  for (int i = 1; i <= n; ++i) Obrazok("pano_" + std::to_string(i) + ".bmp", sir, vys, i * 40);
 }
 
 int AppTest::Spusti(const char* riadok) {

@@ -1,4 +1,4 @@
-// A started viewer on the memory backend, in a temporary folder of small generated
+// A started viewer on the memory backend (with every app header the tests use), in a temporary folder of small generated
 // panoramas; messages straight to the window procedure, and what reached the screen.
 #pragma once
 #include <gtest/gtest.h>
@@ -6,8 +6,22 @@
 #include <unistd.h>
 
 #include <string>
+#include <tuple>
 
-#include "platform/user32.h"
+#include "app/app.h"
+#include "app/input.h"
+#include "app/modes.h"
+#include "app/panorama.h"
+#include "app/pulse.h"
+#include "app/scene.h"
+#include "app/startup.h"
+#include "app/ui.h"
+#include "display/screen.h"
+#include "engine/sieve.h"
+#include "engine/store.h"
+#include "engine/view.h"
+#include "platform/backend.h"
+#include "platform/fault.h"
 #include "tests/bmpfiles/temp_folder.h"
 
 class AppTest : public ::testing::Test {
@@ -15,6 +29,8 @@ class AppTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // A picture file of sir × vys in shades of red and green over this blue.
+  static void Obrazok(const std::string& meno, int sir = 40, int vys = 20, int modra = 60);
   // Writes panoramas "pano_1.bmp" … "pano_<n>.bmp" of sir × vys, each of its own colours.
   void Panoramy(int n, int sir = 200, int vys = 100);
   // Parses the command line and runs start-up; the result of Inicializuj.

@@ -1,50 +1,85 @@
 // The desktop's own display mode: chosen by default and by G6, listed in the mode menu by its
-// size, its eye distances grown with its height; a resized window re-creates the surfaces
-// once its size has rested.
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "app/app.h"
-#include "app/modes.h"
-#include "app/scene.h"
-#include "app/ui.h"
+// size, its eye distances grown with its height; the controls and panels at every aspect and at
+// twice their size on screens 2560 pixels wide and more (menus centred, the strip across the
+// width, the buttons inside the screen, their phases, hits and text doubled with the sheet); a
+// resized window re-creates the surfaces once its size has rested.
 #include "app_fixture.h"
-#include "display/screen.h"
-#include "engine/store.h"
-#include "engine/view.h"
-#include "platform/backend.h"
-#include "platform/fault.h"
 
 namespace {
 
 const TVOLBA& Polozka_plochy() { return dui_gr_mod.VOL[4]; }
 
-struct TStart {
-  int sir, vys;
-  const char* riadok;
-  int GM, MAXX, MAXY, D;
-};
+// Height of one line of the panels' font.
+int Vyska_pisma() {
+  HDC dc = nullptr;
+  if (lpDDSBack->GetDC(&dc) != DD_OK) return 0;
+  SelectObject(dc, dui_gr_mod.font_hnd);
+  RECT r{0, 0, 0, 0};
+  const int vyska = DrawTextA(dc, "X", 1, &r, DT_CALCRECT);
+  lpDDSBack->ReleaseDC(dc);
+  return vyska;
+}
 
-TEST_F(AppTest, DesktopModeByDefaultAndByItsOption) {
-  const TStart tabulka[] = {
-      {1920, 1080, "", GM_PLOCHA, 1920, 1080, 720},  // the start distance grown with the height
-      {2560, 1440, "G6", GM_PLOCHA, 2560, 1440, 960},
-      {1366, 768, "G5", GM_PLOCHA, 1366, 768, 512},  // mode 5 is not for the command line
-      {1920, 1080, "G3", 3, 800, 600, 400},
+TEST_F(AppTest, ModeAndLayoutAtEveryDesktopAspectAndScale) {
+  // The first row, at the natural scale, gives the sizes the others are measured against.
+  const struct {
+    int sir, vys;
+    const char* riadok;
+    int GM, MAXX, MAXY, D, m;
+  } tabulka[] = {
+      {1920, 1080, "", GM_PLOCHA, 1920, 1080, 720, 1},  // the start distance grown with the height
+      {3840, 2160, "G6", GM_PLOCHA, 3840, 2160, 1440, 2}, {2560, 1080, "", GM_PLOCHA, 2560, 1080, 720, 2},
+      {1366, 768, "G5", GM_PLOCHA, 1366, 768, 512, 1},  // mode 5 is not for the command line
+      {1920, 1200, "", GM_PLOCHA, 1920, 1200, 800, 1}, {1024, 768, "", GM_PLOCHA, 1024, 768, 512, 1},
+      {1920, 1080, "G3", 3, 800, 600, 400, 1},
   };
-  for (const TStart& t : tabulka) {
-    SCOPED_TRACE(t.riadok);
-    GM = GM_PLOCHA;
+  TFAZA prirodzene[TLACIDLO_MAX];
+  int pismo = 0;
+  for (const auto& t : tabulka) {
+    SCOPED_TRACE(testing::Message() << t.sir << " " << t.riadok);
     ASSERT_EQ(SpustiNaPloche(t.sir, t.vys, t.riadok), 1);
     EXPECT_EQ(GM, t.GM);
     EXPECT_EQ(lpDDSBack->PLAT_Width(), t.MAXX);
     EXPECT_EQ(lpDDSBack->PLAT_Height(), t.MAXY);
     EXPECT_EQ(D, t.D);
+    ASSERT_EQ(UI_mierka, t.m);
     // Listed by its size after the classic modes, before the closing item.
     ASSERT_EQ(dui_gr_mod.VOL_pocet, 6);
     EXPECT_EQ(Polozka_plochy().ID, GM_PLOCHA);
     EXPECT_EQ(Polozka_plochy().text, std::to_string(t.sir) + " x " + std::to_string(t.vys));
+    if (&t == tabulka) {
+      for (int i = 0; i < tlacidlo_poc; ++i) prirodzene[i] = tlacidlo[i].FAZY[0];
+      pismo = Vyska_pisma();
+    }
+    EXPECT_NEAR(Vyska_pisma(), t.m * pismo, 3);  // the font's own rounding
+    for (const CDUI* panel : {static_cast<const CDUI*>(&dui_PANO), static_cast<const CDUI*>(&dui_gr_mod),
+                              static_cast<const CDUI*>(&dui_sito)}) {
+      EXPECT_NEAR(panel->podkl_rect.left + panel->podkl_rect.right, t.MAXX, 1);
+      EXPECT_NEAR(panel->podkl_rect.top + panel->podkl_rect.bottom, t.MAXY, panel->b);
+    }
+    // The strip: OVL_RIADKY rows at the scale, from 30 to 25 pixels (at the scale) off the sides.
+    Prekresli_scenu(1);
+    EXPECT_EQ(ovl_pos, t.MAXY - 15 * t.m - t.MAXY / 70);
+    EXPECT_EQ(lpDDSPrimary->PLAT_Row(ovl_pos)[30 * t.m], ovl_Mask[0]);
+    EXPECT_EQ(lpDDSPrimary->PLAT_Row(ovl_pos + 15 * t.m - 1)[t.MAXX - 25 * t.m - 1], ovl_Mask[14]);
+    Scena();
+    EXPECT_EQ(lpDDSPrimary->PLAT_Row(ovl_pos + 15 * t.m)[t.MAXX / 2],
+              lpDDSBack->PLAT_Row(ovl_pos + 15 * t.m)[t.MAXX / 2]);
+    for (int i = 0; i < tlacidlo_poc; ++i) {
+      const CTlac& b = tlacidlo[i];
+      const TFAZA& f = b.FAZY[0];
+      EXPECT_EQ(f.XP - f.XL, t.m * (prirodzene[i].XP - prirodzene[i].XL)) << i;
+      EXPECT_EQ(f.YD - f.YH, t.m * (prirodzene[i].YD - prirodzene[i].YH)) << i;
+      EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + f.SIR <= t.MAXX && b.y + f.VYS <= t.MAXY) << i;
+      EXPECT_TRUE(b.ZASAH(b.x + f.SIR - 2 * t.m, b.y + f.VYS - 2 * t.m)) << i;
+      EXPECT_FALSE(b.ZASAH(b.x + f.SIR, b.y + f.VYS / 2)) << i;
+    }
+    // The grid menu opened by its button and an item chosen by a click on it.
+    KlikTlacidlo(TL_SITO);
+    ASSERT_EQ(dui_sito.viditelny, 1);
+    EXPECT_EQ(dui_sito.VOL[0].rect.bottom - dui_sito.VOL[0].rect.top, 30 * t.m);
+    Klik(dui_sito.VOL[0].rect.left + 2 * t.m, dui_sito.VOL[0].rect.bottom - 2 * t.m);
+    EXPECT_EQ(Sito_pocx, 10);
     TearDown();
     SetUp();
   }

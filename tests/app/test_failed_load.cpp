@@ -1,35 +1,22 @@
 // Pictures that cannot be shown, special files, large folders and a full disk: the viewer
 // never stalls, never shows one picture under another's name, and says what happened.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
-#include <string>
 
-#include "app/panorama.h"
-#include "app/scene.h"
 #include "app/sprava.h"
-#include "app/ui.h"
 #include "app/volby.h"
 #include "app_fixture.h"
 #include "engine/store.h"
 #include "tests/common/engine_ref.h"
 #include "log/zeph_log.h"
-#include "platform/backend.h"
-#include "platform/fault.h"
-#include "tests/bmpfiles/temp_folder.h"
-#include "tools/bmp24.h"
 
 namespace {
-
-void Obrazok(const std::string& meno, int sir = 40, int vys = 20) {
-  TRgbPicture obr(sir, vys);
-  for (int y = 0; y < vys; ++y)
-    for (int x = 0; x < sir; ++x) obr.Set(x, y, 200, (uint8_t)(x * 5), 60);
-  ASSERT_TRUE(BMP24_Zapis(obr, meno.c_str()));
-}
 
 std::string Log() { return CitajSubor(ZEPH_LOG_SUBOR); }
 
@@ -48,6 +35,12 @@ TEST_F(AppTest, APictureThatDoesNotLoadIsNeverShownAsAnotherAndNeverStalls) {
   ASSERT_EQ(symlink("f.bmp", "g.jpg"), 0);
   ASSERT_EQ(symlink("/dev/zero", "h.bmp"), 0);
   Obrazok("i.bmp");
+  // A writer waits for the pipe's reader: the pipe is never even opened.
+  const pid_t pisar = fork();
+  if (pisar == 0) {
+    alarm(20);  // never outlives a failed test
+    _exit(open("f.bmp", O_WRONLY) >= 0 ? 0 : 1);
+  }
   ASSERT_EQ(Spusti(""), 1);
   ASSERT_EQ(std::remove("e.bmp"), 0);
   dui_PANO.viditelny = 0;
@@ -67,6 +60,9 @@ TEST_F(AppTest, APictureThatDoesNotLoadIsNeverShownAsAnotherAndNeverStalls) {
     EXPECT_TRUE(Prekryte(0, 0, 799, 31)) << meno;
     EXPECT_NE(Log().find(std::string("PANO(40) : Panorama sa neda nacitat: ./") + meno), std::string::npos) << meno;
   }
+  EXPECT_EQ(waitpid(pisar, nullptr, WNOHANG), 0) << "the pipe was opened";
+  kill(pisar, SIGKILL);
+  waitpid(pisar, nullptr, 0);
   // The headless renderer, as a process: refused at once, not stuck.
   const std::string rv = stary_priecinok_ + "/render_view";
   for (const char* meno : {"f.bmp", "g.jpg"}) {
@@ -101,7 +97,6 @@ TEST_F(LargeFolder, NextReachesEveryPictureAndTheListTheLast) {
   ASSERT_GE(riadok, 0);
   const RECT r = dui_PANO.VOL[riadok].rect;
   Klik((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  EXPECT_EQ(PAN_id, 299);
   EXPECT_STREQ(PAN_subor[PAN_id], "./p299.bmp");
   for (int i = 0; i < 300; ++i) {
     KlikTlacidlo(TL_DALSI);
@@ -125,23 +120,14 @@ TEST_F(LargeFolder, AFileGivenBeyondTheFirstFiftyStepsToTheNextOne) {
 TEST_F(AppTest, AScreenshotOnAFullDiskIsReportedAndLogged) {
   Obrazok("a.bmp");
   ASSERT_EQ(Spusti(""), 1);
-  // The disk fills in the file header, in the information header, in the rows.
-  const struct {
-    int bajty;
-    const char* riadok;
-  } pripady[] = {{0, "DBMP_5(134) : PROBLEM pri fHeader zapise"},
-                 {20, "DBMP_5(141) : PROBLEM pri iHeader zapise"},
-                 {100, "DBMP_5(148) : PROBLEM pri zapise riadkov TSSCAN.bmp"}};
-  for (const auto& p : pripady) {
-    PLAT_ClearMessageBoxes();
-    PLAT_FaultSet(PC_FileWrite, p.bajty, -1, 0);
-    Klaves(VK_F2);
-    PLAT_FaultClear();
-    ASSERT_EQ(PLAT_MessageBoxes().size(), 1u) << p.bajty;
-    EXPECT_EQ(PLAT_MessageBoxes()[0].text, "Snímku obrazovky sa nepodarilo uložiť: TSSCAN.bmp");
-    EXPECT_NE(Log().find(p.riadok), std::string::npos) << p.bajty;
-    EXPECT_EQ(TTempFolder::Obsah(), (std::vector<std::string>{ZEPH_LOG_SUBOR, "a.bmp", "a.thm"})) << p.bajty;
-  }
+  // The disk fills in the rows (each stage's own log line is the writer's test).
+  PLAT_FaultSet(PC_FileWrite, 100, -1, 0);
+  Klaves(VK_F2);
+  PLAT_FaultClear();
+  ASSERT_EQ(PLAT_MessageBoxes().size(), 1u);
+  EXPECT_EQ(PLAT_MessageBoxes()[0].text, "Snímku obrazovky sa nepodarilo uložiť: TSSCAN.bmp");
+  EXPECT_NE(Log().find("DBMP_5(148) : PROBLEM pri zapise riadkov TSSCAN.bmp"), std::string::npos);
+  EXPECT_EQ(TTempFolder::Obsah(), (std::vector<std::string>{ZEPH_LOG_SUBOR, "a.bmp", "a.thm"}));
 }
 
 }  // namespace

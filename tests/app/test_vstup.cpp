@@ -4,15 +4,8 @@
 
 #include <vector>
 
-#include "app/input.h"
-#include "app/pulse.h"
-#include "app/scene.h"
 #include "app/sprava.h"
-#include "app/ui.h"
 #include "app_fixture.h"
-#include "display/screen.h"
-#include "engine/view.h"
-#include "platform/fault.h"
 
 namespace {
 
@@ -114,49 +107,38 @@ INSTANTIATE_TEST_SUITE_P(
         TKrok{0, -1000, 1.0f, 0.1f, 0, -160, 1.0f, 0.06f}));
 
 // The idle count: a frame at 200 (strip gone), 400 (pointer gone) and 800 (idle turning
-// starts), stopping at 5000.
-TEST_F(AppTest, IdleCountRendersAtItsStages) {
+// starts), stopping at 5000; what the next frame puts over the view.
+TEST_F(AppTest, IdleCountRendersAndHidesTheOverlaysAtItsStages) {
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);
+  dui_PANO.viditelny = 0;
   const struct {
     int pred;
-    bool vykresli, demo;
-  } pripady[] = {{198, false, false}, {199, true, false}, {200, false, false}, {398, false, false},
-                 {399, true, false},  {400, false, false}, {798, false, false}, {799, true, true},
-                 {4999, false, false}, {5000, false, false}};
+    bool vykresli, demo, pruh, kurzor;
+  } pripady[] = {{198, false, false, true, true},    {199, true, false, false, true},   {200, false, false, false, true},
+                 {398, false, false, false, true},   {399, true, false, false, false},  {400, false, false, false, false},
+                 {798, false, false, false, false},  {799, true, true, false, false},   {4999, false, false, false, false},
+                 {5000, false, false, false, false}};
   for (const auto& c : pripady) {
     YAW = 1.0f;
     demo_mod = 0;
     pulz_poc_msna = c.pred;
+    kurzor.x = 300;
+    kurzor.y = 100;
     ZaplnZadny(ZNACKA);
     PULZ();
     EXPECT_EQ(pulz_poc_msna, c.pred < 5000 ? c.pred + 1 : 5000);
     EXPECT_EQ(!ZadnyZaplneny(ZNACKA), c.vykresli) << c.pred;
     EXPECT_EQ(demo_mod, c.demo ? 1 : 0) << c.pred;
     EXPECT_FLOAT_EQ(YAW, c.demo ? 1.001f : 1.0f) << c.pred;
-  }
-}
-
-// What a frame puts over the view at a given idle count.
-TEST_F(AppTest, OverlaysFollowTheIdleCount) {
-  Panoramy(1);
-  ASSERT_EQ(Spusti(""), 1);
-  dui_PANO.viditelny = 0;
-  const struct {
-    int pocet;
-    bool panel, pruh, kurzor;
-  } pripady[] = {{199, false, true, true},  {200, false, false, true}, {399, false, false, true},
-                 {400, false, false, false}, {400, true, false, true}};
-  for (const auto& v : pripady) {
-    dui_sito.viditelny = v.panel ? 1 : 0;
-    kurzor.x = 300;
-    kurzor.y = 100;
-    pulz_poc_msna = v.pocet;
     Prekresli_scenu(1);
-    EXPECT_EQ(Prekryte(250, ovl_pos, 300, ovl_pos + 14), v.pruh) << v.pocet;
-    EXPECT_EQ(Prekryte(tlacidlo[4].x, tlacidlo[4].y, tlacidlo[4].x + 15, tlacidlo[4].y + 14), v.pruh) << v.pocet;
-    EXPECT_EQ(Prekryte(300, 100, 317, 119), v.kurzor) << v.pocet;
+    EXPECT_EQ(Prekryte(250, ovl_pos, 300, ovl_pos + 14), c.pruh) << c.pred;
+    EXPECT_EQ(Prekryte(tlacidlo[4].x, tlacidlo[4].y, tlacidlo[4].x + 15, tlacidlo[4].y + 14), c.pruh) << c.pred;
+    EXPECT_EQ(Prekryte(300, 100, 317, 119), c.kurzor) << c.pred;
   }
+  dui_sito.viditelny = 1;  // an open panel keeps the pointer
+  Prekresli_scenu(1);
+  EXPECT_TRUE(Prekryte(300, 100, 317, 119));
 }
 
 TEST_F(AppTest, StripIsDraggedToTheTopAndToTheBottom) {

@@ -1,5 +1,5 @@
-// The BMP-writing tests' set-up: a temporary current folder, the memory backend, a display
-// object, surfaces with a known pattern, and a reader of written BMP files.
+// The BMP-writing tests' set-up: a temporary current folder, the platform graphics tests'
+// display (nothing left behind), surfaces with a known pattern, and a reader of written BMP files.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -7,10 +7,8 @@
 #include <vector>
 
 #include "log/zeph_log.h"
-#include "platform/backend.h"
-#include "platform/ddraw.h"
-#include "platform/fault.h"
 #include "tests/bmpfiles/temp_folder.h"
+#include "tests/platform_gfx/gfx_fixture.h"
 #include "toolkit/ddutil.h"
 #include "tools/bmp24.h"
 
@@ -45,18 +43,15 @@ inline uint32_t Rgb(uint16_t p) {
   return (uint32_t)r << 16 | (uint32_t)g << 8 | b;
 }
 
-class DbmpTest : public ::testing::Test {
+class DbmpTest : public GfxTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(tmp.Ok());
-    ASSERT_EQ(PLAT_Init(PLAT_MEMORY, TPlatOptions()), 1);
-    ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
+    GfxTest::SetUp();
   }
   void TearDown() override {
-    PLAT_FaultClear();
     for (IDirectDrawSurface* s : povrchy) s->Release();
-    dd->Release();
-    PLAT_Shutdown();
+    GfxTest::TearDown();
   }
 
   // An off-screen surface of the display's depth holding Vzor (Vzor32 at 32 bits); released by
@@ -85,6 +80,5 @@ class DbmpTest : public ::testing::Test {
   static std::vector<std::string> Log() { return Riadky(ZEPH_LOG_SUBOR); }
 
   TTempFolder tmp;
-  IDirectDraw* dd = nullptr;
   std::vector<IDirectDrawSurface*> povrchy;
 };

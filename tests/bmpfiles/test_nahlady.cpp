@@ -74,8 +74,12 @@ TEST_F(DbmpNahlady, UnreadablePictureOrFullDiskLeaveNoThumbnailAndRetry) {
   EXPECT_EQ(TTempFolder::Obsah(), (std::vector<std::string>{ZEPH_LOG_SUBOR, "p.bmp", "zly.bmp"}));
   EXPECT_EQ(Log(), (std::vector<std::string>{"DBMP_5(148) : PROBLEM pri zapise riadkov ./p.thm",
                                              "DBMP_5(300) : Chyba pri nacitani obrazka ./zly.bmp"}));
-  EXPECT_EQ(Start(), "Náhľad 1/2: ./p.thm\nNáhľad 2/2: ./zly.thm\n");
+  // Made on the next start; what could not be made is said, and only that.
+  std::string chyby;
+  EXPECT_EQ(Start("./", &chyby), "Náhľad 1/2: ./p.thm\nNáhľad 2/2: ./zly.thm\n");
   EXPECT_TRUE(DBMP_Existuje_sub("p.thm"));
+  EXPECT_NE(chyby.find("Náhľad 2/2 sa nepodarilo vytvoriť: ./zly.thm\n"), std::string::npos) << chyby;
+  EXPECT_EQ(chyby.find("p.thm"), std::string::npos) << chyby;
 }
 
 const std::string DLHE(246, 'd');  // with ".bmp" 250 bytes; its temporary ".thm.tmp" was 258
@@ -112,15 +116,6 @@ TEST_F(DbmpNahlady, EveryListedPictureGetsItsOwnThumbnailThatLoads) {
     }
     EXPECT_EQ(TTempFolder::Obsah(dir).size(), p.obrazky.size() + p.nahlady.size()) << p.pripad;
   }
-}
-
-TEST_F(DbmpNahlady, AThumbnailThatCouldNotBeMadeIsSaid) {
-  Obrazok("dobry.bmp", 40, 20);
-  std::ofstream("zly.bmp") << "nie je to obrazok";
-  std::string chyby;
-  Start("./", &chyby);
-  EXPECT_NE(chyby.find("Náhľad 2/2 sa nepodarilo vytvoriť: ./zly.thm\n"), std::string::npos) << chyby;
-  EXPECT_EQ(chyby.find("dobry"), std::string::npos) << chyby;
 }
 
 typedef DbmpTest DbmpVarianty;

@@ -5,36 +5,22 @@
 
 #include <cstdio>
 
+#include "app/modes.h"
 #include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"
 #include "platform/backend.h"
 #include "platform/fault.h"
-#include "toolkit/ddutil.h"
 
 void FormatsTest::SetUp() {
   ASSERT_TRUE(tmp.Ok());
   ASSERT_EQ(PLAT_Init(PLAT_MEMORY, TPlatOptions()), 1);
-  ASSERT_EQ(DirectDrawCreate(nullptr, &lpDD, nullptr), DD_OK);
-  ASSERT_EQ(lpDD->SetDisplayMode(800, 600, 16), DD_OK);
-  lpDDSBack = DDVytvor_povrch(lpDD, 800, 600);
-  ASSERT_NE(lpDDSBack, nullptr);
-  MAXX = obraz_sir = 800;
-  MAXY = obraz_vys = 600;
-  SX = 400;
-  SY = 300;
+  ASSERT_EQ(Vytvor_displej(800, 600), DD_OK);
 }
 
 void FormatsTest::TearDown() {
-  if (pan_SRF) pan_SRF->Release();
-  pan_SRF = nullptr;
-  if (lpDDPal) lpDDPal->Release();
-  lpDDPal = nullptr;
-  if (lpDDSBack) lpDDSBack->Release();
-  lpDDSBack = nullptr;
-  if (lpDD) lpDD->Release();
-  lpDD = nullptr;
+  Vykonaj_RELEASE_SRF(1);
   PLAT_FaultClear();
   PLAT_Shutdown();
 }

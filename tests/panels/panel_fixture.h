@@ -1,7 +1,8 @@
-// The panel tests' set-up: the memory backend, a display object of 16 bits (or bity_),
-// off-screen surfaces as drawing targets (filled and read as 5-6-5 values at either depth),
-// the screen globals; and the list dressed as the viewer's panorama chooser
-// (the real interface sheet for its slider, arrows and strip, the viewer's layout values).
+// The panel tests' set-up: the platform graphics tests' display (and its check that nothing is
+// left behind) of 16 bits (or `mode_bits`), off-screen surfaces as drawing targets (filled and
+// read as 5-6-5 values at either depth), the screen globals; and the list dressed as the viewer's
+// panorama chooser (the real interface sheet for its slider, arrows and strip, the viewer's
+// layout values).
 #pragma once
 #include <gtest/gtest.h>
 
@@ -13,32 +14,26 @@
 #include "display/screen.h"
 #include "panels/dui.h"
 #include "panels/duir.h"
-#include "platform/backend.h"
-#include "platform/fault.h"
-#include "platform/gdi.h"
+#include "tests/platform_gfx/gfx_fixture.h"
 #include "toolkit/ddutil.h"
 #include "tools/plocha.h"
 
-class PanelTest : public ::testing::Test {
+class PanelTest : public GfxTest {
  protected:
   void SetUp() override {
-    PLAT_Init(PLAT_MEMORY, TPlatOptions());
-    ASSERT_EQ(DirectDrawCreate(nullptr, &dd_, nullptr), DD_OK);
-    ASSERT_EQ(dd_->SetDisplayMode(800, 600, (DWORD)bity_), DD_OK);
+    GfxTest::SetUp();
     Obrazovka(800, 600);
-    harok_.NAHRAJ_SURFACE(dd_, "rezia_pan.bmp");
+    harok_.NAHRAJ_SURFACE(dd, "rezia_pan.bmp");
     ASSERT_NE(harok_.SURFACE, nullptr);
     harok_.BC_NASTAV(0, 0);
     harok_.TC_NASTAV(3, 3);
     zadna_ = Plocha(800, 600, 0x1234);
   }
   void TearDown() override {
-    PLAT_FaultClear();
     if (harok_.SURFACE != nullptr) harok_.SURFACE->Release();
     harok_.SURFACE = nullptr;
     for (IDirectDrawSurface* s : plochy_) s->Release();
-    dd_->Release();
-    PLAT_Shutdown();
+    GfxTest::TearDown();
   }
 
   static void Obrazovka(int sir, int vys) {
@@ -50,7 +45,7 @@ class PanelTest : public ::testing::Test {
 
   // An off-screen surface filled with one 5-6-5 colour; released by the fixture.
   IDirectDrawSurface* Plocha(int sir, int vys, uint16_t farba) {
-    IDirectDrawSurface* s = DDVytvor_povrch(dd_, sir, vys);
+    IDirectDrawSurface* s = DDVytvor_povrch(dd, sir, vys);
     EXPECT_NE(s, nullptr);
     if (s == nullptr) return nullptr;
     plochy_.push_back(s);
@@ -69,7 +64,7 @@ class PanelTest : public ::testing::Test {
     RECT r{s->PLAT_Width(), s->PLAT_Height(), -1, -1};
     for (int y = 0; y < s->PLAT_Height(); y++)
       for (int x = 0; x < s->PLAT_Width(); x++)
-        if (Bod(s, x, y) != pozadie) {
+        if (At(s, x, y) != pozadie) {
           r.left = std::min(r.left, (LONG)x);
           r.top = std::min(r.top, (LONG)y);
           r.right = std::max(r.right, (LONG)x);
@@ -91,8 +86,6 @@ class PanelTest : public ::testing::Test {
     z.RESET_GEOMETRIER();
   }
 
-  int bity_ = 16;
-  IDirectDraw* dd_ = nullptr;
   std::vector<IDirectDrawSurface*> plochy_;
   CDas_Surface harok_;
   IDirectDrawSurface* zadna_ = nullptr;
@@ -102,7 +95,7 @@ class PanelTest : public ::testing::Test {
 class PanelDepthTest : public PanelTest, public ::testing::WithParamInterface<int> {
  protected:
   void SetUp() override {
-    bity_ = GetParam();
+    mode_bits = (DWORD)GetParam();
     PanelTest::SetUp();
   }
 };

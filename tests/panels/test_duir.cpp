@@ -13,13 +13,13 @@ class Duir : public PanelTest {};
 
 TEST_F(Duir, ArrowsMoveByATenthWhileHeld) {
   CDUIR z;
-  Zostav(z, 9);
+  Zostav(z, 11);
   const struct {
     int y, mtlac, pos;
   } kroky[] = {
-      {kDole_y, 0, 0}, {kDole_y, 1, 3},  // pressed: Rol_max 32 / 10 = 3 pixels
-      {kDole_y, 0, 6}, {kDole_y, 0, 9}, {kDole_y, -1, 9}, {kDole_y, 0, 9},
-      {kHore_y, 0, 9}, {kHore_y, 1, 6}, {kHore_y, 0, 3}, {kHore_y, 0, 0}, {kHore_y, 0, 0},  // clamped at the top
+      {kDole_y, 0, 0}, {kDole_y, 1, 9},  // pressed: Rol_max 96 / 10 = 9 pixels
+      {kDole_y, 0, 18}, {kDole_y, 0, 27}, {kDole_y, -1, 27}, {kDole_y, 0, 27},
+      {kHore_y, 0, 27}, {kHore_y, 1, 18}, {kHore_y, 0, 9}, {kHore_y, 0, 0}, {kHore_y, 0, 0},  // clamped at the top
   };
   for (const auto& k : kroky) {
     EXPECT_EQ(z.INFORMUJ_SA(kSip_x, k.y, k.mtlac), 1);

@@ -61,7 +61,7 @@ class Golden : public PanelDepthTest {
     }
     const std::string cesta = Cesta(meno);
     const char* obnov = std::getenv("PANO_UPDATE_GOLDEN");
-    if (obnov != nullptr && obnov[0] == '1' && bity_ == 16) {
+    if (obnov != nullptr && obnov[0] == '1' && mode_bits == 16) {
       ASSERT_TRUE(BMP24_Zapis(kresba, cesta.c_str()));
       return;
     }

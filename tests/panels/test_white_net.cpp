@@ -45,7 +45,7 @@ TEST_P(WhiteNet, ExactPixels) {
     for (int y = 0; y < 8; y++)
       for (int x = 0; x < 14; x++) {
         const char z = c.obraz[y * 15 + x];
-        EXPECT_EQ(Bod(s, x, y), z == 'B' ? 0x0000 : z == 'W' ? 0xFFFF : kPod) << c.nazov << " at " << x << "," << y;
+        EXPECT_EQ(At(s, x, y), z == 'B' ? 0x0000 : z == 'W' ? 0xFFFF : kPod) << c.nazov << " at " << x << "," << y;
       }
   }
 }

@@ -128,16 +128,19 @@ TEST_F(DrawTest, TheBoldTwentyPixelFaceHasItsSlovakLetters) {
 }
 
 TEST_F(DrawTest, DrawTextPlacesTheLineInTheBoxAndKeepsItThere) {
-  const RECT box = {20, 10, 220, 70};  // 200 × 60, centre (120, 40)
-  for (UINT f : {DT_LEFT | DT_TOP, DT_RIGHT, DT_CENTER, DT_SINGLELINE | DT_BOTTOM, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT,
+  const RECT box = {20, 10, 220, 70};  // 200 × 60
+  RECT m = {0, 0, 0, 0};
+  const int lh = DrawTextA(dc, "Menu", -1, &m, DT_CALCRECT), lw = m.right;
+  Text("Menu", DT_LEFT | DT_TOP, box);
+  const RECT k0 = Ink();
+  // The ink moves by exactly the room left beside and below the line (or half of it).
+  for (UINT f : {DT_RIGHT, DT_CENTER, DT_SINGLELINE | DT_BOTTOM, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT,
                  DT_SINGLELINE | DT_VCENTER | DT_CENTER}) {
     Text("Menu", f, box);
     const RECT k = Ink();
-    EXPECT_TRUE(k.left >= box.left && k.right < box.right && k.top >= box.top && k.bottom < box.bottom) << f;
-    const int cx = (k.left + k.right) / 2, cy = (k.top + k.bottom) / 2;
-    EXPECT_TRUE(f & DT_RIGHT ? k.right >= box.right - 4 : f & DT_CENTER ? std::abs(cx - 120) <= 3 : k.left <= box.left + 3) << f;
-    EXPECT_TRUE(f & DT_BOTTOM ? k.bottom >= box.bottom - 8 : f & DT_VCENTER ? std::abs(cy - 40) <= 4 : k.top <= box.top + 8) << f;
-    EXPECT_NEAR(f & DT_BOTTOM ? 60 : f & DT_VCENTER ? 40 : 20, last_height, 1) << f << ": the offset from the top to the text's bottom";
+    EXPECT_EQ(k.left - k0.left, f & DT_RIGHT ? 200 - lw : f & DT_CENTER ? (200 - lw) / 2 : 0) << f;
+    EXPECT_EQ(k.top - k0.top, f & DT_BOTTOM ? 60 - lh : f & DT_VCENTER ? (60 - lh) / 2 : 0) << f;
+    EXPECT_EQ(f & DT_BOTTOM ? 60 : f & DT_VCENTER ? (60 - lh) / 2 + lh : lh, last_height) << f;
   }
   Text("Dlhý text, ktorý sa nezmestí", DT_LEFT | DT_SINGLELINE, RECT{30, 20, 60, 40});
   EXPECT_TRUE(Ink().left >= 30 && Ink().right < 60) << "clipped to its box";

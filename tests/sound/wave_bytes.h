@@ -1,4 +1,5 @@
-// RIFF/WAVE bytes built chunk by chunk, so that tests can shape every length.
+// RIFF/WAVE bytes built chunk by chunk, so that tests can shape every length; and what the
+// fake sound device mixes.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -6,6 +7,14 @@
 #include "platform/dsound.h"
 
 typedef std::vector<uint8_t> TBajty;
+typedef std::vector<int16_t> TVzorky;
+
+// The next `frames` frames of `channels` samples the fake device plays.
+inline TVzorky Mix(int frames, int channels = 1) {
+  TVzorky out((size_t)frames * channels, 12345);
+  PLAT_AudioMix(out.data(), frames);
+  return out;
+}
 
 class TWaveBytes {
  public:

@@ -75,7 +75,7 @@ TEST_F(ToolkitTest, AColourMatchesThroughPixelZeroWhichIsGivenBack) {
   EXPECT_EQ(0xFFFFFFFFu, DDColorMatch(s, RGB(255, 255, 255)));
   PLAT_FaultSet(PC_GetDC, 0, 1, DDERR_GENERIC);
   EXPECT_EQ(0x1234u, DDColorMatch(s, RGB(255, 255, 255))) << "no context: the pixel as it is";
-  EXPECT_EQ(0x1234, Px(s, 0, 0));
+  EXPECT_EQ(0x1234, At(s, 0, 0));
   ASSERT_EQ(DD_OK, DDSetColorKey(s, RGB(255, 255, 255)));
   EXPECT_EQ(0xFFFF, s->key);
 }
@@ -86,15 +86,15 @@ TEST_F(ToolkitTest, PicturesLoadAtTheirSizeOrTheAskedOneAndSheetsComeBackAfterAL
   EXPECT_EQ(nullptr, DDLoadBitmap_ts(dd, "none.bmp", 0, 0, &sir, &vys));
   EXPECT_EQ(-1, sir) << "a missing picture leaves the sizes alone";
   IDirectDrawSurface* s = Potom(DDLoadBitmap_ts(dd, cesta.c_str(), 0, 0, &sir, &vys));
-  EXPECT_EQ(std::make_tuple(6, 4, (uint16_t)0x001F), std::make_tuple(sir, vys, Px(s, 5, 3)));
+  EXPECT_EQ(std::make_tuple(6, 4, (uint16_t)0x001F), std::make_tuple(sir, vys, At(s, 5, 3)));
   s = Potom(DDLoadBitmap_ts_stretch(dd, cesta.c_str(), 9, 7));
-  EXPECT_EQ(std::make_tuple(9, 7, (uint16_t)0x001F), std::make_tuple(s->PLAT_Width(), s->PLAT_Height(), Px(s, 8, 6)));
+  EXPECT_EQ(std::make_tuple(9, 7, (uint16_t)0x001F), std::make_tuple(s->PLAT_Width(), s->PLAT_Height(), At(s, 8, 6)));
   PLAT_FaultSet(PC_CreateOffscreen, 0, 1, DDERR_OUTOFMEMORY);
   EXPECT_EQ(nullptr, DDLoadBitmap_ts(dd, "pic.bmp", 3, 2, &sir, &vys));
   EXPECT_EQ(3, sir) << "the size is told even when the surface cannot be made";
   EXPECT_EQ(0, PLAT_GdiLiveObjects()) << "the bitmap is let go";
   Zdroj(cesta, Jednofarebny(3, 3, 0, 255, 0));
-  EXPECT_EQ(0x07E0, Px(Potom(DDLoadBitmap_ts(dd, cesta.c_str(), 0, 0, &sir, &vys)), 1, 1)) << "a resource wins";
+  EXPECT_EQ(0x07E0, At(Potom(DDLoadBitmap_ts(dd, cesta.c_str(), 0, 0, &sir, &vys)), 1, 1)) << "a resource wins";
   // A sheet keeps its own copy of the name and comes back stretched after a loss.
   Zdroj("own_name.bmp", Plachta(20, 12, {0, 11}, {0, 9, 19}));
   CDas_Surface rezia;
@@ -107,13 +107,13 @@ TEST_F(ToolkitTest, PicturesLoadAtTheirSizeOrTheAskedOneAndSheetsComeBackAfterAL
   EXPECT_EQ(DD_OK, rezia.RESTORE_SURFACE());
   const uint16_t vypln = PLAT_Pack565(40, 80, 120);
   EXPECT_EQ(std::make_tuple(CERVENA_565, vypln, vypln, CERVENA_565),
-            std::make_tuple(Px(rezia.SURFACE, 0, 0), Px(rezia.SURFACE, 8, 10), Px(rezia.SURFACE, 30, 15),
-                            Px(rezia.SURFACE, 39, 23)));
+            std::make_tuple(At(rezia.SURFACE, 0, 0), At(rezia.SURFACE, 8, 10), At(rezia.SURFACE, 30, 15),
+                            At(rezia.SURFACE, 39, 23)));
 }
 
 // At 32 bits a 24-bit picture keeps every level, enlarged too, and colours match exactly.
 TEST_F(ToolkitTest, ThirtyTwoBitSurfacesKeepEveryLevel) {
-  bity = 32;
+  mode_bits = 32;
   ASSERT_EQ(DD_OK, dd->SetDisplayMode(800, 600, 32));
   TRgbPicture pic(256, 2);
   for (int i = 0; i < 512; i++) pic.Set(i % 256, i / 256, (uint8_t)(i % 256), (uint8_t)(255 - i % 256), (uint8_t)(i ^ 0x5A));

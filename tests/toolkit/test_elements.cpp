@@ -169,8 +169,8 @@ TEST_F(ToolkitTest, PhasesAreMeasuredBetweenBorderLines) {
   for (const auto& p : {std::make_tuple(0, 46, 45), std::make_tuple(1, 50, 45), std::make_tuple(2, 41, 45)}) {
     IDirectDrawSurface* ciel = Povrch(200, 200, POZADIE);
     ikona.ZOBRAZ_3_centr(ciel, 0, 200, 0, 200, 50, 50, std::get<0>(p));
-    EXPECT_EQ(Vzor565(1, 1), Px(ciel, std::get<1>(p), std::get<2>(p))) << std::get<0>(p);
-    EXPECT_EQ(POZADIE, Px(ciel, std::get<1>(p) - 1, std::get<2>(p))) << std::get<0>(p);
+    EXPECT_EQ(Vzor565(1, 1), At(ciel, std::get<1>(p), std::get<2>(p))) << std::get<0>(p);
+    EXPECT_EQ(POZADIE, At(ciel, std::get<1>(p) - 1, std::get<2>(p))) << std::get<0>(p);
   }
 }
 

@@ -1,6 +1,7 @@
-// The toolkit tests' set-up: the memory backend, a DirectDraw object, an 800 × 600 screen of
-// 16 bits (or `bity`), and small sheets made on the spot as bitmap resources or files in the
-// test's own folder. Pixels are read and filled as 5-6-5 values at either depth.
+// The toolkit tests' set-up: the platform graphics tests' display (and its check that nothing
+// is left behind) of 16 bits (or `mode_bits`), an 800 × 600 screen, and small sheets made on the
+// spot as bitmap resources or files in the test's own folder. Pixels are read and filled as 5-6-5
+// values at either depth.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -12,10 +13,9 @@
 #include <vector>
 
 #include "display/screen.h"
-#include "platform/backend.h"
-#include "platform/fault.h"
 #include "platform/resources.h"
 #include "tests/bmpfiles/temp_folder.h"
+#include "tests/platform_gfx/gfx_fixture.h"
 #include "toolkit/das_surface.h"
 #include "toolkit/ddutil.h"
 #include "tools/bmp24.h"
@@ -39,23 +39,18 @@ inline TRgbPicture Plachta(int w, int h, const std::vector<int>& riadky, const s
   return pic;
 }
 
-class ToolkitTest : public ::testing::Test {
+class ToolkitTest : public GfxTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(1, PLAT_Init(PLAT_MEMORY, TPlatOptions()));
-    PLAT_FaultClear();
-    ASSERT_EQ(DD_OK, DirectDrawCreate(nullptr, &dd, nullptr));
-    ASSERT_EQ(DD_OK, dd->SetDisplayMode(800, 600, (DWORD)bity));
+    GfxTest::SetUp();
     MAXX = 800;
     MAXY = 600;
     ASSERT_TRUE(tmp.Ok());
   }
   void TearDown() override {
-    PLAT_FaultClear();
     for (IDirectDrawSurface* s : povrchy) s->Release();
     for (const std::string& z : zdroje) PLAT_ResourceRemove(z.c_str(), RT_BITMAP);
-    dd->Release();
-    PLAT_Shutdown();
+    GfxTest::TearDown();
   }
   // An off-screen surface of one 5-6-5 value, released when the test ends.
   IDirectDrawSurface* Povrch(int w, int h, uint16_t farba) {
@@ -63,7 +58,7 @@ class ToolkitTest : public ::testing::Test {
     Zmaz(s, farba);
     return s;
   }
-  void Zmaz(IDirectDrawSurface* s, uint16_t farba) const { DDSURFACE_ZMAZ(s, PLAT_Convert(bity, 16, farba)); }
+  void Zmaz(IDirectDrawSurface* s, uint16_t farba) const { DDSURFACE_ZMAZ(s, PLAT_Convert((int)mode_bits, 16, farba)); }
   IDirectDrawSurface* Potom(IDirectDrawSurface* s) {
     EXPECT_NE(nullptr, s);
     if (s) povrchy.push_back(s);
@@ -98,8 +93,6 @@ class ToolkitTest : public ::testing::Test {
     return (uint16_t)PLAT_Convert(16, s->PLAT_Bits(), s->PLAT_Pixel(x, y));
   }
 
-  IDirectDraw* dd = nullptr;
-  int bity = 16;
   TTempFolder tmp;  // the current folder while the test runs
 
  private:
