@@ -60,11 +60,11 @@ TEST_F(AppTest, ModeAndLayoutAtEveryDesktopAspectAndScale) {
     // The strip: OVL_RIADKY rows at the scale, from 30 to 25 pixels (at the scale) off the sides.
     Prekresli_scenu(1);
     EXPECT_EQ(ovl_pos, t.MAXY - 15 * t.m - t.MAXY / 70);
-    EXPECT_EQ(lpDDSPrimary->PLAT_Row(ovl_pos)[30 * t.m], ovl_Mask[0]);
-    EXPECT_EQ(lpDDSPrimary->PLAT_Row(ovl_pos + 15 * t.m - 1)[t.MAXX - 25 * t.m - 1], ovl_Mask[14]);
+    EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(30 * t.m, ovl_pos), ovl_Mask[0]);
+    EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(t.MAXX - 25 * t.m - 1, ovl_pos + 15 * t.m - 1), ovl_Mask[14]);
     Scena();
-    EXPECT_EQ(lpDDSPrimary->PLAT_Row(ovl_pos + 15 * t.m)[t.MAXX / 2],
-              lpDDSBack->PLAT_Row(ovl_pos + 15 * t.m)[t.MAXX / 2]);
+    EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(t.MAXX / 2, ovl_pos + 15 * t.m),
+              lpDDSBack->PLAT_Pixel(t.MAXX / 2, ovl_pos + 15 * t.m));
     for (int i = 0; i < tlacidlo_poc; ++i) {
       const CTlac& b = tlacidlo[i];
       const TFAZA& f = b.FAZY[0];

@@ -55,7 +55,7 @@ class PanelTest : public GfxTest {
   }
 
   // The pixel reduced to 5-6-5: a 32-bit surface must show what a 16-bit one does.
-  static uint16_t Bod(IDirectDrawSurface* s, int x, int y) {
+  static uint16_t At(const IDirectDrawSurface* s, int x, int y) {
     return (uint16_t)PLAT_Convert(16, s->PLAT_Bits(), s->PLAT_Pixel(x, y));
   }
 

@@ -149,10 +149,10 @@ TEST_F(Dui, TextOnBothDepthsIsOnePicture) {
   int rozne = 0, pismo = 0;
   for (int y = 0; y < 40; y++)
     for (int x = 0; x < 160; x++) {
-      const int a = Bod(s[0], x, y), b = Bod(s[1], x, y);
+      const int a = At(s[0], x, y), b = At(s[1], x, y);
       for (const auto& k : {std::make_pair(0, 31), std::make_pair(5, 63), std::make_pair(11, 31)})
         rozne += std::abs((a >> k.first & k.second) - (b >> k.first & k.second)) > 1;
-      pismo += Bod(s[0], x, y) != Bod(s[0], 0, 0);
+      pismo += At(s[0], x, y) != At(s[0], 0, 0);
     }
   EXPECT_GT(pismo, 100) << "the text was drawn";
   EXPECT_EQ(rozne, 0);
