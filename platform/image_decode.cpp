@@ -1,9 +1,11 @@
-// Decoding a checked picture with SDL (BMP) or SDL2_image (PNG, JPEG) into 0x00RRGGBB pixels.
+// Decoding a checked picture: which decoder takes it; SDL (BMP) and SDL2_image (PNG) into rows of
+// 0x00RRGGBB pixels.
 #include <SDL.h>
 #ifdef PANO_HAVE_SDL_IMAGE
 #include <SDL_image.h>
 #endif
 
+#include <algorithm>
 #include <climits>
 #include <new>
 
@@ -35,30 +37,40 @@ SDL_Surface* Load(const uint8_t* bytes, size_t size, TImgKind kind) {
   if (!rw) return nullptr;
   if (kind == IMGK_BMP) return SDL_LoadBMP_RW(rw, 1);
 #ifdef PANO_HAVE_SDL_IMAGE
-  return IMG_LoadTyped_RW(rw, 1, kind == IMGK_PNG ? "PNG" : "JPG");
-#else
-  SDL_RWclose(rw);
-  SDL_SetError("no PNG or JPEG decoder in this build");
-  return nullptr;
+  if (kind == IMGK_PNG) return IMG_LoadTyped_RW(rw, 1, "PNG");
 #endif
+  SDL_RWclose(rw);
+  SDL_SetError("no decoder for this picture in this build");
+  return nullptr;
 }
 
-// SDL converts every source form row by row straight into the bitmap's own memory.
-bool Convert(SDL_Surface* from, TGdiBitmap* bm) {
-  SDL_Surface* to =
-      SDL_CreateRGBSurfaceWithFormatFrom(bm->px.data(), bm->width, bm->height, 32, bm->width * 4, SDL_PIXELFORMAT_RGB888);
+const int kBand = 16;  // rows converted at a time
+
+// SDL converts every source form, a band of rows at a time, into one band of 0x00RRGGBB words
+// (and a word of slack, so that the band's last pixel reads as a word).
+bool Rows(SDL_Surface* from, int w, int h, const TImgEmit& out) {
+  std::vector<uint32_t> band((size_t)from->w * kBand + 1);
+  SDL_Surface* to = SDL_CreateRGBSurfaceWithFormatFrom(band.data(), from->w, kBand, 32, from->w * 4, SDL_PIXELFORMAT_RGB888);
   if (!to) return false;
   SDL_SetSurfaceBlendMode(from, SDL_BLENDMODE_NONE);
   SDL_SetColorKey(from, SDL_FALSE, 0);
-  const bool ok = SDL_BlitSurface(from, nullptr, to, nullptr) == 0;
+  int first = -kBand;
+  const auto row = [&](int y) {
+    if (y >= first + kBand) {
+      first = y;
+      SDL_Rect r = {0, y, from->w, std::min(kBand, from->h - y)};
+      if (SDL_BlitSurface(from, &r, to, nullptr) != 0) return TImgRow{nullptr, 4};
+    }
+    return TImgRow{reinterpret_cast<const uint8_t*>(band.data() + (size_t)(y - first) * from->w), 4};
+  };
+  const bool ok = IMGL_Rows(from->w, from->h, row, w, h, out);
   SDL_FreeSurface(to);
-  for (uint32_t& p : bm->px) p &= 0xFFFFFF;
   return ok;
 }
 }  // namespace
 
-TGdiBitmap* IMGL_Decode(const uint8_t* bytes, size_t size, const TImgInfo& info, std::string* why) {
-  if (IMGL_JpegByLibjpeg(info)) return IMGL_DecodeJpeg(bytes, size, info, why);
+bool IMGL_DecodeSdl(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
+                    std::string* why) {
   std::vector<uint8_t> mended;
   if (info.kind == IMGK_BMP && FullColourTable(bytes, size, info, &mended)) {
     bytes = mended.data();
@@ -67,27 +79,25 @@ TGdiBitmap* IMGL_Decode(const uint8_t* bytes, size_t size, const TImgInfo& info,
   SDL_Surface* s = Load(bytes, size, info.kind);
   if (!s) {
     *why = SDL_GetError();
-    return nullptr;
+    return false;
   }
-  TGdiBitmap* bm = nullptr;
+  bool ok = false;
   if (s->w != info.width || s->h != info.height) {
     *why = "decoded size differs from the header";
   } else {
-    bm = new TGdiBitmap();
-    bm->width = s->w;
-    bm->height = s->h;
-    bm->bits = info.bits;
     try {
-      bm->px.assign((size_t)s->w * (size_t)s->h, 0);
+      ok = Rows(s, w, h, out);
     } catch (const std::bad_alloc&) {
-      bm->px.clear();
     }
-    if (bm->px.empty() || !Convert(s, bm)) {
-      *why = bm->px.empty() ? "out of memory" : SDL_GetError();
-      delete bm;
-      bm = nullptr;
-    }
+    if (!ok) *why = "out of memory";
   }
   SDL_FreeSurface(s);
-  return bm;
+  return ok;
+}
+
+bool IMGL_Decode(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
+                 std::string* why) {
+  if (info.kind == IMGK_JPEG) return IMGL_DecodeJpeg(bytes, size, info, w, h, out, why);
+  if (IMGL_BmpDirect(info)) return IMGL_DecodeBmpBytes(bytes, size, info, w, h, out, why);
+  return IMGL_DecodeSdl(bytes, size, info, w, h, out, why);
 }

@@ -1,7 +1,11 @@
-// JPEG through libjpeg: four-channel pictures (CMYK, YCCK) as CMYK rows turned into RGB.
+// JPEG through libjpeg: every picture decoded once, at the smallest of libjpeg's scales (n/8) not
+// below the size asked for, in bands of rows; four-channel ones (CMYK, YCCK) as CMYK turned into RGB.
+#include <algorithm>
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <new>
 
 #include <jerror.h>
@@ -10,6 +14,8 @@
 #include "platform/image_load.h"
 
 namespace {
+
+const int kBand = 16;  // output rows decoded at a time
 
 struct TJpegChyba {
   jpeg_error_mgr spolocna;
@@ -26,64 +32,112 @@ void Koniec_chybou(j_common_ptr c) {
 void Ticho(j_common_ptr) {}  // warnings about damaged data go nowhere: the caller decides
 
 // Adobe's CMYK is stored inverted (255 = no ink); without its marker the values are ink.
-// Either way each channel is the light the ink lets through times what black lets through.
-void Cmyk_na_rgb(const JSAMPLE* in, int w, bool adobe, uint32_t* out) {
-  for (int x = 0; x < w; ++x, in += 4) {
-    unsigned c = in[0], m = in[1], y = in[2], k = in[3];
+// Each channel is the light the ink lets through times what black lets through. In place:
+// pixel x's word replaces its own four bytes.
+void Cmyk_na_rgb(uint8_t* px, int w, bool adobe) {
+  for (int x = 0; x < w; ++x, px += 4) {
+    unsigned c = px[0], m = px[1], y = px[2], k = px[3];
     if (!adobe) {
       c = 255 - c;
       m = 255 - m;
       y = 255 - y;
       k = 255 - k;
     }
-    const unsigned r = (c * k + 127) / 255, g = (m * k + 127) / 255, b = (y * k + 127) / 255;
-    out[x] = (r << 16) | (g << 8) | b;
+    const uint32_t rgb = (((c * k + 127) / 255) << 16) | (((m * k + 127) / 255) << 8) | ((y * k + 127) / 255);
+    std::memcpy(px, &rgb, 4);
   }
+}
+
+// libjpeg reports a failure by a long jump. Each call into it is made from a function of its own
+// that holds nothing to destroy, and the jump lands there: nothing of ours is skipped over.
+struct TJpeg {
+  jpeg_decompress_struct d;
+  TJpegChyba e;
+  bool created = false;
+};
+
+// The header read and the output set up: BGRX words (CMYK for four channels) at the smallest
+// scale n/8 whose size is at least w × h.
+bool Zacni(TJpeg* j, const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h) {
+  if (setjmp(j->e.skok)) return false;
+  jpeg_create_decompress(&j->d);
+  j->created = true;
+  jpeg_mem_src(&j->d, bytes, (unsigned long)size);
+  jpeg_read_header(&j->d, TRUE);
+  if ((int)j->d.image_width != info.width || (int)j->d.image_height != info.height) {
+    std::snprintf(j->e.text, sizeof j->e.text, "decoded size differs from the header");
+    return false;
+  }
+  const bool cmyk = j->d.jpeg_color_space == JCS_CMYK || j->d.jpeg_color_space == JCS_YCCK;
+  j->d.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
+  j->d.scale_denom = 8;
+  for (j->d.scale_num = 1; j->d.scale_num < 8; j->d.scale_num++) {
+    jpeg_calc_output_dimensions(&j->d);
+    if ((int)j->d.output_width >= w && (int)j->d.output_height >= h) break;
+  }
+  jpeg_start_decompress(&j->d);
+  return j->d.output_components == 4;
+}
+
+// Up to n rows into `band`, one after another `stride` bytes apart; how many (0 on failure).
+int Pas(TJpeg* j, uint8_t* band, size_t stride, int n) {
+  if (setjmp(j->e.skok)) return 0;
+  int got = 0;
+  while (got < n && j->d.output_scanline < j->d.output_height) {
+    JSAMPROW rows[kBand];
+    for (int i = 0; i < n - got; i++) rows[i] = band + (size_t)(got + i) * stride;
+    const int r = (int)jpeg_read_scanlines(&j->d, rows, (JDIMENSION)(n - got));
+    if (r == 0) return 0;  // no more data: cannot happen with a whole picture in memory
+    got += r;
+  }
+  return got;
+}
+
+bool Dokonci(TJpeg* j) {
+  if (setjmp(j->e.skok)) return false;
+  jpeg_finish_decompress(&j->d);
+  return true;
+}
+
+bool Riadky(TJpeg* j, int w, int h, const TImgEmit& out) {
+  const int sw = (int)j->d.output_width, sh = (int)j->d.output_height;
+  const size_t stride = (size_t)sw * 4;
+  std::unique_ptr<uint8_t[]> band(new uint8_t[stride * kBand + 4]);  // slack: the last pixel reads as a word
+  const bool cmyk = j->d.out_color_space == JCS_CMYK, adobe = j->d.saw_Adobe_marker != 0;
+  int first = 0, count = 0;
+  const auto row = [&](int y) {
+    if (y >= first + count) {
+      first = y;
+      count = Pas(j, band.get(), stride, std::min(kBand, sh - y));
+      for (int i = 0; cmyk && i < count; i++) Cmyk_na_rgb(band.get() + (size_t)i * stride, sw, adobe);
+      if (y >= first + count) return TImgRow{nullptr, 4};
+    }
+    return TImgRow{band.get() + (size_t)(y - first) * stride, 4};
+  };
+  return IMGL_Rows(sw, sh, row, w, h, out) && Dokonci(j);
 }
 
 }  // namespace
 
-bool IMGL_JpegByLibjpeg(const TImgInfo& info) { return info.kind == IMGK_JPEG && info.components == 4; }
-
-TGdiBitmap* IMGL_DecodeJpeg(const uint8_t* bytes, size_t size, const TImgInfo& info, std::string* why) {
-  // Made whole before the jump point, so that a jump back finds it as it was.
-  TGdiBitmap* const bm = new TGdiBitmap();
-  bm->width = info.width;
-  bm->height = info.height;
-  bm->bits = info.bits;
-  try {
-    bm->px.assign((size_t)info.width * (size_t)info.height, 0);
-  } catch (const std::bad_alloc&) {
+bool IMGL_DecodeJpeg(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
+                     std::string* why) {
+  std::unique_ptr<TJpeg> j(new (std::nothrow) TJpeg());
+  if (!j) {
     *why = "out of memory";
-    delete bm;
-    return nullptr;
+    return false;
   }
-  jpeg_decompress_struct d;
-  TJpegChyba e;
-  d.err = jpeg_std_error(&e.spolocna);
-  e.spolocna.error_exit = Koniec_chybou;
-  e.spolocna.output_message = Ticho;
-  if (setjmp(e.skok)) {
-    jpeg_destroy_decompress(&d);
-    *why = e.text;
-    delete bm;
-    return nullptr;
+  j->d.err = jpeg_std_error(&j->e.spolocna);
+  j->e.spolocna.error_exit = Koniec_chybou;
+  j->e.spolocna.output_message = Ticho;
+  j->e.text[0] = '\0';
+  bool ok = Zacni(j.get(), bytes, size, info, w, h);
+  try {
+    ok = ok && Riadky(j.get(), w, h, out);
+  } catch (const std::bad_alloc&) {
+    std::snprintf(j->e.text, sizeof j->e.text, "out of memory");
+    ok = false;
   }
-  jpeg_create_decompress(&d);
-  jpeg_mem_src(&d, bytes, (unsigned long)size);
-  jpeg_read_header(&d, TRUE);
-  if (d.jpeg_color_space != JCS_CMYK && d.jpeg_color_space != JCS_YCCK) ERREXIT(&d, JERR_CONVERSION_NOTIMPL);
-  d.out_color_space = JCS_CMYK;
-  jpeg_start_decompress(&d);
-  if ((int)d.output_width != info.width || (int)d.output_height != info.height || d.output_components != 4)
-    ERREXIT(&d, JERR_CONVERSION_NOTIMPL);
-  JSAMPARRAY riadok = (*d.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&d), JPOOL_IMAGE, d.output_width * 4, 1);
-  while (d.output_scanline < d.output_height) {
-    uint32_t* ciel = bm->px.data() + (size_t)d.output_scanline * (size_t)info.width;
-    jpeg_read_scanlines(&d, riadok, 1);
-    Cmyk_na_rgb(riadok[0], info.width, d.saw_Adobe_marker != 0, ciel);
-  }
-  jpeg_finish_decompress(&d);
-  jpeg_destroy_decompress(&d);
-  return bm;
+  if (!ok) *why = j->e.text[0] ? j->e.text : "the picture was not decoded";
+  if (j->created) jpeg_destroy_decompress(&j->d);
+  return ok;
 }

@@ -1,4 +1,5 @@
-// The picture loader's steps (platform/ only): decoding and scaling to a bitmap.
+// The picture loader's steps (platform/ only): decoding a checked picture at the size asked for,
+// its rows handed on top to bottom as they are made, never the whole picture held twice.
 #pragma once
 #include <functional>
 #include <string>
@@ -6,8 +7,20 @@
 #include "platform/gdi.h"
 #include "platform/image_probe.h"
 
-// Decodes a picture already checked by IMGL_Probe / IMGL_CheckWhole; null (and *why) when refused.
-TGdiBitmap* IMGL_Decode(const uint8_t* bytes, size_t size, const TImgInfo& info, std::string* why);
+// Target row y (0 … h − 1, in order) of w pixels 0x00RRGGBB; false stops the decoding.
+typedef std::function<bool(int y, const uint32_t* row)> TImgEmit;
+
+// Decodes a picture already checked by IMGL_Probe / IMGL_CheckWhole at w × h: JPEGs through
+// libjpeg, plain BMPs directly, the rest through SDL. False (and *why) when refused or stopped.
+bool IMGL_Decode(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
+                 std::string* why);
+// BMPs of other forms and PNGs: SDL decodes the picture whole, its rows are then taken in bands.
+bool IMGL_DecodeSdl(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
+                    std::string* why);
+// Every JPEG: at the smallest of libjpeg's scales (n/8) not below w × h, in bands of rows.
+bool IMGL_DecodeJpeg(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
+                     std::string* why);
+
 // A source row: pixels `step` (3 or 4) bytes apart, each blue, green, red in its first three bytes
 // and readable as a word. A bitmap's 0x00RRGGBB words are such a row of step 4.
 struct TImgRow {
@@ -16,22 +29,14 @@ struct TImgRow {
 };
 // Gives source row y (y from 0 upwards, each asked for once).
 typedef std::function<TImgRow(int y)> TImgRowFn;
-// Builds the w × h pixels of a sw × sh picture from its rows, resampled as IMGL_Scale does.
-// False (a row missing, no memory) leaves *out unusable.
-bool IMGL_Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vector<uint32_t>* out);
-// Resamples to w × h: area averaging along an axis that shrinks, bilinear along one that grows.
-// False when the memory cannot be had; `bm` is then unchanged.
-bool IMGL_Scale(TGdiBitmap* bm, int w, int h);
+// Makes the w × h rows of a sw × sh picture from its rows: as they are when the size is the same,
+// else area averaging along an axis that shrinks, bilinear along one that grows. Only the few
+// source rows a target row needs are kept. False when a row is missing, `out` stops, or no memory.
+bool IMGL_Rows(int sw, int sh, const TImgRowFn& next, int w, int h, const TImgEmit& out);
 
-// JPEGs decoded through libjpeg rather than SDL_image: those of four channels (CMYK, YCCK),
-// whose colours only libjpeg's CMYK output with Adobe's inversion brings back right.
-bool IMGL_JpegByLibjpeg(const TImgInfo& info);
-// Null (and *why) when libjpeg refuses the picture or its size differs from the header.
-TGdiBitmap* IMGL_DecodeJpeg(const uint8_t* bytes, size_t size, const TImgInfo& info, std::string* why);
-
-// Plain 24- and 32-bit BMPs are decoded here without a decoder, row by row as IMGL_Resample asks.
+// Plain 24- and 32-bit BMPs are decoded here without a decoder, row by row as IMGL_Rows asks.
 bool IMGL_BmpDirect(const TImgInfo& info);
-// From the whole file in memory, or from an open file read in pieces. Null (and *why) on failure.
-TGdiBitmap* IMGL_DecodeBmpBytes(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h,
-                                std::string* why);
-TGdiBitmap* IMGL_DecodeBmpFile(int fd, const TImgInfo& info, int w, int h, std::string* why);
+// From the whole file in memory, or from an open file read in pieces. False (and *why) on failure.
+bool IMGL_DecodeBmpBytes(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
+                         std::string* why);
+bool IMGL_DecodeBmpFile(int fd, const TImgInfo& info, int w, int h, const TImgEmit& out, std::string* why);

@@ -141,7 +141,7 @@ void Down(const uint32_t* ring, int rows, const TTaps& ty, int o, int w, uint32_
   for (int x = 0; x < w; x++) line[x] = Pack(acc + (size_t)x * 3);
 }
 
-bool Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vector<uint32_t>* out) {
+bool Resample(int sw, int sh, const TImgRowFn& next, int w, int h, const TImgEmit& out) {
   const TTaps tx = MakeTaps(sw, w), ty = MakeTaps(sh, h);
   const TRuns runs = MakeRuns(tx, w);
   int rows = 1;
@@ -159,34 +159,31 @@ bool Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vector<u
       Across<4>(row.bytes, tx, runs, w, into);
     for (; o < h && ty.Last(o) <= y; o++) {  // every row it needs has come
       Down(ring.get(), rows, ty, o, w, acc.get(), line.get());
-      out->insert(out->end(), line.get(), line.get() + w);
+      if (!out(o, line.get())) return false;
     }
   }
   return o == h;
 }
+
+// The same size: each row's words with their fourth byte (alpha, filler) cleared.
+bool Copy(int w, int h, const TImgRowFn& next, const TImgEmit& out) {
+  std::unique_ptr<uint32_t[]> line(new uint32_t[w]);
+  for (int y = 0; y < h; y++) {
+    const TImgRow row = next(y);
+    if (!row.bytes) return false;
+    const uint8_t* p = row.bytes;
+    for (int x = 0; x < w; x++, p += row.step) line[x] = Word(p) & 0xFFFFFF;
+    if (!out(y, line.get())) return false;
+  }
+  return true;
+}
 }  // namespace
 
-bool IMGL_Resample(int sw, int sh, const TImgRowFn& next, int w, int h, std::vector<uint32_t>* out) {
-  out->clear();
+bool IMGL_Rows(int sw, int sh, const TImgRowFn& next, int w, int h, const TImgEmit& out) {
   if (w < 1 || h < 1 || sw < 1 || sh < 1) return false;
   try {
-    out->reserve((size_t)w * h);  // filled once, row by row: never zeroed first
-    return Resample(sw, sh, next, w, h, out);
+    return sw == w && sh == h ? Copy(w, h, next, out) : Resample(sw, sh, next, w, h, out);
   } catch (const std::bad_alloc&) {
     return false;
   }
-}
-
-bool IMGL_Scale(TGdiBitmap* bm, int w, int h) {
-  if (w < 1 || h < 1) return false;
-  if (w == bm->width && h == bm->height) return true;
-  const int sw = bm->width;
-  const uint32_t* px = bm->px.data();
-  std::vector<uint32_t> out;
-  const auto row = [px, sw](int y) { return TImgRow{reinterpret_cast<const uint8_t*>(px + (size_t)y * sw), 4}; };
-  if (!IMGL_Resample(sw, bm->height, row, w, h, &out)) return false;
-  bm->px.swap(out);
-  bm->width = w;
-  bm->height = h;
-  return true;
 }
