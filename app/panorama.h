@@ -1,6 +1,7 @@
 // The panorama files of the folder and loading one of them: its palette onto the primary
 // surface, its picture into the store, the view back to where a panorama starts.
 #pragma once
+#include "platform/image_rows.h"
 
 #define PAN_MAX 50
 extern char** PAN_subor;  // panorama file names of the folder
@@ -8,9 +9,11 @@ extern int PAN_kapacita;  // entries PAN_subor has room for: PAN_MAX, more for a
 extern int PAN_id_max;    // highest valid index, -1 when none
 extern int PAN_id;        // index of the panorama shown
 
-// Loads panorama number ID of PAN_subor; start is nonzero only for the first load.
-void Nahraj_PANORAMU(int ID, unsigned char start);
+// Loads panorama number ID of PAN_subor into the store; start is nonzero only for the first load.
+// A picture refused before its first row leaves the store as it was; one that fails or is
+// stopped part way leaves it empty.
+TImgLoad Nahraj_PANORAMU(int ID, unsigned char start);
 // Loads the panorama file nazov; PAN_id does not change.
-void Nahraj_PANORAMU(const char* nazov, unsigned char start);
+TImgLoad Nahraj_PANORAMU(const char* nazov, unsigned char start);
 // The file last loaded (or tried), "" before the first.
 const char* PAN_zobrazeny();

@@ -24,44 +24,50 @@ const char* holy_nazov(const char* nazov) {
   return lomka != nullptr ? lomka + 1 : nazov;
 }
 
-void over_nahratie(const char* nazov) {
-  if (pan_SRF != nullptr) {
-    sprava[0] = '\0';
-    return;
-  }
+void over_nahratie(const char* nazov, int vysledok) {
+  sprava[0] = '\0';
+  if (vysledok == IMG_LOAD_OK) return;
   Vyprazdni_W();
+  if (vysledok == IMG_LOAD_STOPPED) return;  // the program is ending: nothing to say
   Sprava_s_menom(sprava, sizeof sprava, "Súbor ", holy_nazov(nazov), " sa nepodarilo načítať.");
   _ZEPH_LOG_(PANO_MODUL, PANO_R_NACITANIE, "Panorama sa neda nacitat:", nazov);
 }
 
+// The box across the top of the surface a text goes in.
+RECT Sprava_pas(const IDirectDrawSurface* srf) { return RECT{0, 0, srf->PLAT_Width(), SPRAVA_VYSKA * UI_mierka}; }
+
 }  // namespace
 
 void Zobraz_PANORAMU(int ID, unsigned char start) {
-  Nahraj_PANORAMU(ID, start);
-  if (ID == PAN_id && ID >= 0 && ID <= PAN_id_max) over_nahratie(PAN_subor[ID]);
+  const int vysledok = Nahraj_PANORAMU(ID, start);
+  if (ID == PAN_id && ID >= 0 && ID <= PAN_id_max) over_nahratie(PAN_subor[ID], vysledok);
 }
 
 void Zobraz_PANORAMU(const char* nazov, unsigned char start) {
-  Nahraj_PANORAMU(nazov, start);
-  if (nazov != nullptr && *nazov != '\0') over_nahratie(nazov);
+  const int vysledok = Nahraj_PANORAMU(nazov, start);
+  if (nazov != nullptr && *nazov != '\0') over_nahratie(nazov, vysledok);
 }
 
 const char* Sprava_nad_pohladom() { return sprava; }
 
 RECT Sprava_obdlznik(const IDirectDrawSurface* srf) {
   if (sprava[0] == '\0' || srf == nullptr) return RECT{0, 0, 0, 0};
-  return RECT{0, 0, srf->PLAT_Width(), SPRAVA_VYSKA * UI_mierka};
+  return Sprava_pas(srf);
 }
 
 void Sprava_zobraz(IDirectDrawSurface* srf) {
+  if (sprava[0] != '\0') Sprava_text_zobraz(srf, sprava);
+}
+
+void Sprava_text_zobraz(IDirectDrawSurface* srf, const char* text) {
   HDC dc = nullptr;
-  RECT r = Sprava_obdlznik(srf);
-  if (r.bottom == 0 || srf->GetDC(&dc) != DD_OK) return;
+  if (srf == nullptr || srf->GetDC(&dc) != DD_OK) return;
+  RECT r = Sprava_pas(srf);
   FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   SelectObject(dc, dui_PANO.font_hnd);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
-  DrawTextA(dc, sprava, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextA(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   srf->ReleaseDC(dc);
 }
 

@@ -7,7 +7,8 @@
 
 // Loads panorama ID of PAN_subor (or the file nazov) as Nahraj_PANORAMU does. When the picture
 // does not load, the store is emptied (a black view), the text "Súbor … sa nepodarilo
-// načítať." goes over the view and a line into the log; a picture that loads takes the text away.
+// načítať." goes over the view and a line into the log; a picture that loads, or a load stopped
+// because the program ends, takes the text away.
 void Zobraz_PANORAMU(int ID, unsigned char start);
 void Zobraz_PANORAMU(const char* nazov, unsigned char start);
 
@@ -17,6 +18,8 @@ const char* Sprava_nad_pohladom();
 RECT Sprava_obdlznik(const IDirectDrawSurface* srf);
 // Draws it onto the screen surface: white letters on the black box.
 void Sprava_zobraz(IDirectDrawSurface* srf);
+// Draws any text so.
+void Sprava_text_zobraz(IDirectDrawSurface* srf, const char* text);
 
 // zaciatok + meno + koniec in a text of n bytes, the name cut (between characters) so that
 // the whole sentence fits.

@@ -16,6 +16,9 @@
 namespace {
 
 const int kBand = 16;  // output rows decoded at a time
+// Bytes a pixel of the ceiling the coefficients of a picture of several scans may take: a
+// 16384 × 8192 progressive photo with halved colour (1.5 samples a pixel) still loads.
+const int kKoeficientBajty = 3;
 
 struct TJpegChyba {
   jpeg_error_mgr spolocna;
@@ -56,6 +59,16 @@ struct TJpeg {
   bool created = false;
 };
 
+// A JPEG of several scans (progressive) keeps every coefficient, 2 bytes each, until its last scan;
+// one of a single scan only a band of them.
+unsigned long long Koeficienty(const jpeg_decompress_struct& d) {
+  if (!d.progressive_mode && d.comps_in_scan == d.num_components) return 0;
+  unsigned long long n = 0;
+  for (int c = 0; c < d.num_components; c++)
+    n += (unsigned long long)d.comp_info[c].width_in_blocks * d.comp_info[c].height_in_blocks * DCTSIZE2 * 2;
+  return n;
+}
+
 // The header read and the output set up: BGRX words (CMYK for four channels) at the smallest
 // scale n/8 whose size is at least w × h.
 bool Zacni(TJpeg* j, const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h) {
@@ -66,6 +79,10 @@ bool Zacni(TJpeg* j, const uint8_t* bytes, size_t size, const TImgInfo& info, in
   jpeg_read_header(&j->d, TRUE);
   if ((int)j->d.image_width != info.width || (int)j->d.image_height != info.height) {
     std::snprintf(j->e.text, sizeof j->e.text, "decoded size differs from the header");
+    return false;
+  }
+  if (Koeficienty(j->d) > (unsigned long long)IMGL_PixelLimit() * kKoeficientBajty) {
+    std::snprintf(j->e.text, sizeof j->e.text, "its scans would hold too much memory");
     return false;
   }
   const bool cmyk = j->d.jpeg_color_space == JCS_CMYK || j->d.jpeg_color_space == JCS_YCCK;

@@ -39,7 +39,8 @@ bool Size(const char* name, const TImgInfo& info, int cx, int cy, int* w, int* h
 }
 
 bool Decoded(const char* name, bool ok, const TTarget& t, const std::string& why) {
-  return ok || t.stopped || Refuse(name, why.c_str());
+  if (!ok && !t.stopped) Refuse(name, why.c_str());
+  return ok;
 }
 
 bool FromBytes(const char* name, const std::vector<uint8_t>& bytes, size_t total, int cx, int cy, TTarget* t) {

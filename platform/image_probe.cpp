@@ -4,7 +4,7 @@
 #include "platform/gdi.h"
 
 namespace {
-// 128 M pixels: a 16384 × 8192 picture still loads; the panorama store itself holds 4001 × 2001.
+// 128 M pixels: a 16384 × 8192 picture, the largest the panorama store holds.
 long long g_pixel_limit = 128LL * 1024 * 1024;
 }  // namespace
 
@@ -18,6 +18,10 @@ long long PLAT_SetImagePixelLimit(long long limit) {
 
 bool IMGL_SizeOk(long long w, long long h) {
   return w >= 1 && h >= 1 && w <= IMGL_MAX_SIDE && h <= IMGL_MAX_SIDE && w * h <= g_pixel_limit;
+}
+
+bool IMGL_JpegSizeOk(long long w, long long h) {
+  return w >= 1 && h >= 1 && w <= IMGL_MAX_SIDE && h <= IMGL_MAX_SIDE && w * h <= g_pixel_limit * IMGL_JPEG_KRAT;
 }
 
 TImgProbe IMGL_Probe(const uint8_t* bytes, size_t have, size_t total, TImgInfo* info) {

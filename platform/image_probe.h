@@ -42,6 +42,10 @@ bool IMGL_WalkPng(const uint8_t* b, size_t size);
 bool IMGL_WalkJpeg(const uint8_t* b, size_t size);
 // Both sides within 1 … IMGL_MAX_SIDE and the area under the ceiling.
 bool IMGL_SizeOk(long long w, long long h);
+// A JPEG is decoded scaled down by libjpeg without its full size ever held, so it may have up to
+// IMGL_JPEG_KRAT times the ceiling's pixels.
+#define IMGL_JPEG_KRAT 4
+bool IMGL_JpegSizeOk(long long w, long long h);
 
 // Byte readers that never look past `have`.
 inline bool IMGL_Le16(const uint8_t* b, size_t have, size_t off, uint32_t* v) {

@@ -49,7 +49,7 @@ TImgProbe IMGL_ProbeJpeg(const uint8_t* b, size_t have, TImgInfo* info) {
     if (FrameStart(m)) {
       if (len < 8) return IMGP_BAD;
       if (!IMGL_Be16(b, have, p + 3, &h) || !IMGL_Be16(b, have, p + 5, &w)) return IMGP_MORE;
-      if (!IMGL_SizeOk(w, h)) return IMGP_BAD;
+      if (!IMGL_JpegSizeOk(w, h)) return IMGP_BAD;
       if (p + 7 >= have) return IMGP_MORE;
       info->components = b[p + 7];
       info->kind = IMGK_JPEG;

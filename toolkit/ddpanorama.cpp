@@ -1,4 +1,4 @@
-// A panorama file into a surface sized for the pixel store.
+// Finding a panorama file and the size it is loaded at.
 #include "toolkit/ddpanorama.h"
 
 #include <algorithm>
@@ -6,43 +6,38 @@
 
 #include "platform/gdi.h"
 #include "platform/user32.h"
-#include "toolkit/ddutil.h"
 
 namespace {
 
-// The size to load a picture at: its own (0 × 0) when the sphere around it fits the store,
-// else scaled down so that it does.
-void DDPanorama_rozmer(const char* nazov, const TGPano* vyrez, int max_sir, int max_vys, int* dx, int* dy) {
-  int sir = 0, vys = 0;
-  *dx = *dy = 0;
-  if (!PLAT_ImageSize(GetModuleHandleA(nullptr), nazov, LR_CREATEDIBSECTION, &sir, &vys) &&
-      !PLAT_ImageSize(nullptr, nazov, LR_CREATEDIBSECTION | LR_LOADFROMFILE, &sir, &vys))
-    return;
-  if (sir <= 0 || vys <= 0) return;
-  double gule_sir = sir, gule_vys = vys;
-  if (vyrez) {
-    gule_sir = (double)vyrez->plny_sir * sir / vyrez->vyrez_sir;
-    gule_vys = (double)vyrez->plny_vys * vys / vyrez->vyrez_vys;
-  }
-  if (gule_sir <= max_sir && gule_vys <= max_vys) return;
-  double k;
-  if (gule_sir == 2 * gule_vys)
-    k = 2.0 * (max_vys - 1) / gule_sir;
-  else
-    k = std::min(max_sir / gule_sir, max_vys / gule_vys);
-  // The small allowance keeps exact products (4000 of 4000) from falling a column short.
-  *dx = std::max(1, (int)std::floor(sir * k + 1e-9));
-  *dy = std::max(1, (int)std::floor(vys * k + 1e-9));
+// A bitmap resource of the name wins over a file of it, as for every picture the program loads.
+bool DDPanorama_najdi(const char* nazov, TDDPanorama* p, int* sir, int* vys) {
+  p->hinst = GetModuleHandleA(nullptr);
+  p->flags = LR_CREATEDIBSECTION;
+  if (PLAT_ImageSize(p->hinst, nazov, p->flags, sir, vys)) return true;
+  p->hinst = nullptr;
+  p->flags = LR_CREATEDIBSECTION | LR_LOADFROMFILE;
+  return PLAT_ImageSize(p->hinst, nazov, p->flags, sir, vys);
 }
 
 }  // namespace
 
-IDirectDrawSurface* DDLoadPanorama(IDirectDraw* pdd, const char* nazov, int max_sir, int max_vys, int* sir, int* vys,
-                                   TGPano* vyrez, bool* s_vyrezom) {
+bool DDPanorama_zisti(const char* nazov, int max_sir, int max_vys, TDDPanorama* p) {
   // Any file but a JPEG reads as having no cropped area.
-  *vyrez = TGPano{};
-  *s_vyrezom = PLAT_Citaj_GPano(nazov, vyrez) == 1;
-  int dx, dy;
-  DDPanorama_rozmer(nazov, *s_vyrezom ? vyrez : nullptr, max_sir, max_vys, &dx, &dy);
-  return DDLoadBitmap_ts(pdd, nazov, dx, dy, sir, vys);
+  p->vyrez = TGPano{};
+  p->s_vyrezom = PLAT_Citaj_GPano(nazov, &p->vyrez) == 1;
+  int sir = 0, vys = 0;
+  if (!DDPanorama_najdi(nazov, p, &sir, &vys) || sir <= 0 || vys <= 0) return false;
+  p->sir = sir;
+  p->vys = vys;
+  double gule_sir = sir, gule_vys = vys;
+  if (p->s_vyrezom) {
+    gule_sir = (double)p->vyrez.plny_sir * sir / p->vyrez.vyrez_sir;
+    gule_vys = (double)p->vyrez.plny_vys * vys / p->vyrez.vyrez_vys;
+  }
+  if (gule_sir <= max_sir && gule_vys <= max_vys) return true;
+  const double k = std::min(max_sir / gule_sir, max_vys / gule_vys);
+  // The small allowance keeps exact products (16384 of 16384) from falling a column short.
+  p->sir = std::max(1, (int)std::floor(sir * k + 1e-9));
+  p->vys = std::max(1, (int)std::floor(vys * k + 1e-9));
+  return true;
 }

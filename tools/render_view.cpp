@@ -115,8 +115,7 @@ int Vykresli(const TVolby& o) {
     return 1;
   }
   D_start = (int)o.sir / 2;
-  Nahraj_PANORAMU(o.panorama, 1);
-  if (!pan_SRF) {
+  if (Nahraj_PANORAMU(o.panorama, 1) != IMG_LOAD_OK) {
     std::fprintf(stderr, "render_view: cannot read the panorama \"%s\"\n", o.panorama);
     return 1;
   }

@@ -3,7 +3,9 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/modes.h"
 #include "display/screen.h"
@@ -53,6 +55,42 @@ bool Zapis_obr(const TRgbPicture& pic, const std::string& cesta) {
   const bool ok = s != nullptr && (pripona == ".png" ? IMG_SavePNG(s, cesta.c_str()) : IMG_SaveJPG(s, cesta.c_str(), 100)) == 0;
   SDL_FreeSurface(s);
   return ok;
+}
+
+TBajty Jpeg_z(int w, int h, int zlozky, J_COLOR_SPACE vstup, J_COLOR_SPACE ulozene, int kvalita, bool progresivny,
+              const std::function<void(int y, JSAMPLE* riadok)>& riadok) {
+  jpeg_compress_struct c;
+  jpeg_error_mgr e;
+  c.err = jpeg_std_error(&e);
+  jpeg_create_compress(&c);
+  unsigned char* buf = nullptr;
+  unsigned long n = 0;
+  jpeg_mem_dest(&c, &buf, &n);
+  c.image_width = (JDIMENSION)w;
+  c.image_height = (JDIMENSION)h;
+  c.input_components = zlozky;
+  c.in_color_space = vstup;
+  jpeg_set_defaults(&c);
+  jpeg_set_colorspace(&c, ulozene);
+  jpeg_set_quality(&c, kvalita, TRUE);
+  if (progresivny) jpeg_simple_progression(&c);
+  jpeg_start_compress(&c, TRUE);
+  std::vector<JSAMPLE> r((size_t)w * zlozky);
+  for (int y = 0; y < h; ++y) {
+    riadok(y, r.data());
+    JSAMPROW p = r.data();
+    jpeg_write_scanlines(&c, &p, 1);
+  }
+  jpeg_finish_compress(&c);
+  jpeg_destroy_compress(&c);
+  TBajty out(buf, buf + n);
+  std::free(buf);
+  return out;
+}
+
+TBajty Jpeg_rgb(const TRgbPicture& pic, int kvalita, bool progresivny) {
+  return Jpeg_z(pic.w, pic.h, 3, JCS_RGB, JCS_YCbCr, kvalita, progresivny,
+                [&pic](int y, JSAMPLE* r) { std::copy(pic.At(0, y), pic.At(0, y) + pic.w * 3, r); });
 }
 
 TBajty S_xmp(const TBajty& jpeg, const std::string& paket) {

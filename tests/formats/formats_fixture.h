@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include <jpeglib.h>
 
 #include "tests/bmpfiles/temp_folder.h"
 #include "tools/bmp24.h"
@@ -29,6 +33,12 @@ uint16_t Stred(float yaw, float pitch);
 TRgbPicture Bloky(int w, int h, int strana = 16);
 // Writes the picture as a BMP, PNG or JPEG file by the name's ending; false when it could not.
 bool Zapis_obr(const TRgbPicture& pic, const std::string& cesta);
+// A JPEG made by libjpeg: w × h pixels of `zlozky` channels in colour space `vstup`, stored as
+// `ulozene` at quality `kvalita` (progressive when asked), row y filled by `riadok`.
+TBajty Jpeg_z(int w, int h, int zlozky, J_COLOR_SPACE vstup, J_COLOR_SPACE ulozene, int kvalita, bool progresivny,
+              const std::function<void(int y, JSAMPLE* riadok)>& riadok);
+// The picture as an RGB JPEG.
+TBajty Jpeg_rgb(const TRgbPicture& pic, int kvalita, bool progresivny = false);
 // The bytes of a JPEG with an APP1 XMP segment holding `paket` put right after its start marker.
 TBajty S_xmp(const TBajty& jpeg, const std::string& paket);
 // An XMP packet with the six GPano fields as attributes.

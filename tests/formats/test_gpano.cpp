@@ -88,8 +88,7 @@ class FormatsGpano : public FormatsTest {
   static void Nahraj(const TRgbPicture& pic, const std::string& paket) {
     ASSERT_TRUE(Zapis_obr(pic, "bez.jpg"));
     ASSERT_TRUE(Zapis_bajty("c.jpg", S_xmp(Citaj_bajty("bez.jpg"), paket)));
-    Nahraj_PANORAMU("c.jpg", 0);
-    ASSERT_NE(pan_SRF, nullptr);
+    ASSERT_EQ(Nahraj_PANORAMU("c.jpg", 0), IMG_LOAD_OK);
   }
   // A store pixel near the picture's (JPEG).
   static void Blizko(int riadok, int stlpec, const TRgbPicture& pic, int x, int y) {
@@ -130,8 +129,7 @@ TEST_F(FormatsGpano, TheCropSitsAtItsPlaceInTheFullSphere) {
   EXPECT_EQ(Stred(pi, (float)((300 - 500) * pi / 600)), 0);
   // A failed load keeps the placement.
   ASSERT_TRUE(Zapis_bajty("zly.jpg", S_xmp({0xFF, 0xD8, 0xFF, 0xD9}, Gpano_paket(4000, 2000, 600, 200, 0, 0))));
-  Nahraj_PANORAMU("zly.jpg", 0);
-  EXPECT_EQ(pan_SRF, nullptr);
+  EXPECT_EQ(Nahraj_PANORAMU("zly.jpg", 0), IMG_LOAD_FAILED);
   EXPECT_EQ(W_pan_vlavo, 1000);
   EXPECT_EQ(W_pan_hore, 400);
 }

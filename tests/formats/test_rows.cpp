@@ -1,0 +1,197 @@
+// Pictures decoded row by row into a sink: the pixels today's decoders give, true colour kept,
+// scaled decoding for small sizes, and hostile JPEGs refused before the sink or decoded harmlessly.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+
+#include "platform/ddraw.h"
+#include "platform/gdi.h"
+#include "platform/image_rows.h"
+#include "tests/formats/formats_fixture.h"
+
+namespace {
+
+// What arrived: begin's size and depth, the rows in order, progress; optionally stops.
+struct TZberac {
+  int w = 0, h = 0, bajty = 0, zaciatky = 0, riadky = 0;
+  bool po_poradi = true;
+  bool drz = true;      // keep the pixels (not for the large hostile cases)
+  int stop_po = -1;     // progress answers "stop" from this many rows on
+  std::vector<uint8_t> px;
+};
+
+bool Zacni(void* c, int w, int h, int bajty) {
+  TZberac* z = static_cast<TZberac*>(c);
+  z->w = w, z->h = h, z->bajty = bajty, ++z->zaciatky;
+  if (z->drz) z->px.assign((size_t)w * h * bajty, 0);
+  return true;
+}
+void Riadok(void* c, int y, const void* p) {
+  TZberac* z = static_cast<TZberac*>(c);
+  z->po_poradi = z->po_poradi && y == z->riadky++;
+  if (z->drz) std::memcpy(z->px.data() + (size_t)y * z->w * z->bajty, p, (size_t)z->w * z->bajty);
+}
+bool Priebeh(void* c, int hotovo, int) {
+  const TZberac* z = static_cast<const TZberac*>(c);
+  return z->stop_po < 0 || hotovo < z->stop_po;
+}
+
+TImgLoad Nahraj(const std::string& subor, int cx, int cy, int bajty, TZberac* z) {
+  return PLAT_LoadImageRows(nullptr, subor.c_str(), LR_LOADFROMFILE, cx, cy, bajty, TImgSink{Zacni, Riadok, Priebeh, z});
+}
+
+uint32_t Slovo(const TZberac& z, size_t i) {
+  uint32_t v;
+  std::memcpy(&v, z.px.data() + i * 4, 4);
+  return v;
+}
+
+// SDL_image's pixels of the file as 0x00RRGGBB: what the viewer showed before it decoded itself.
+std::vector<uint32_t> Sdl_pixely(const std::string& subor) {
+  SDL_Surface* s = IMG_Load(subor.c_str());
+  SDL_Surface* t = s ? SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_RGB888, 0) : nullptr;
+  std::vector<uint32_t> out;
+  for (int y = 0; t && y < t->h; ++y) {
+    const uint32_t* r = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(t->pixels) + (size_t)y * t->pitch);
+    for (int x = 0; x < t->w; ++x) out.push_back(r[x] & 0xFFFFFF);
+  }
+  SDL_FreeSurface(t);
+  SDL_FreeSurface(s);
+  return out;
+}
+
+// A grey ramp, one level a column: the 256 levels of every channel.
+TRgbPicture Prechod() {
+  TRgbPicture pic(256, 64);
+  for (int y = 0; y < pic.h; ++y)
+    for (int x = 0; x < pic.w; ++x) pic.Set(x, y, (uint8_t)x, (uint8_t)x, (uint8_t)x);
+  return pic;
+}
+
+TEST_F(FormatsTest, TrueColourRowsKeepEveryLevelAndClassicRowsAreTheirFiveSixFiveTruncation) {
+  const TRgbPicture pic = Prechod();
+  ASSERT_TRUE(Zapis_obr(pic, "g.png"));
+  ASSERT_TRUE(Zapis_bajty("g.jpg", Jpeg_rgb(pic, 100)));
+  ASSERT_TRUE(Zapis_bajty("g90.jpg", Jpeg_rgb(pic, 90, true)));
+  for (const char* subor : {"g.png", "g.jpg", "g90.jpg"}) {
+    TZberac z32, z16;
+    ASSERT_EQ(Nahraj(subor, 0, 0, 4, &z32), IMG_LOAD_OK) << subor;
+    ASSERT_EQ(Nahraj(subor, 0, 0, 2, &z16), IMG_LOAD_OK) << subor;
+    ASSERT_TRUE(z32.w == 256 && z32.h == 64 && z32.zaciatky == 1 && z32.riadky == 64 && z32.po_poradi) << subor;
+    const std::vector<uint32_t> sdl = Sdl_pixely(subor);
+    ASSERT_EQ(sdl.size(), (size_t)256 * 64) << subor;
+    std::set<uint32_t> cervene;
+    for (size_t i = 0; i < sdl.size(); ++i) {
+      const uint32_t v = Slovo(z32, i);
+      ASSERT_EQ(v, sdl[i]) << subor << " pixel " << i;
+      uint16_t v16;
+      std::memcpy(&v16, z16.px.data() + i * 2, 2);
+      ASSERT_EQ(v16, PLAT_Pack565((BYTE)(v >> 16), (BYTE)(v >> 8), (BYTE)v)) << subor << " pixel " << i;
+      if (i / 256 == 32) cervene.insert(v >> 16);
+    }
+    EXPECT_EQ(cervene.size(), 256u) << subor;
+  }
+}
+
+// The mean of the full decode over each target pixel's block (the sizes divide evenly).
+std::vector<int> Priemer(const TZberac& plny, int w, int h, int kanal) {
+  const int kx = plny.w / w, ky = plny.h / h;
+  std::vector<int> out;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      long sucet = 0;
+      for (int j = 0; j < ky; ++j)
+        for (int i = 0; i < kx; ++i) sucet += Slovo(plny, (size_t)(y * ky + j) * plny.w + x * kx + i) >> kanal & 255;
+      out.push_back((int)((sucet + kx * ky / 2) / (kx * ky)));
+    }
+  return out;
+}
+
+TEST_F(FormatsTest, ScaledDecodingGivesTheFullDecodesThumbnail) {
+  TRgbPicture pic(1600, 800);
+  for (int y = 0; y < pic.h; ++y)
+    for (int x = 0; x < pic.w; ++x)
+      pic.Set(x, y, (uint8_t)(x * 255 / 1599), (uint8_t)(128 + 100 * std::sin(x / 90.0 + y / 70.0)), (uint8_t)(y * 255 / 799));
+  ASSERT_TRUE(Zapis_bajty("t.jpg", Jpeg_rgb(pic, 90)));
+  TZberac plny;
+  ASSERT_EQ(Nahraj("t.jpg", 0, 0, 4, &plny), IMG_LOAD_OK);
+  for (const auto& r : {std::make_pair(100, 25), std::make_pair(100, 50), std::make_pair(400, 200), std::make_pair(800, 400)}) {
+    TZberac z;
+    ASSERT_EQ(Nahraj("t.jpg", r.first, r.second, 4, &z), IMG_LOAD_OK);
+    ASSERT_TRUE(z.w == r.first && z.h == r.second);
+    int max = 0;
+    for (const int kanal : {0, 8, 16}) {
+      const std::vector<int> chcem = Priemer(plny, r.first, r.second, kanal);
+      for (size_t i = 0; i < chcem.size(); ++i) max = std::max(max, std::abs(chcem[i] - (int)(Slovo(z, i) >> kanal & 255)));
+    }
+    EXPECT_LE(max, 3) << r.first << "x" << r.second;
+  }
+}
+
+// The frame's height and width bytes (after its marker, length and precision).
+void Rozmer(TBajty* b, int w, int h) {
+  for (size_t i = 2; i + 8 < b->size(); ++i)
+    if ((*b)[i] == 0xFF && (*b)[i + 1] >= 0xC0 && (*b)[i + 1] <= 0xC2) {
+      const uint8_t v[4] = {(uint8_t)(h >> 8), (uint8_t)h, (uint8_t)(w >> 8), (uint8_t)w};
+      std::copy(v, v + 4, b->begin() + (long)i + 5);
+      return;
+    }
+}
+
+TEST_F(FormatsTest, HostileJpegsAreRefusedBeforeTheSinkOrDecodedWithinIt) {
+  TRgbPicture maly(16, 8);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 16; ++x) maly.Set(x, y, (uint8_t)(x * 16), (uint8_t)(y * 32), 99);
+  const TBajty zaklad = Jpeg_rgb(maly, 10), stredny = Jpeg_rgb(Prechod(), 75);
+  const TBajty progresivny = Jpeg_rgb(Prechod(), 75, true);
+  const auto sos = [](const TBajty& b) {
+    for (size_t i = 2; i + 1 < b.size(); ++i)
+      if (b[i] == 0xFF && b[i + 1] == 0xDA) return i;
+    return b.size();
+  };
+  const struct {
+    const char* meno;
+    TBajty bajty;
+    int cx, cy, bajty_px;
+    long long strop;  // pixel ceiling for the case, 0: the usual
+    int stop_po;
+    TImgLoad vysledok;
+  } pripady[] = {
+      {"claims 60000 x 30000", [&] { TBajty b = zaklad; Rozmer(&b, 60000, 30000); return b; }(), 0, 0, 4, 0, -1, IMG_LOAD_FAILED},
+      {"claims 30001 x 8", [&] { TBajty b = zaklad; Rozmer(&b, 30001, 8); return b; }(), 0, 0, 4, 0, -1, IMG_LOAD_FAILED},
+      {"16K whose data ends early", [&] { TBajty b = zaklad; Rozmer(&b, 16384, 8192); return b; }(), 0, 0, 4, 0, -1, IMG_LOAD_OK},
+      {"16K whose data ends early, small", [&] { TBajty b = zaklad; Rozmer(&b, 16384, 8192); return b; }(), 100, 50, 2, 0, -1, IMG_LOAD_OK},
+      {"16K cut before its end", [&] { TBajty b = zaklad; Rozmer(&b, 16384, 8192); b.resize(b.size() - 3); return b; }(), 0, 0, 4, 0, -1, IMG_LOAD_FAILED},
+      {"20000 x 10000 at its own size", [&] { TBajty b = zaklad; Rozmer(&b, 20000, 10000); return b; }(), 0, 0, 4, 0, -1, IMG_LOAD_FAILED},
+      {"20000 x 10000 made small", [&] { TBajty b = zaklad; Rozmer(&b, 20000, 10000); return b; }(), 250, 125, 4, 0, -1, IMG_LOAD_OK},
+      {"header only", TBajty(zaklad.begin(), zaklad.begin() + (long)sos(zaklad)), 0, 0, 4, 0, -1, IMG_LOAD_FAILED},
+      {"corrupt bands", [&] { TBajty b = stredny; for (size_t i = sos(b) + 400; i < b.size() - 600; i += 97) b[i] = 0x55; return b; }(), 0, 0, 4, 0, -1, IMG_LOAD_OK},
+      {"progressive beyond libjpeg's memory", progresivny, 64, 16, 4, 5000, -1, IMG_LOAD_FAILED},
+      {"progressive within it", progresivny, 0, 0, 4, 0, -1, IMG_LOAD_OK},
+      {"stopped by its progress", stredny, 0, 0, 2, 0, 32, IMG_LOAD_STOPPED},
+  };
+  for (const auto& p : pripady) {
+    ASSERT_TRUE(Zapis_bajty("zly.jpg", p.bajty));
+    const long long strop = PLAT_SetImagePixelLimit(p.strop);
+    TZberac z;
+    z.drz = false;
+    z.stop_po = p.stop_po;
+    EXPECT_EQ(Nahraj("zly.jpg", p.cx, p.cy, p.bajty_px, &z), p.vysledok) << p.meno;
+    PLAT_SetImagePixelLimit(strop);
+    // Refused before the sink was touched, or every row in order once it was (up to a stop).
+    const bool cely = p.vysledok == IMG_LOAD_OK;
+    EXPECT_EQ(z.zaciatky, p.vysledok == IMG_LOAD_FAILED && p.strop == 0 ? 0 : 1) << p.meno;
+    EXPECT_TRUE(z.po_poradi) << p.meno;
+    EXPECT_EQ(z.riadky, cely ? z.h : p.stop_po >= 0 ? p.stop_po : z.riadky) << p.meno;
+    EXPECT_EQ(z.bajty, z.zaciatky ? p.bajty_px : 0) << p.meno;
+  }
+}
+
+}  // namespace
