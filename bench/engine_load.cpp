@@ -132,6 +132,7 @@ void Nahraj_bmp() { Nahraj_PANORAMU(Subory().bmp.c_str(), 0); }
 void Citaj_bmp() { benchmark::DoNotOptimize(Bajty(Subory().bmp).size()); }
 
 void BM_Nahraj_jpeg(benchmark::State& state) {
+  Subory();
   for (auto _ : state) Nahraj_jpeg();
   if (pan_sir != kJpegSir || pan_vys != kJpegVys) state.SkipWithError("the panorama did not load");
 }

@@ -1,5 +1,5 @@
 // Decoding a checked picture: which decoder takes it; SDL (BMP) and SDL2_image (PNG) into rows of
-// 0x00RRGGBB pixels.
+// XRGB words.
 #include <SDL.h>
 #ifdef PANO_HAVE_SDL_IMAGE
 #include <SDL_image.h>
@@ -46,7 +46,7 @@ SDL_Surface* Load(const uint8_t* bytes, size_t size, TImgKind kind) {
 
 const int kBand = 16;  // rows converted at a time
 
-// SDL converts every source form, a band of rows at a time, into one band of 0x00RRGGBB words
+// SDL converts every source form, a band of rows at a time, into one band of XRGB words
 // (and a word of slack, so that the band's last pixel reads as a word).
 bool Rows(SDL_Surface* from, int w, int h, const TImgEmit& out) {
   std::vector<uint32_t> band((size_t)from->w * kBand + 1);

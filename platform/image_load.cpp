@@ -135,7 +135,7 @@ HANDLE LoadImageA(HINSTANCE hinst, const char* name, UINT type, int cx, int cy, 
     return true;
   };
   t.row = [bm](int, const uint32_t* px) {
-    bm->px.insert(bm->px.end(), px, px + bm->width);
+    for (int x = 0; x < bm->width; x++) bm->px.push_back(px[x] & 0xFFFFFF);
     return true;
   };
   if (!Load(hinst, name, flags, cx, cy, &t)) {

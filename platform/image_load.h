@@ -7,7 +7,8 @@
 #include "platform/gdi.h"
 #include "platform/image_probe.h"
 
-// Target row y (0 … h − 1, in order) of w pixels 0x00RRGGBB; false stops the decoding.
+// Target row y (0 … h − 1, in order) of w pixels 0x??RRGGBB (the top byte no colour: a source's
+// alpha or filler may be left in it); false stops the decoding.
 typedef std::function<bool(int y, const uint32_t* row)> TImgEmit;
 
 // Decodes a picture already checked by IMGL_Probe / IMGL_CheckWhole at w × h: JPEGs through
@@ -22,7 +23,7 @@ bool IMGL_DecodeJpeg(const uint8_t* bytes, size_t size, const TImgInfo& info, in
                      std::string* why);
 
 // A source row: pixels `step` (3 or 4) bytes apart, each blue, green, red in its first three bytes
-// and readable as a word. A bitmap's 0x00RRGGBB words are such a row of step 4.
+// and readable as a word; a row of step 4 is aligned words. A bitmap's pixels are such a row.
 struct TImgRow {
   const uint8_t* bytes;  // null when the row cannot be had
   int step;

@@ -9,7 +9,7 @@ struct TImgSink {
   // w × h of `bytes` each. False refuses the picture (nothing else is called).
   bool (*begin)(void* ctx, int w, int h, int bytes);
   // Row y (0 … h − 1, top to bottom, each once): w pixels of 2 bytes (R5G6B5) or 4 (X8R8G8B8,
-  // the fourth byte 0).
+  // the fourth byte no colour, any value).
   void (*row)(void* ctx, int y, const void* pixels);
   // Rows done of all, every few rows; false stops the decoding. May be null.
   bool (*progress)(void* ctx, int done, int total);

@@ -165,15 +165,18 @@ bool Resample(int sw, int sh, const TImgRowFn& next, int w, int h, const TImgEmi
   return o == h;
 }
 
-// The same size: each row's words with their fourth byte (alpha, filler) cleared.
+// The same size: rows of words handed on as they are, rows of three bytes widened to words.
 bool Copy(int w, int h, const TImgRowFn& next, const TImgEmit& out) {
   std::unique_ptr<uint32_t[]> line(new uint32_t[w]);
   for (int y = 0; y < h; y++) {
     const TImgRow row = next(y);
     if (!row.bytes) return false;
-    const uint8_t* p = row.bytes;
-    for (int x = 0; x < w; x++, p += row.step) line[x] = Word(p) & 0xFFFFFF;
-    if (!out(y, line.get())) return false;
+    const uint32_t* words = reinterpret_cast<const uint32_t*>(row.bytes);
+    if (row.step == 3) {
+      for (int x = 0; x < w; x++) line[x] = Word(row.bytes + (size_t)x * 3);
+      words = line.get();
+    }
+    if (!out(y, words)) return false;
   }
   return true;
 }
