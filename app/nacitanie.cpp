@@ -15,7 +15,7 @@ constexpr unsigned NAC_KRESLI_MS = 100;  // the text is redrawn at most this oft
 
 DWORD nac_zaciatok = 0;
 DWORD nac_kreslene = 0;
-int nac_percent = -1;
+int nac_percent = -1;  // the share last shown, -1 before the first
 
 // A message that ends the program: put back for the message loop, and the load stops.
 bool Konci(const MSG& m) {
@@ -35,7 +35,8 @@ bool Konci(const MSG& m) {
 bool O_okne(UINT m) { return m == WM_ACTIVATEAPP || m == WM_SIZE || m == WM_SETCURSOR || m == WM_KEYUP; }
 
 void Ukaz(int percent, DWORD teraz) {
-  if (percent == nac_percent || teraz - nac_kreslene < NAC_KRESLI_MS || lpDDSPrimary == nullptr) return;
+  const bool prvy = nac_percent < 0;
+  if (lpDDSPrimary == nullptr || percent == nac_percent || (!prvy && teraz - nac_kreslene < NAC_KRESLI_MS)) return;
   nac_percent = percent;
   nac_kreslene = teraz;
   char text[40];
@@ -48,7 +49,6 @@ void Ukaz(int percent, DWORD teraz) {
 
 void Nacitanie_zacni() {
   nac_zaciatok = GetTickCount();
-  nac_kreslene = 0;
   nac_percent = -1;
 }
 
