@@ -12,7 +12,6 @@
 #include "app/ui.h"
 #include "display/screen.h"
 #include "engine/sieve.h"
-#include "engine/store.h"
 #include "engine/view.h"
 #include "toolkit/ddutil.h"
 
@@ -175,10 +174,6 @@ void Vykonaj_RELEASE_SRF(unsigned char aj_DD) {
   Prekryv_zabudni();
   // The panels must not draw on or measure with the released back buffer.
   Nasmeruj_panely(nullptr);
-  if (pan_SRF != nullptr) {
-    pan_SRF->Release();
-    pan_SRF = nullptr;
-  }
   if (rezia.SURFACE != nullptr) {
     rezia.SURFACE->Release();
     rezia.SURFACE = nullptr;

@@ -11,7 +11,6 @@
 #include "bmpfiles/dbmp.h"
 #include "display/screen.h"
 #include "engine/sieve.h"
-#include "engine/store.h"
 
 // Constructed in this order, destroyed in the reverse one.
 CDas_Surface rezia;
@@ -269,8 +268,7 @@ void Nasmeruj_panely(IDirectDrawSurface* srf) {
 bool Panel_zobrazeny() { return dui_PANO.viditelny || dui_gr_mod.viditelny || dui_sito.viditelny; }
 
 void Zostav_rozhranie() {
-  // The descriptors the engine locks with are usable from here on.
-  ddsd_S.dwSize = sizeof(ddsd_S);
+  // The descriptor the engine locks with is usable from here on.
   ddsd_D.dwSize = sizeof(ddsd_D);
 
   Nahraj_reziu();

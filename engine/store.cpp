@@ -72,8 +72,6 @@ int W_riadok_max = 0;
 TGPano W_gpano;
 bool W_gpano_plati = false;
 
-IDirectDrawSurface* pan_SRF = nullptr;
-DDSURFACEDESC ddsd_S;
 
 namespace {
 
@@ -152,36 +150,9 @@ void W_dokonci() {
   std::memcpy(W + (size_t)spodok * bajty, W + (size_t)(spodok - 1) * bajty, bajty);
 }
 
-void init_W() {
-  if (!pan_SRF) return;
-  ddsd_S.dwSize = sizeof(ddsd_S);
-  HRESULT hr;
-  do {
-    hr = pan_SRF->Lock(nullptr, &ddsd_S, DDLOCK_SURFACEMEMORYPTR | DDLOCK_WAIT, nullptr);
-  } while (hr == DDERR_WASSTILLDRAWING);
-  if (hr != DD_OK) return;
-  // Only what the surface holds is copied.
-  const int sir = pan_sir < (int)ddsd_S.dwWidth ? pan_sir : (int)ddsd_S.dwWidth;
-  const int vys = pan_vys < (int)ddsd_S.dwHeight ? pan_vys : (int)ddsd_S.dwHeight;
-  const int bajty = (int)ddsd_S.ddpfPixelFormat.dwRGBBitCount / 8;
-  if (W_priprav(sir, vys, bajty, W_gpano_plati ? &W_gpano : nullptr)) {
-    const unsigned char* zdroj = static_cast<const unsigned char*>(ddsd_S.lpSurface);
-    for (int nn = 0; nn < vys; ++nn, zdroj += ddsd_S.lPitch) W_zapis_riadok(nn, zdroj);
-    W_dokonci();
-  }
-  pan_SRF->Unlock(nullptr);
-}
-
 void Vyprazdni_W() {
   W_uvolni();
   pan_sir = pan_vys = 0;
   W_gpano_plati = false;
   reset_opt_T();
-}
-
-void W_prevezmi(const TGPano* vyrez) {
-  if (!pan_SRF) return;
-  W_gpano = vyrez ? *vyrez : TGPano{};
-  W_gpano_plati = vyrez != nullptr;
-  init_W();
 }

@@ -3,7 +3,6 @@
 #pragma once
 #include <cstddef>
 
-#include "platform/ddraw.h"
 #include "platform/image_gpano.h"
 
 #define W_MAX_SIR 16384  // the widest sphere the store holds (the view's index arithmetic too)
@@ -44,9 +43,6 @@ extern int W_riadok_max;
 extern TGPano W_gpano;
 extern bool W_gpano_plati;
 
-extern IDirectDrawSurface* pan_SRF;  // surface of the current panorama, null when none
-extern DDSURFACEDESC ddsd_S;         // pan_SRF locked
-
 // Makes the store ready for a picture of sir × vys pixels of bajty (2 or 4) bytes each and the
 // cropped area vyrez (null: none): sizes it to the picture, sets the placement, blackens it;
 // the former store's memory goes back. 1 = ready, 0 = no memory or a size outside
@@ -64,10 +60,3 @@ void Vyprazdni_W();
 // Recomputes opt_TA, opt_TB, opt_TC and the placement from pan_sir, pan_vys and W_gpano
 // (the store itself is sized by W_priprav; the last row stays inside it).
 void reset_opt_T();
-// Copies the picture of pan_SRF into the store at the surface's depth, through W_priprav,
-// W_zapis_riadok and W_dokonci. A surface that cannot be locked leaves the store as it is.
-void init_W();
-// Takes the picture just loaded into pan_SRF, pan_sir × pan_vys as its loader reported them,
-// with the cropped area vyrez its file names (null: none) into the store. Without a surface
-// nothing changes.
-void W_prevezmi(const TGPano* vyrez);
