@@ -14,7 +14,6 @@
 #include "bmpfiles/dbmp.h"
 #include "display/screen.h"
 #include "engine/sieve.h"
-#include "engine/store.h"
 #include "engine/workers.h"
 #include "platform/gdi.h"
 
@@ -118,7 +117,6 @@ int Inicializuj(HINSTANCE hInstance, int nCmdShow) {
   if (!nahraj_prvu_panoramu(hwnd)) return 0;
 
   Zostav_rozhranie();
-  init_W();
   SetTimer(hwnd, 1, PULZ_MS, nullptr);
   return 1;
 }

@@ -50,6 +50,7 @@ void AppTest::SetUp() {
 void AppTest::TearDown() {
   PLAT_FaultClear();
   Vykonaj_RELEASE_SRF(1);
+  Vyprazdni_W();
   zvuk_1.ODSTRAN();
   zvuk_2.ODSTRAN();
   DSO_DONE();
