@@ -12,6 +12,7 @@
 #include "app/ui.h"
 #include "display/screen.h"
 #include "engine/sieve.h"
+#include "engine/store.h"
 #include "engine/view.h"
 #include "toolkit/ddutil.h"
 
