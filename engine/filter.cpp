@@ -1,0 +1,172 @@
+#include "engine/filter.h"
+
+#include <cstddef>
+#include <new>
+#include <vector>
+
+int Filter_pocet = 0;
+TFilter_uroven Filter_uroven[FILTER_UROVNE_MAX];
+
+namespace {
+
+// The pixels of the levels made (level 0 is the store's).
+std::vector<uint32_t> Filter_pamat[FILTER_UROVNE_MAX];
+
+// Red and blue (and, shifted down, green and the spare byte) travel as two 8-bit lanes
+// of a 32-bit word, 16 bits apart, so one multiply weighs two channels.
+constexpr uint32_t LANY = 0x00FF00FF;
+
+// R5G6B5 to X8R8G8B8, the top bits repeated below so that white stays white.
+inline uint32_t Filter_rozbal(uint16_t p) {
+  const uint32_t r = p >> 11, g = (p >> 5) & 63, b = p & 31;
+  return ((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2);
+}
+
+// X8R8G8B8 to R5G6B5, each channel rounded to its nearest level (the unpacking above
+// comes back exactly).
+inline uint16_t Filter_zabal(uint32_t c) {
+  const uint32_t r = ((c >> 16 & 255) * 249 + 1024) >> 11;
+  const uint32_t g = ((c >> 8 & 255) * 253 + 512) >> 10;
+  const uint32_t b = ((c & 255) * 249 + 1024) >> 11;
+  return (uint16_t)(r << 11 | g << 5 | b);
+}
+
+template <class P>
+inline P Filter_vystup(uint32_t c);
+template <>
+inline uint32_t Filter_vystup<uint32_t>(uint32_t c) {
+  return c;
+}
+template <>
+inline uint16_t Filter_vystup<uint16_t>(uint32_t c) {
+  return Filter_zabal(c);
+}
+
+// The average of four pixels, rounded, per channel.
+inline uint32_t Filter_priemer(uint32_t a, uint32_t b, uint32_t c, uint32_t d) {
+  const uint32_t rb = (a & LANY) + (b & LANY) + (c & LANY) + (d & LANY) + 0x00020002;
+  const uint32_t g = (a >> 8 & LANY) + (b >> 8 & LANY) + (c >> 8 & LANY) + (d >> 8 & LANY) + 0x00020002;
+  return (rb >> 2 & LANY) | (g << 6 & ~LANY);
+}
+
+// A source pixel in X8R8G8B8.
+inline uint32_t Filter_32(uint32_t p) { return p; }
+inline uint32_t Filter_32(uint16_t p) { return Filter_rozbal(p); }
+
+// Level k + 1 from level k: 2 × 2 boxes, the last column of an odd turn paired with the
+// first across the seam, the last row of an odd count with itself.
+template <class Z>
+bool Filter_zmensi(int k) {
+  const TFilter_uroven& z = Filter_uroven[k];
+  TFilter_uroven& u = Filter_uroven[k + 1];
+  std::vector<uint32_t>& pamat = Filter_pamat[k + 1];
+  const int sir = (z.sir + 1) / 2, vys = (z.vys + 1) / 2;
+  try {
+    pamat.resize((size_t)sir * vys);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  const Z* const zdroj = static_cast<const Z*>(z.px);
+  for (int j = 0; j < vys; ++j) {
+    const Z* a = zdroj + (size_t)2 * j * z.pitch;
+    const Z* b = 2 * j + 1 < z.vys ? a + z.pitch : a;
+    uint32_t* c = &pamat[(size_t)j * sir];
+    for (int i = 0; i < sir; ++i) {
+      const int m = 2 * i, m1 = m + 1 < z.sir ? m + 1 : 0;
+      c[i] = Filter_priemer(Filter_32(a[m]), Filter_32(a[m1]), Filter_32(b[m]), Filter_32(b[m1]));
+    }
+  }
+  u = {pamat.data(), sir, sir, vys, 4};
+  return true;
+}
+
+// The bilinear blend of four pixels with 8-bit weights fx, fy (0 … 255 towards the second
+// column and row). The four weights sum to 256, so a lane never exceeds 255 · 256.
+inline uint32_t Filter_zmiesaj(uint32_t p00, uint32_t p01, uint32_t p10, uint32_t p11, uint32_t fx, uint32_t fy) {
+  const uint32_t w11 = (fx * fy + 128) >> 8, w01 = fx - w11, w10 = fy - w11, w00 = 256 - fx - fy + w11;
+  const uint32_t rb = (p00 & LANY) * w00 + (p01 & LANY) * w01 + (p10 & LANY) * w10 + (p11 & LANY) * w11;
+  const uint32_t g =
+      (p00 >> 8 & LANY) * w00 + (p01 >> 8 & LANY) * w01 + (p10 >> 8 & LANY) * w10 + (p11 >> 8 & LANY) * w11;
+  return ((rb + 0x00800080) >> 8 & LANY) | ((g + 0x00800080) & ~LANY);
+}
+
+}  // namespace
+
+void Filter_uvolni() {
+  Filter_pocet = 0;
+  for (std::vector<uint32_t>& v : Filter_pamat) std::vector<uint32_t>().swap(v);
+}
+
+int Filter_priprav(const void* w, long pitch, int bajty, int sir, int vys) {
+  Filter_uvolni();
+  if (!w || sir < 1 || vys < 1 || (bajty != 2 && bajty != 4)) return 0;
+  Filter_uroven[0] = {w, pitch / bajty, sir, vys, bajty};
+  int k = 0;
+  while (k + 1 < FILTER_UROVNE_MAX && (Filter_uroven[k].sir > 1 || Filter_uroven[k].vys > 1)) {
+    if (!(k == 0 && bajty == 2 ? Filter_zmensi<uint16_t>(k) : Filter_zmensi<uint32_t>(k))) {
+      Filter_uvolni();
+      return 0;
+    }
+    ++k;
+  }
+  Filter_pocet = k + 1;
+  return 1;
+}
+
+int Filter_uroven_kroku(double krok) {
+  int k = 0;
+  for (double hranica = 1.5; krok >= hranica && k + 1 < Filter_pocet; hranica *= 2) ++k;
+  return k;
+}
+
+namespace {
+
+// The span is walked in the level's own pixels at 16.16, so that the odd sizes of coarse
+// levels (not exactly half) keep their place: the start and the steps are scaled once, the
+// column wrapped once into the turn and then by one turn at most per pixel (a step is
+// reduced below a turn first). A sample sits between pixel centres, hence the half pixel.
+template <class Z, class P>
+void Filter_usek_z(P* ciel, int n, int r, int s, int dr, int ds, const TFilter_uroven& u) {
+  const TFilter_uroven& z = Filter_uroven[0];
+  const int64_t otocka = (int64_t)u.sir << 16;
+  int64_t x64 = (int64_t)r * 256 * u.sir / z.sir - 32768;
+  x64 %= otocka;
+  int x = (int)(x64 < 0 ? x64 + otocka : x64);
+  const int dx = (int)((int64_t)dr * 256 * u.sir / z.sir % otocka);
+  int y = (int)((int64_t)s * 256 * u.vys / z.vys) - 32768;
+  const int dy = (int)((int64_t)ds * 256 * u.vys / z.vys);
+  const int ot = (int)otocka, ymax = (u.vys - 1) << 16, posledny = u.sir - 1;
+  const Z* const px = static_cast<const Z*>(u.px);
+  for (int i = 0; i < n; ++i) {
+    const int yc = y < 0 ? 0 : (y > ymax ? ymax : y);
+    const Z* a = px + (size_t)(yc >> 16) * u.pitch;
+    const Z* b = yc < ymax ? a + u.pitch : a;
+    const int m = x >> 16, m1 = m < posledny ? m + 1 : 0;
+    const uint32_t c = Filter_zmiesaj(Filter_32(a[m]), Filter_32(a[m1]), Filter_32(b[m]), Filter_32(b[m1]),
+                                      (uint32_t)(x >> 8) & 255, (uint32_t)(yc >> 8) & 255);
+    ciel[i] = Filter_vystup<P>(c);
+    x += dx;
+    if (x >= ot) {
+      x -= ot;
+    } else if (x < 0) {
+      x += ot;
+    }
+    y += dy;
+  }
+}
+
+}  // namespace
+
+template <class P>
+void Filter_usek(P* ciel, int n, int r, int s, int dr, int ds, int k) {
+  if (Filter_pocet == 0) return;
+  const TFilter_uroven& u = Filter_uroven[k];
+  if (u.bajty == 2) {
+    Filter_usek_z<uint16_t>(ciel, n, r, s, dr, ds, u);
+  } else {
+    Filter_usek_z<uint32_t>(ciel, n, r, s, dr, ds, u);
+  }
+}
+
+template void Filter_usek<uint16_t>(uint16_t*, int, int, int, int, int, int);
+template void Filter_usek<uint32_t>(uint32_t*, int, int, int, int, int, int);
