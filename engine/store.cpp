@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/filter.h"
 #include "engine/view.h"
 
 // Aligned to large pages: the rasterizer walks across many store rows per screen row,
@@ -115,13 +116,17 @@ void init_W() {
     init_W_okolie(vys);
   }
   pan_SRF->Unlock(nullptr);
+  W_urovne();
 }
+
+void W_urovne() { Filter_priprav(W, sizeof(W[0]), sizeof(W[0][0]), W_pan_sir, W_riadok_max + 1); }
 
 void Vyprazdni_W() {
   pan_sir = pan_vys = 0;
   W_gpano_plati = false;
   reset_opt_T();
   std::memset(W, 0, sizeof W);
+  Filter_uvolni();
 }
 
 void W_prevezmi(const TGPano* vyrez) {

@@ -40,8 +40,11 @@ extern DDSURFACEDESC ddsd_S;         // pan_SRF locked
 void Vyprazdni_W();
 // Recomputes opt_TA, opt_TB, opt_TC and the placement from pan_sir, pan_vys and W_gpano.
 void reset_opt_T();
-// Copies the picture of pan_SRF into W (and the rows around it the projection can reach).
+// Copies the picture of pan_SRF into W (and the rows around it the projection can reach),
+// then makes its filter levels.
 void init_W();
+// Makes the filter levels of the turn and the rows the projection reads from W.
+void W_urovne();
 // Takes the picture just loaded into pan_SRF, pan_sir × pan_vys as its loader reported them,
 // with the cropped area vyrez its file names (null: none): the size is kept inside the store,
 // the placement recomputed and the pixels copied into W. Without a surface the former
