@@ -2,7 +2,10 @@
 // the overlays drawn straight onto it; and the navigation strip.
 #include "app/scene.h"
 
+#include <chrono>
+
 #include "app/modes.h"
+#include "app/ostrost.h"
 #include "app/pulse.h"
 #include "app/sprava.h"
 #include "app/ui.h"
@@ -116,7 +119,12 @@ void Poloz_ovladac_pruh(IDirectDrawSurface* d_SRF) {
 void Prekresli_scenu(unsigned char aj_prepocet) {
   // After the surfaces were released nothing is drawn.
   if (lpDDSPrimary == nullptr || lpDDSBack == nullptr) return;
-  if (aj_prepocet != 0 && !Sito_Vykresli() && !obnov_a_vykresli()) return;
+  if (aj_prepocet != 0) {
+    OST_Pred_snimkou();
+    const auto zaciatok = std::chrono::steady_clock::now();
+    if (!Sito_Vykresli() && !obnov_a_vykresli()) return;
+    OST_Po_snimke(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - zaciatok).count());
+  }
 
   if (dui_PANO.viditelny) dui_PANO.ZOBRAZ();
   if (dui_gr_mod.viditelny) dui_gr_mod.ZOBRAZ();

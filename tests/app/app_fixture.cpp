@@ -7,6 +7,7 @@
 #include "app/app.h"
 #include "app/input.h"
 #include "app/modes.h"
+#include "app/ostrost.h"
 #include "app/panorama.h"
 #include "app/pulse.h"
 #include "app/scene.h"
@@ -35,6 +36,8 @@ void pociatocny_stav() {
   lave_dole = ovl_uchopeny = 0;
   pulz_poc_msna = 0;
   demo_mod = 0;
+  OST_volba = OST_AUTO;
+  OST_ms_filtra = 0;
   l_CTRL_stlac = 0;
   dui_PANO_vystup_2_sta = -1;
   MAXX = 800;
