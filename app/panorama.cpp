@@ -23,7 +23,7 @@ static void Nahraj_subor(const char* nazov, unsigned char start) {
   if (lpDDPal && lpDDSPrimary) lpDDSPrimary->SetPalette(lpDDPal);
   TGPano vyrez;
   bool s_vyrezom;
-  pan_SRF = DDLoadPanorama(lpDD, nazov, W_SIR, W_VYS, &pan_sir, &pan_vys, &vyrez, &s_vyrezom);
+  pan_SRF = DDLoadPanorama(lpDD, nazov, W_MAX_SIR, W_MAX_VYS, &pan_sir, &pan_vys, &vyrez, &s_vyrezom);
   W_prevezmi(s_vyrezom ? &vyrez : nullptr);
   YAW = pi;
   PITCH = 0.1f;

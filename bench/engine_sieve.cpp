@@ -35,15 +35,13 @@ void Priprav(const TNastavenie& n) {
   static int sir = 0, vys = 0;
   if (!ma_W) {
     PLAT_Init(PLAT_MEMORY, TPlatOptions());
+    W_priprav(4000, 2000, 2, nullptr);
     uint32_t x = 12345;
-    for (int r = 0; r < W_VYS; ++r)
-      for (int c = 0; c < W_SIR; ++c) {
+    for (int r = 0; r < W_vys; ++r)
+      for (int c = 0; c < W_sir; ++c) {
         x = x * 1664525u + 1013904223u;
-        W[r][c] = (unsigned short)((c * 7 + r * 3) ^ (x >> 28));
+        W16(r, c) = (unsigned short)((c * 7 + r * 3) ^ (x >> 28));
       }
-    pan_sir = 4000;
-    pan_vys = 2000;
-    reset_opt_T();
     ma_W = true;
   }
   if (sir != n.sir || vys != n.vys) {
@@ -71,7 +69,7 @@ void Presny_snimok() {
       int rr, ss, lam, mm, nn;
       S(x + 1, y + 1, &rr, &ss, &lam);
       MT(rr, ss, &mm, &nn);
-      riadok[x] = W[nn][mm];
+      riadok[x] = W16(nn, mm);
     }
   }
   lpDDSBack->Unlock(nullptr);
@@ -81,7 +79,7 @@ void Referencny_snimok() {
   DDSURFACEDESC d = {};
   d.dwSize = sizeof(d);
   if (lpDDSBack->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return;
-  Ref_Sito_Pixely(static_cast<uint16_t*>(d.lpSurface), d.lPitch / 2);
+  Ref_Sito_Pixely(d.lpSurface, d.lPitch, 2);
   lpDDSBack->Unlock(nullptr);
 }
 
@@ -90,7 +88,7 @@ std::vector<int> Posuny() {
   TRef_suradnice o;
   Ref_Sito(&o);
   std::vector<int> p(o.mm.size());
-  for (size_t i = 0; i < p.size(); ++i) p[i] = o.nn[i] * W_SIR + o.mm[i];
+  for (size_t i = 0; i < p.size(); ++i) p[i] = o.nn[i] * W_sir + o.mm[i];
   return p;
 }
 
@@ -99,7 +97,7 @@ void Zberny_snimok(const std::vector<int>& posuny) {
   d.dwSize = sizeof(d);
   if (lpDDSBack->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return;
   const int sir = obraz_sir, vys = obraz_vys;
-  const unsigned short* const w = &W[0][0];
+  const unsigned short* const w = &W16(0, 0);
   const int* p = posuny.data();
   for (int y = 0; y < vys; ++y, p += sir) {
     uint16_t* riadok = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + (size_t)y * d.lPitch);

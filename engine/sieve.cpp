@@ -4,9 +4,9 @@
 #include <emmintrin.h>
 #endif
 
-#include <vector>
-
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 #include "display/screen.h"
 #include "engine/filter.h"
@@ -45,10 +45,13 @@ void Napln_sito_pasB(int yy) {
 
 namespace {
 
+static_assert(W_MAX_SIR <= 32767 && W_MAX_VYS + 1 <= 32767,
+              "store columns and rows travel as signed 16-bit halves in the index multiply-add");
+
 // One frame's constants, read by every drawing thread.
 struct TSito_ram {
-  int otocka;  // W_pan_sir in 24.8: one turn of the sphere (at least one column)
-  int sir;     // columns of one turn
+  int otocka;  // W_sir in 24.8: one turn of the sphere (at least one column)
+  int sir;     // columns of one turn, and of a store row
   int rmax;    // the full turn of the centre-cell pass, 24.8
   int stredx;  // its cell
   int filter;  // Sito_filter, nearest while the store has no levels
@@ -66,18 +69,58 @@ inline int Sito_krokov(int v, int d, int dole, int sirka) {
   return 1 << 30;
 }
 
+// The sample of the store at (rr, ss), 24.8, column shifted by posun onto the picture:
+// nearest, the pixel the point falls in. One per pixel type P, as other samplings will be.
+template <class P>
+inline P Sito_vzorka(const P* w, int sir, int rr, int ss, int posun) {
+  return w[(ss >> 8) * sir + (rr >> 8) + posun];
+}
+
+#ifdef __SSE2__
+// Eight pixels at the store offsets i01 … i67 (two 32-bit offsets in each) to ciel.
+// 5-6-5: gathered into one register, they leave in a single store.
+inline void Sito_zber8(unsigned short* ciel, const unsigned short* w, unsigned long long i01, unsigned long long i23,
+                       unsigned long long i45, unsigned long long i67) {
+  __m128i px = _mm_cvtsi32_si128(w[(unsigned)i01]);
+  px = _mm_insert_epi16(px, w[i01 >> 32], 1);
+  px = _mm_insert_epi16(px, w[(unsigned)i23], 2);
+  px = _mm_insert_epi16(px, w[i23 >> 32], 3);
+  px = _mm_insert_epi16(px, w[(unsigned)i45], 4);
+  px = _mm_insert_epi16(px, w[i45 >> 32], 5);
+  px = _mm_insert_epi16(px, w[(unsigned)i67], 6);
+  px = _mm_insert_epi16(px, w[i67 >> 32], 7);
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(ciel), px);
+}
+
+// X8R8G8B8: whole words already, stored one by one.
+inline void Sito_zber8(uint32_t* ciel, const uint32_t* w, unsigned long long i01, unsigned long long i23,
+                       unsigned long long i45, unsigned long long i67) {
+  ciel[0] = w[(unsigned)i01];
+  ciel[1] = w[i01 >> 32];
+  ciel[2] = w[(unsigned)i23];
+  ciel[3] = w[i23 >> 32];
+  ciel[4] = w[(unsigned)i45];
+  ciel[5] = w[i45 >> 32];
+  ciel[6] = w[(unsigned)i67];
+  ciel[7] = w[i67 >> 32];
+}
+#endif
+
 // n pixels inside a single turn: the column needs no wrapping, only the constant
-// shift `posun` that brings the turn onto the picture. The store index row · W_SIR +
+// shift `posun` that brings the turn onto the picture. The store index row · sir +
 // column is formed for four pixels at once: the lanes carry the column with the shift
 // folded in (rr + 256 · posun, whose upper half stays 0 inside the picture) and the row
 // as ss · 256 (its upper half is the row), and one multiply-add of the two halves makes
-// the index.
-inline void Sito_usek(unsigned short* ciel, int n, int rr, int ss, int dr, int ds, int posun) {
-  const unsigned short* const w = &W[0][0];
+// the index. This loop is most of a frame's time: the pixel type is a template argument
+// so that neither depth tests it per pixel.
+template <class P>
+inline void Sito_usek(const TSito_ram& ram, P* ciel, int n, int rr, int ss, int dr, int ds, int posun) {
+  const P* const w = W_riadok<P>(0);
+  const int sir = ram.sir;
   int k = 0;
 #ifdef __SSE2__
   if (n >= 8) {
-    const __m128i nasob = _mm_set1_epi32(1 | (W_SIR << 16));
+    const __m128i nasob = _mm_set1_epi32(1 | (sir << 16));
     const __m128i dolne = _mm_set1_epi32(0xFFFF);
     const __m128i kr = _mm_set1_epi32(4 * dr), ks = _mm_set1_epi32(4 * ds * 256);
     const int r0 = rr + posun * 256, s0 = ss * 256;
@@ -91,27 +134,17 @@ inline void Sito_usek(unsigned short* ciel, int n, int rr, int ss, int dr, int d
         vr = _mm_add_epi32(vr, kr);
         vs = _mm_add_epi32(vs, ks);
       }
-      // Indices are below 2^23: two of them travel in one 64-bit move. The eight
-      // pixels are gathered into one register and leave in a single store.
-      const unsigned long long i01 = (unsigned long long)_mm_cvtsi128_si64(index[0]);
-      const unsigned long long i23 = (unsigned long long)_mm_cvtsi128_si64(_mm_unpackhi_epi64(index[0], index[0]));
-      const unsigned long long i45 = (unsigned long long)_mm_cvtsi128_si64(index[1]);
-      const unsigned long long i67 = (unsigned long long)_mm_cvtsi128_si64(_mm_unpackhi_epi64(index[1], index[1]));
-      __m128i px = _mm_cvtsi32_si128(w[(unsigned)i01]);
-      px = _mm_insert_epi16(px, w[i01 >> 32], 1);
-      px = _mm_insert_epi16(px, w[(unsigned)i23], 2);
-      px = _mm_insert_epi16(px, w[i23 >> 32], 3);
-      px = _mm_insert_epi16(px, w[(unsigned)i45], 4);
-      px = _mm_insert_epi16(px, w[i45 >> 32], 5);
-      px = _mm_insert_epi16(px, w[(unsigned)i67], 6);
-      px = _mm_insert_epi16(px, w[i67 >> 32], 7);
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(ciel + k), px);
+      // Two 32-bit indices travel in one 64-bit move.
+      Sito_zber8(ciel + k, w, (unsigned long long)_mm_cvtsi128_si64(index[0]),
+                 (unsigned long long)_mm_cvtsi128_si64(_mm_unpackhi_epi64(index[0], index[0])),
+                 (unsigned long long)_mm_cvtsi128_si64(index[1]),
+                 (unsigned long long)_mm_cvtsi128_si64(_mm_unpackhi_epi64(index[1], index[1])));
     }
     rr += k * dr;
     ss += k * ds;
   }
 #endif
-  for (; k < n; ++k, rr += dr, ss += ds) ciel[k] = w[(ss >> 8) * W_SIR + (rr >> 8) + posun];
+  for (; k < n; ++k, rr += dr, ss += ds) ciel[k] = Sito_vzorka(w, sir, rr, ss, posun);
 }
 
 inline int Sito_deleniedole(int a, int b) {
@@ -121,17 +154,18 @@ inline int Sito_deleniedole(int a, int b) {
 
 // n pixels from (rr, ss) in steps (dr, ds), the column wrapped fully into the picture.
 // The run is split where it crosses a turn, so the pixel loop never tests the column.
-void Sito_bunka(const TSito_ram& ram, unsigned short* ciel, int n, int rr, int ss, int dr, int ds) {
+template <class P>
+void Sito_bunka(const TSito_ram& ram, P* ciel, int n, int rr, int ss, int dr, int ds) {
   const unsigned koniec = (unsigned)(rr + (n - 1) * dr);
   if ((unsigned)rr < (unsigned)ram.otocka && koniec < (unsigned)ram.otocka) {
-    Sito_usek(ciel, n, rr, ss, dr, ds, 0);
+    Sito_usek(ram, ciel, n, rr, ss, dr, ds, 0);
     return;
   }
   while (n > 0) {
     const int q = Sito_deleniedole(rr, ram.otocka);
     int pocet = Sito_krokov(rr, dr, q * ram.otocka, ram.otocka);
     if (pocet > n) pocet = n;
-    Sito_usek(ciel, pocet, rr, ss, dr, ds, -q * ram.sir);
+    Sito_usek(ram, ciel, pocet, rr, ss, dr, ds, -q * ram.sir);
     ciel += pocet;
     rr += pocet * dr;
     ss += pocet * ds;
@@ -150,8 +184,9 @@ inline int Sito_delenie(int n, double inv) {
 // One pixel row of a band between node rows a and b: the nodes interpolated to the row,
 // then every cell, filtered from its level `uroven` when the frame filters. `stred` is the
 // centre cell to draw the short way across a pole (0: none).
-void Sito_riadok(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, unsigned short* ciel, float koef_v,
-                 int stred, const int* uroven) {
+template <class P>
+void Sito_riadok(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, P* ciel, float koef_v, int stred,
+                 const int* uroven) {
   int r[SITO_MAX + 1], s[SITO_MAX + 1];
   for (int i = 0; i <= Sito_pocx; ++i) {
     r[i] = a[i].r + (int)((double)(b[i].r - a[i].r) * koef_v);
@@ -196,6 +231,7 @@ void Sito_urovne(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, int v
 }
 
 // Band j + 1: its pixel rows from node rows j and j + 1. A task of the drawing threads.
+template <class P>
 void Sito_pas(void* data, int j) {
   const TSito_ram& ram = *static_cast<const TSito_ram*>(data);
   const pol_pas* const a = ram.uzly + (size_t)j * (Sito_pocx + 1);
@@ -210,7 +246,7 @@ void Sito_pas(void* data, int j) {
   unsigned char* riadok = ram.zaciatok + (size_t)y0 * ram.pitch;
   for (int riad = 1; riad <= vys; ++riad) {
     const float koef_v = (float)(riad - 1) / vys;
-    Sito_riadok(ram, a, b, reinterpret_cast<unsigned short*>(riadok), koef_v, cez_pol ? c : 0, uroven);
+    Sito_riadok(ram, a, b, reinterpret_cast<P*>(riadok), koef_v, cez_pol ? c : 0, uroven);
     riadok += ram.pitch;
   }
 }
@@ -245,13 +281,16 @@ int Sito_Vykresli() {
   ram.filter = Filter_pocet > 0 ? Sito_filter : SITO_NAJBLIZSI;
   ram.uzly = Sito_uzly();
   if (Sito_zamkni() != DD_OK) return 0;
-  // A grid made for a larger screen than this buffer is not drawn at all.
-  if ((DWORD)Sito_x(Sito_pocx) > ddsd_D.dwWidth || (DWORD)Sito_y(Sito_pocy) > ddsd_D.dwHeight) {
+  // A grid made for a larger screen than this buffer is not drawn at all, nor a buffer of
+  // another depth than a store with a picture.
+  const int bajty = (int)ddsd_D.ddpfPixelFormat.dwRGBBitCount / 8;
+  if ((DWORD)Sito_x(Sito_pocx) > ddsd_D.dwWidth || (DWORD)Sito_y(Sito_pocy) > ddsd_D.dwHeight ||
+      (bajty != 2 && bajty != 4) || (W_bajty != 0 && W_bajty != bajty)) {
     lpDDSBack->Unlock(nullptr);
     return 0;
   }
-  ram.otocka = W_pan_sir > 0 ? W_pan_sir * 256 : 256;
-  ram.sir = W_pan_sir > 0 ? W_pan_sir : 1;
+  ram.otocka = W_sir * 256;
+  ram.sir = W_sir;
   ram.zaciatok = static_cast<unsigned char*>(ddsd_D.lpSurface);
   ram.pitch = ddsd_D.lPitch;
   // The buffer (at most 4096 wide) bounds the cell width, as the step division needs.
@@ -260,7 +299,7 @@ int Sito_Vykresli() {
     ram.x[i] = Sito_x(i);
     ram.krok_inv[i] = 1.0 / (ram.x[i] - ram.x[i - 1]);
   }
-  Vlakna_Vykonaj(Sito_pas, &ram, Sito_pocy);
+  Vlakna_Vykonaj(bajty == 4 ? Sito_pas<uint32_t> : Sito_pas<unsigned short>, &ram, Sito_pocy);
   lpDDSBack->Unlock(nullptr);
   return 1;
 }

@@ -34,5 +34,6 @@ int Sito_y(int j);
 // Fills the node row Sito_pasB for screen row yy.
 void Napln_sito_pasB(int yy);
 // Renders the current view into lpDDSBack, the bands shared among the drawing threads:
-// 1 = drawn, 0 = no back buffer, it could not be locked or it is smaller than the grid.
+// 1 = drawn, 0 = no back buffer, it could not be locked, it is smaller than the grid or its
+// depth (2 or 4 bytes) is not that of the store with the picture.
 int Sito_Vykresli();

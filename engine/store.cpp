@@ -1,26 +1,66 @@
 #include "engine/store.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "engine/filter.h"
 #include "engine/view.h"
 
-// Aligned to large pages: the rasterizer walks across many store rows per screen row,
-// and with small pages every row would be a page of its own for address translation.
-alignas(1 << 21) unsigned short W[W_VYS][W_SIR];
-
 namespace {
-struct TW_velke_stranky {
-  TW_velke_stranky() {
-#ifdef MADV_HUGEPAGE
-    madvise(W, sizeof(W) & ~(size_t)((1 << 21) - 1), MADV_HUGEPAGE);
-#endif
+
+// The empty store: one black pixel of either depth.
+uint32_t W_cierny_bod = 0;
+// The mapping behind a store sized to a picture (null: the empty store).
+void* W_mapa = nullptr;
+size_t W_mapa_bajty = 0;
+
+void W_uvolni() {
+  Filter_uvolni();
+  if (W_mapa) munmap(W_mapa, W_mapa_bajty);
+  W_mapa = nullptr;
+  W_mapa_bajty = 0;
+  W_cierny_bod = 0;
+  W = reinterpret_cast<unsigned char*>(&W_cierny_bod);
+  W_sir = W_vys = 1;
+  W_bajty = 0;
+}
+
+// A store of its own pages: fresh ones are black, and unmapping gives them back to the system
+// at once (the allocator may keep freed blocks). Large pages spare address translation, as the
+// view walks across many store rows for every screen row. A page no one may touch lies on
+// either side, the store's end against the one after it: a read past the store faults at
+// once instead of showing what lies beyond.
+bool W_alokuj(int sir, int vys, int bajty) {
+  const size_t velkost = (size_t)sir * (size_t)vys * (size_t)bajty;
+  const size_t stranka = (size_t)sysconf(_SC_PAGESIZE);
+  const size_t stranky = (velkost + stranka - 1) / stranka * stranka;
+  void* p = mmap(nullptr, stranky + 2 * stranka, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (p == MAP_FAILED) return false;
+  unsigned char* const vnutro = static_cast<unsigned char*>(p) + stranka;
+  if (mprotect(vnutro, stranky, PROT_READ | PROT_WRITE) != 0) {
+    munmap(p, stranky + 2 * stranka);
+    return false;
   }
-} W_velke_stranky;
+#ifdef MADV_HUGEPAGE
+  madvise(vnutro, stranky, MADV_HUGEPAGE);
+#endif
+  W_mapa = p;
+  W_mapa_bajty = stranky + 2 * stranka;
+  W = vnutro + (stranky - velkost);
+  W_sir = sir;
+  W_vys = vys;
+  W_bajty = bajty;
+  return true;
+}
+
 }  // namespace
+
+unsigned char* W = reinterpret_cast<unsigned char*>(&W_cierny_bod);
+int W_sir = 1, W_vys = 1, W_bajty = 0;
 
 int pan_sir = 0, pan_vys = 0;
 float opt_TA = 0;
@@ -45,8 +85,8 @@ int W_obmedz(int v, int od, int po) { return v < od ? od : (v > po ? po : v); }
 // scale at which the picture was loaded, the picture at its place in it.
 void W_umiestni_vyrez(const TGPano& g) {
   const double kx = (double)pan_sir / g.vyrez_sir, ky = (double)pan_vys / g.vyrez_vys;
-  W_pan_sir = W_obmedz((int)std::lround(g.plny_sir * kx), pan_sir, W_SIR);
-  W_pan_vys = W_obmedz((int)std::lround(g.plny_vys * ky), pan_vys, W_VYS);
+  W_pan_sir = W_obmedz((int)std::lround(g.plny_sir * kx), pan_sir, W_MAX_SIR);
+  W_pan_vys = W_obmedz((int)std::lround(g.plny_vys * ky), pan_vys, W_MAX_VYS);
   W_pan_vlavo = W_obmedz((int)std::lround(g.vyrez_vlavo * kx), 0, W_pan_sir - 1);
   W_pan_hore = W_obmedz((int)std::lround(g.vyrez_hore * ky), 0, W_pan_vys - pan_vys);
   opt_TC = W_pan_vys / pi;
@@ -72,30 +112,47 @@ void reset_opt_T() {
   }
   opt_TA = W_pan_sir / pi2;
   opt_TB = W_pan_vys / 2;
-  W_riadok_max = W_pan_vys < W_VYS ? W_pan_vys : W_VYS - 1;
+  W_riadok_max = W_pan_vys < W_vys ? W_pan_vys : W_vys - 1;
 }
 
-// Store rows and columns the projection reaches outside the picture are black; under a
-// picture that reaches the nadir the row one past the sphere (looking straight down)
-// repeats the last row.
-static void init_W_okolie(int vys) {
-  const size_t bajty = (size_t)W_pan_sir * sizeof(W[0][0]);
-  for (int nn = 0; nn < W_pan_hore; ++nn) std::memset(W[nn], 0, bajty);
-  const int spodok = W_pan_hore + vys;
-  if (vys > 0 && spodok == W_pan_vys && spodok <= W_riadok_max) {
-    std::memcpy(W[spodok], W[spodok - 1], bajty);
-    return;
+int W_priprav(int sir, int vys, int bajty, const TGPano* vyrez) {
+  W_uvolni();
+  W_gpano = vyrez ? *vyrez : TGPano{};
+  W_gpano_plati = vyrez != nullptr;
+  const bool rozmer = sir >= 1 && sir <= W_MAX_SIR && vys >= 1 && vys <= W_MAX_VYS;
+  pan_sir = rozmer ? sir : 0;
+  pan_vys = rozmer ? vys : 0;
+  reset_opt_T();
+  // The sphere and the row one past the nadir that looking straight down reaches.
+  if (!rozmer || (bajty != 2 && bajty != 4) || !W_alokuj(W_pan_sir, W_pan_vys + 1, bajty)) {
+    pan_sir = pan_vys = 0;
+    W_gpano_plati = false;
+    reset_opt_T();
+    return 0;
   }
-  for (int nn = spodok; nn <= W_riadok_max; ++nn) std::memset(W[nn], 0, bajty);
+  reset_opt_T();
+  return 1;
 }
 
-// One picture row into its store row: from column W_pan_vlavo on, continued at column 0
-// where it runs across the seam; the rest of the turn black.
-static void init_W_riadok(unsigned short* riadok, const unsigned char* zdroj, int sir) {
-  if (sir < W_pan_sir) std::memset(riadok, 0, (size_t)W_pan_sir * sizeof(W[0][0]));
-  const int prvy = sir < W_pan_sir - W_pan_vlavo ? sir : W_pan_sir - W_pan_vlavo;
-  std::memcpy(riadok + W_pan_vlavo, zdroj, (size_t)prvy * sizeof(W[0][0]));
-  std::memcpy(riadok, zdroj + (size_t)prvy * sizeof(W[0][0]), (size_t)(sir - prvy) * sizeof(W[0][0]));
+// Picture row y into its store row: from column W_pan_vlavo on, continued at column 0 where
+// it runs across the seam; the rest of the turn stays black.
+void W_zapis_riadok(int y, const void* pixely) {
+  if (y < 0 || y >= pan_vys || W_pan_hore + y > W_riadok_max || W_bajty == 0) return;
+  unsigned char* const riadok = W + (size_t)(W_pan_hore + y) * W_sir * W_bajty;
+  const unsigned char* const zdroj = static_cast<const unsigned char*>(pixely);
+  const int prvy = pan_sir < W_pan_sir - W_pan_vlavo ? pan_sir : W_pan_sir - W_pan_vlavo;
+  std::memcpy(riadok + (size_t)W_pan_vlavo * W_bajty, zdroj, (size_t)prvy * W_bajty);
+  std::memcpy(riadok, zdroj + (size_t)prvy * W_bajty, (size_t)(pan_sir - prvy) * W_bajty);
+}
+
+// Under a picture that reaches the nadir the row one past the sphere (looking straight down)
+// repeats the last row; every other row around the picture is black from W_priprav.
+void W_dokonci() {
+  const int spodok = W_pan_hore + pan_vys;
+  const size_t bajty = (size_t)W_sir * W_bajty;
+  if (pan_vys > 0 && spodok == W_pan_vys && spodok <= W_riadok_max)
+    std::memcpy(W + (size_t)spodok * bajty, W + (size_t)(spodok - 1) * bajty, bajty);
+  if (W_bajty != 0) Filter_priprav(W, (long)bajty, W_bajty, W_sir, W_vys);
 }
 
 void init_W() {
@@ -106,37 +163,28 @@ void init_W() {
     hr = pan_SRF->Lock(nullptr, &ddsd_S, DDLOCK_SURFACEMEMORYPTR | DDLOCK_WAIT, nullptr);
   } while (hr == DDERR_WASSTILLDRAWING);
   if (hr != DD_OK) return;
-  // Only what both the surface and the store hold is copied.
+  // Only what the surface holds is copied.
   const int sir = pan_sir < (int)ddsd_S.dwWidth ? pan_sir : (int)ddsd_S.dwWidth;
-  int vys = pan_vys < (int)ddsd_S.dwHeight ? pan_vys : (int)ddsd_S.dwHeight;
-  if (vys > W_VYS - W_pan_hore) vys = W_VYS - W_pan_hore;
-  if (sir > 0) {
+  const int vys = pan_vys < (int)ddsd_S.dwHeight ? pan_vys : (int)ddsd_S.dwHeight;
+  const int bajty = (int)ddsd_S.ddpfPixelFormat.dwRGBBitCount / 8;
+  if (W_priprav(sir, vys, bajty, W_gpano_plati ? &W_gpano : nullptr)) {
     const unsigned char* zdroj = static_cast<const unsigned char*>(ddsd_S.lpSurface);
-    for (int nn = 0; nn < vys; ++nn, zdroj += ddsd_S.lPitch) init_W_riadok(W[W_pan_hore + nn], zdroj, sir);
-    init_W_okolie(vys);
+    for (int nn = 0; nn < vys; ++nn, zdroj += ddsd_S.lPitch) W_zapis_riadok(nn, zdroj);
+    W_dokonci();
   }
   pan_SRF->Unlock(nullptr);
-  W_urovne();
 }
 
-void W_urovne() { Filter_priprav(W, sizeof(W[0]), sizeof(W[0][0]), W_pan_sir, W_riadok_max + 1); }
-
 void Vyprazdni_W() {
+  W_uvolni();
   pan_sir = pan_vys = 0;
   W_gpano_plati = false;
   reset_opt_T();
-  std::memset(W, 0, sizeof W);
-  Filter_uvolni();
 }
 
 void W_prevezmi(const TGPano* vyrez) {
-  if (pan_SRF) {
-    W_gpano = vyrez ? *vyrez : TGPano{};
-    W_gpano_plati = vyrez != nullptr;
-  }
-  // Whatever the loader reports, the store is never addressed past its edges.
-  if (pan_sir > W_SIR) pan_sir = W_SIR;
-  if (pan_vys > W_VYS) pan_vys = W_VYS;
-  reset_opt_T();
+  if (!pan_SRF) return;
+  W_gpano = vyrez ? *vyrez : TGPano{};
+  W_gpano_plati = vyrez != nullptr;
   init_W();
 }

@@ -1,14 +1,25 @@
-// The panorama being shown: its pixels copied once into one large static store W,
-// its size, where it sits in the sphere and the scale factors the projection works with.
+// The panorama being shown: its pixels in the store W, sized to the picture's sphere, in the
+// back buffer's format; its size, where it sits in the sphere and the projection's scale.
 #pragma once
+#include <cstddef>
+
 #include "platform/ddraw.h"
 #include "platform/image_gpano.h"
 
-#define W_SIR 4001  // columns of the store
-#define W_VYS 2001  // rows of the store
+#define W_MAX_SIR 16384  // the widest sphere the store holds (the view's index arithmetic too)
+#define W_MAX_VYS 8192   // and the highest
 
-// The pixel store, row-major: W[row][column], 16-bit pixels in the display's format.
-extern unsigned short W[W_VYS][W_SIR];
+// The store, row-major: W_sir × W_vys pixels of W_bajty bytes (2: 5-6-5, 4: X8R8G8B8). Its
+// width is one turn of the sphere, its rows the sphere's and the one below the nadir. Empty, it
+// is a single black pixel readable at either depth (W_bajty 0).
+extern unsigned char* W;
+extern int W_sir, W_vys, W_bajty;
+
+// Row n of the store as pixels of type P: uint16_t in a 2-byte store, uint32_t in a 4-byte one.
+template <class P>
+inline P* W_riadok(int n) {
+  return reinterpret_cast<P*>(W) + (size_t)n * W_sir;
+}
 
 extern int pan_sir, pan_vys;  // size of the picture in the store
 extern float opt_TA;          // columns per radian of azimuth
@@ -36,17 +47,28 @@ extern bool W_gpano_plati;
 extern IDirectDrawSurface* pan_SRF;  // surface of the current panorama, null when none
 extern DDSURFACEDESC ddsd_S;         // pan_SRF locked
 
-// Empties the store after a picture that did not load: no size, no placement, all black.
+// Makes the store ready for a picture of sir × vys pixels of bajty (2 or 4) bytes each and the
+// cropped area vyrez (null: none): sizes it to the picture, sets the placement, blackens it;
+// the former store's memory goes back. 1 = ready, 0 = no memory or a size outside
+// 1 … W_MAX_SIR × 1 … W_MAX_VYS (store left empty).
+int W_priprav(int sir, int vys, int bajty, const TGPano* vyrez);
+// Writes picture row y (0 … sir-1 pixels, the store's format) to its place in the store.
+// Rows outside the picture are ignored.
+void W_zapis_riadok(int y, const void* pixely);
+// Finishes a picture written row by row: the rows and columns around it the projection reads,
+// and the filter levels.
+void W_dokonci();
+
+// Empties the store after a picture that did not load: no size, no placement, all black,
+// its memory given back.
 void Vyprazdni_W();
-// Recomputes opt_TA, opt_TB, opt_TC and the placement from pan_sir, pan_vys and W_gpano.
+// Recomputes opt_TA, opt_TB, opt_TC and the placement from pan_sir, pan_vys and W_gpano
+// (the store itself is sized by W_priprav; the last row stays inside it).
 void reset_opt_T();
-// Copies the picture of pan_SRF into W (and the rows around it the projection can reach),
-// then makes its filter levels.
+// Copies the picture of pan_SRF into the store at the surface's depth, through W_priprav,
+// W_zapis_riadok and W_dokonci. A surface that cannot be locked leaves the store as it is.
 void init_W();
-// Makes the filter levels of the turn and the rows the projection reads from W.
-void W_urovne();
 // Takes the picture just loaded into pan_SRF, pan_sir × pan_vys as its loader reported them,
-// with the cropped area vyrez its file names (null: none): the size is kept inside the store,
-// the placement recomputed and the pixels copied into W. Without a surface the former
-// cropped area stays.
+// with the cropped area vyrez its file names (null: none) into the store. Without a surface
+// nothing changes.
 void W_prevezmi(const TGPano* vyrez);

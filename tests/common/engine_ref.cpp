@@ -1,5 +1,7 @@
 #include "tests/common/engine_ref.h"
 
+#include <cstring>
+
 #include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
@@ -11,11 +13,13 @@ struct TRef_uzol {
   int r, s, lam;
 };
 
-// Where the reference sieve puts what it computes: coordinates, or the pixels themselves.
+// Where the reference sieve puts what it computes: coordinates, or the pixels themselves
+// (of `bajty` bytes, rows `pitch` bytes apart).
 struct TRef_ciel {
   TRef_suradnice* o;
-  uint16_t* px;
-  int pitch;
+  unsigned char* px;
+  long pitch;
+  int bajty;
 };
 
 // Where cell i + 1 and band j + 1 begin: the screen shared as evenly as whole pixels allow.
@@ -35,7 +39,8 @@ void Ref_bunka(const TRef_ciel& c, int y, int x0, int sir, const TRef_uzol& l, c
     int mm, nn;
     MT(rr, ss, &mm, &nn);
     if (c.px) {
-      c.px[(size_t)y * c.pitch + x0 + k] = W[nn][mm];
+      std::memcpy(c.px + (size_t)y * c.pitch + (size_t)(x0 + k) * c.bajty, W + ((size_t)nn * W_sir + mm) * c.bajty,
+                  c.bajty);
     } else {
       c.o->mm[(size_t)y * c.o->sir + x0 + k] = mm;
       c.o->nn[(size_t)y * c.o->sir + x0 + k] = nn;
@@ -88,10 +93,12 @@ void Ref_Sito(TRef_suradnice* o) {
   o->vys = obraz_vys;
   o->mm.assign((size_t)o->sir * o->vys, 0);
   o->nn.assign((size_t)o->sir * o->vys, 0);
-  Ref_sito({o, nullptr, 0});
+  Ref_sito({o, nullptr, 0, 0});
 }
 
-void Ref_Sito_Pixely(uint16_t* ciel, int pitch) { Ref_sito({nullptr, ciel, pitch}); }
+void Ref_Sito_Pixely(void* ciel, long pitch, int bajty) {
+  Ref_sito({nullptr, static_cast<unsigned char*>(ciel), pitch, bajty});
+}
 
 void Ref_Presne(TRef_suradnice* o) {
   o->sir = obraz_sir;
@@ -104,15 +111,4 @@ void Ref_Presne(TRef_suradnice* o) {
       S(x + 1, y + 1, &rr, &ss, &lam);
       MT(rr, ss, &o->mm[(size_t)y * o->sir + x], &o->nn[(size_t)y * o->sir + x]);
     }
-}
-
-bool Ref_Pixely(const TRef_suradnice& o, uint16_t* ciel, int pitch) {
-  for (size_t i = 0; i < o.mm.size(); ++i)
-    if (o.mm[i] < 0 || o.mm[i] >= W_SIR || o.nn[i] < 0 || o.nn[i] >= W_VYS) return false;
-  for (int y = 0; y < o.vys; ++y)
-    for (int x = 0; x < o.sir; ++x) {
-      const size_t i = (size_t)y * o.sir + x;
-      ciel[(size_t)y * pitch + x] = W[o.nn[i]][o.mm[i]];
-    }
-  return true;
 }

@@ -5,6 +5,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/store.h"
+
+// Pixel (row n, column m) of a 2-byte store.
+inline uint16_t& W16(int n, int m) { return W_riadok<uint16_t>(n)[m]; }
+
 // Store coordinates of every pixel of the screen (row-major, sir × vys).
 struct TRef_suradnice {
   int sir = 0;
@@ -14,10 +19,8 @@ struct TRef_suradnice {
 
 // The sieve as written, from the current grid, view and store.
 void Ref_Sito(TRef_suradnice* o);
-// The same, writing the pixels of W straight into rows of `pitch` pixels.
-void Ref_Sito_Pixely(uint16_t* ciel, int pitch);
+// The same, writing the pixels of W (of `bajty` bytes: the store's depth, either for the
+// empty store) straight into rows `pitch` bytes apart.
+void Ref_Sito_Pixely(void* ciel, long pitch, int bajty);
 // S at the node position of every pixel (one right of and below it), through MT.
 void Ref_Presne(TRef_suradnice* o);
-// The pixels of W at those coordinates, into rows of `pitch` pixels; false (and nothing
-// read) where a coordinate lies outside the store.
-bool Ref_Pixely(const TRef_suradnice& o, uint16_t* ciel, int pitch);

@@ -1,6 +1,7 @@
 #include "tests/common/filter_ref.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "display/screen.h"
 #include "engine/store.h"
@@ -23,17 +24,24 @@ TRef_obraz Ref_obraz(int sir, int vys) {
   return o;
 }
 
-void Ref_do_W(const TRef_obraz& o) {
-  pan_sir = o.sir;
-  pan_vys = o.vys;
-  reset_opt_T();
-  for (int y = 0; y <= W_riadok_max; ++y)
+bool Ref_do_W(const TRef_obraz& o, int bajty) {
+  if (!W_priprav(o.sir, o.vys, bajty, nullptr)) return false;
+  std::vector<uint32_t> riadok((size_t)o.sir);
+  uint16_t* const r16 = reinterpret_cast<uint16_t*>(riadok.data());
+  for (int y = 0; y < o.vys; ++y) {
     for (int x = 0; x < o.sir; ++x) {
-      const uint8_t* p = &o.rgb[((size_t)(y < o.vys ? y : o.vys - 1) * o.sir + x) * 3];
-      W[y][x] = (uint16_t)(std::lround(p[0] * 31 / 255.0) << 11 | std::lround(p[1] * 63 / 255.0) << 5 |
-                           std::lround(p[2] * 31 / 255.0));
+      const uint8_t* p = &o.rgb[((size_t)y * o.sir + x) * 3];
+      if (bajty == 4) {
+        riadok[x] = (uint32_t)p[0] << 16 | p[1] << 8 | p[2];
+      } else {
+        r16[x] = (uint16_t)(std::lround(p[0] * 31 / 255.0) << 11 | std::lround(p[1] * 63 / 255.0) << 5 |
+                            std::lround(p[2] * 31 / 255.0));
+      }
     }
-  W_urovne();
+    W_zapis_riadok(y, riadok.data());
+  }
+  W_dokonci();
+  return true;
 }
 
 void Ref_Projekcia(double xx, double yy, double* stlpec, double* riadok) {
@@ -92,13 +100,24 @@ std::vector<double> Ref_Filtrovany(const TRef_obraz& o, int k) {
   return ciel;
 }
 
-double Ref_PSNR(const std::vector<double>& ref, const uint16_t* px, int pitch, double* priemer) {
+double Ref_PSNR(const std::vector<double>& ref, const void* px, long pitch, int bajty, double* priemer) {
   double kvadrat = 0, absolutna = 0;
   for (int y = 0; y < obraz_vys; ++y)
     for (int x = 0; x < obraz_sir; ++x) {
-      const uint16_t p = px[(size_t)y * pitch + x];
-      const int r = p >> 11, g = p >> 5 & 63, b = p & 31;
-      const int rgb[3] = {r << 3 | r >> 2, g << 2 | g >> 4, b << 3 | b >> 2};
+      const unsigned char* riadok = static_cast<const unsigned char*>(px) + (size_t)y * pitch;
+      int rgb[3];
+      if (bajty == 4) {
+        const uint32_t p = reinterpret_cast<const uint32_t*>(riadok)[x];
+        rgb[0] = p >> 16 & 255;
+        rgb[1] = p >> 8 & 255;
+        rgb[2] = p & 255;
+      } else {
+        const uint16_t p = reinterpret_cast<const uint16_t*>(riadok)[x];
+        const int r = p >> 11, g = p >> 5 & 63, b = p & 31;
+        rgb[0] = r << 3 | r >> 2;
+        rgb[1] = g << 2 | g >> 4;
+        rgb[2] = b << 3 | b >> 2;
+      }
       for (int q = 0; q < 3; ++q) {
         const double d = rgb[q] - ref[((size_t)y * obraz_sir + x) * 3 + q];
         kvadrat += d * d;

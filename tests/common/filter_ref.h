@@ -14,9 +14,9 @@ struct TRef_obraz {
 // A test picture of sir × vys with detail up to the finest a picture holds: hard-edged
 // squares, fine stripes, a smooth ramp and noise, its left and right columns unlike.
 TRef_obraz Ref_obraz(int sir, int vys);
-// Puts the picture in the store at its size (R5G6B5, rounded) with the row under it, and
-// makes the filter levels.
-void Ref_do_W(const TRef_obraz& o);
+// Puts the picture in a store of `bajty` bytes a pixel (2: R5G6B5, rounded; 4: X8R8G8B8)
+// through the loader's path, which makes the filter levels; false when the store refused it.
+bool Ref_do_W(const TRef_obraz& o, int bajty);
 
 // Store column and row (in pixels, continuous, the column in one turn) that the exact
 // projection gives for screen point (xx, yy) of the current view (the point S(xx, yy) takes).
@@ -26,6 +26,6 @@ void Ref_Projekcia(double xx, double yy, double* stlpec, double* riadok);
 // points spread over it, each sampled bilinearly from the picture (k = 1: its node point).
 std::vector<double> Ref_Filtrovany(const TRef_obraz& o, int k);
 
-// PSNR in dB of pixels of the back buffer's format (16-bit R5G6B5 rows `pitch` pixels apart)
-// against a reference screen; *priemer gets the mean absolute error a channel.
-double Ref_PSNR(const std::vector<double>& ref, const uint16_t* px, int pitch, double* priemer = nullptr);
+// PSNR in dB of a screen of pixels of `bajty` bytes (2: R5G6B5, 4: X8R8G8B8) in rows `pitch`
+// bytes apart against a reference screen; *priemer gets the mean absolute error a channel.
+double Ref_PSNR(const std::vector<double>& ref, const void* px, long pitch, int bajty, double* priemer = nullptr);

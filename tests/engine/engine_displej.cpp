@@ -5,6 +5,7 @@
 #include "app/modes.h"
 #include "display/screen.h"
 #include "engine/store.h"
+#include "tests/common/engine_ref.h"
 #include "platform/backend.h"
 #include "platform/fault.h"
 
@@ -25,13 +26,13 @@ void EngineDisplej::Obrazovka(int w, int h) {
 }
 
 void W_vypln_stlpce() {
-  for (int n = 0; n < W_VYS; ++n)
-    for (int m = 0; m < W_SIR; ++m) W[n][m] = (unsigned short)m;
+  for (int n = 0; n < W_vys; ++n)
+    for (int m = 0; m < W_sir; ++m) W16(n, m) = (unsigned short)m;
 }
 
 void W_vypln_riadky() {
-  for (int n = 0; n < W_VYS; ++n)
-    for (int m = 0; m < W_SIR; ++m) W[n][m] = (unsigned short)n;
+  for (int n = 0; n < W_vys; ++n)
+    for (int m = 0; m < W_sir; ++m) W16(n, m) = (unsigned short)n;
 }
 
 std::vector<uint16_t> Zadny_pixely() {

@@ -66,14 +66,14 @@ TEST_F(FilterTest, PsnrAgainstTheReferences) {
   for (const TFilter_nazor& n : kNazory) {
     Pohlad_nastav({480, 360, n.pan_s, n.pan_s / 2, n.yaw, n.pitch, n.d, n.sfer});
     const TRef_obraz o = Ref_obraz(n.pan_s, n.pan_s / 2);
-    Ref_do_W(o);
+    ASSERT_TRUE(Ref_do_W(o, 2));
     const std::vector<double> bilinear = Ref_Filtrovany(o, 1), nadvzorka = Ref_Filtrovany(o, 4);
     double psnr[3][2], chyba = 0;
     std::printf("  %-22s", n.meno);
     for (int r = 0; r < 3; ++r) {
       const std::vector<uint16_t> px = Vykresli(r);
-      psnr[r][0] = Ref_PSNR(bilinear, px.data(), 480, r == SITO_UROVNE ? &chyba : nullptr);
-      psnr[r][1] = Ref_PSNR(nadvzorka, px.data(), 480);
+      psnr[r][0] = Ref_PSNR(bilinear, px.data(), 960, 2, r == SITO_UROVNE ? &chyba : nullptr);
+      psnr[r][1] = Ref_PSNR(nadvzorka, px.data(), 960, 2);
       std::printf(" %6.2f / %6.2f", psnr[r][0], psnr[r][1]);
     }
     std::printf("\n");
@@ -83,7 +83,9 @@ TEST_F(FilterTest, PsnrAgainstTheReferences) {
     } else if (n.d == 100) {
       EXPECT_GT(psnr[SITO_UROVNE][1], psnr[SITO_BILINEAR][1] + 3) << n.meno;
     }
-    if (n.d < 600) EXPECT_GT(psnr[SITO_UROVNE][1], psnr[SITO_NAJBLIZSI][1] + 3) << n.meno;
+    if (n.d < 600) {
+      EXPECT_GT(psnr[SITO_UROVNE][1], psnr[SITO_NAJBLIZSI][1] + 3) << n.meno;
+    }
   }
 }
 
@@ -119,7 +121,7 @@ TEST_F(FilterTest, NoLineAtTheSeam) {
   for (float yaw : {0.02f, 6.26f}) {
     Pohlad_nastav({480, 360, 400, 200, yaw, 0.1f, 600, 0});
     const TRef_obraz o = Ref_obraz(400, 200);
-    Ref_do_W(o);
+    ASSERT_TRUE(Ref_do_W(o, 2));
     const std::vector<double> ref = Ref_Filtrovany(o, 1);
     for (int rezim : {SITO_BILINEAR, SITO_UROVNE}) {
       const std::vector<uint16_t> px = Vykresli(rezim);
@@ -140,7 +142,7 @@ TEST_F(FilterTest, PolesFilledAlikeOnAnyNumberOfThreadsAndGrids) {
     Obrazovka(ob[0], ob[1]);
     for (const TFilter_nazor& n : nazory) {
       Pohlad_nastav({ob[0], ob[1], n.pan_s, n.pan_s / 2, n.yaw, n.pitch, n.d * ob[0] / 480, n.sfer});
-      Ref_do_W(Ref_obraz(n.pan_s, n.pan_s / 2));
+      ASSERT_TRUE(Ref_do_W(Ref_obraz(n.pan_s, n.pan_s / 2), 2));
       for (int g : {10, 15, 20, 25, 40}) {
         std::vector<uint16_t> jedno;
         for (int vlakna : {1, 2, 8}) {

@@ -46,9 +46,9 @@ const uint16_t kMimo = 0xFFFF;  // outside the picture, and the back buffer befo
 // Every pixel of the picture tells where it came from (a step off in column or row changes
 // it) and is neither black nor kMimo; the store around the picture is kMimo.
 void W_vypln_vzor() {
-  for (int n = 0; n < W_VYS; ++n)
-    for (int m = 0; m < W_SIR; ++m)
-      W[n][m] = m < pan_sir && n <= W_riadok_max ? (uint16_t)(1 + (m * 7 + n * 4099) % 65534) : kMimo;
+  for (int n = 0; n < W_vys; ++n)
+    for (int m = 0; m < W_sir; ++m)
+      W16(n, m) = m < pan_sir && n <= W_riadok_max ? (uint16_t)(1 + (m * 7 + n * 4099) % 65534) : kMimo;
 }
 
 class SitoTest : public EngineDisplej {
@@ -62,7 +62,7 @@ class SitoTest : public EngineDisplej {
   void Porovnaj(const char* kde) {
     const int w = obraz_sir, h = obraz_vys;
     std::vector<uint16_t> ref((size_t)w * h);
-    Ref_Sito_Pixely(ref.data(), w);
+    Ref_Sito_Pixely(ref.data(), (long)w * 2, 2);
     Zadny_vypln(kMimo);
     ASSERT_EQ(Sito_Vykresli(), 1) << kde;
     for (int y = 0; y < h; ++y) {
@@ -165,7 +165,7 @@ TEST_F(SitoTest, NothingLoadedDrawsTheStoresCorner) {
   Pohlad_nastav({640, 480, 0, 0, 3.1415927f, 0.1f, 320, 0});
   ASSERT_EQ(Reset_Sito(15, 15), 1);
   W_vypln_stlpce();
-  W[0][0] = 77;
+  W16(0, 0) = 77;
   ASSERT_EQ(Sito_Vykresli(), 1);
   for (int y = 0; y < 15 * 32; ++y)
     for (int x = 0; x < 15 * 42; ++x) ASSERT_EQ(lpDDSBack->PLAT_Row(y)[x], 77) << x << "," << y;

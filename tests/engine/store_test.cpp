@@ -8,6 +8,7 @@
 #include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
+#include "tests/common/engine_ref.h"
 #include "engine/view.h"
 #include "platform/fault.h"
 #include "tests/engine/engine_displej.h"
@@ -52,7 +53,7 @@ class StoreTest : public EngineDisplej {
     int zle = 0;
     for (int y = 0; y < h && zle < 5; ++y)
       for (int x = 0; x < w && zle < 5; ++x)
-        if (W[hore + y][x] != VzorPixel(x, y, posun)) ++zle, ADD_FAILURE() << "store pixel " << x << "," << y;
+        if (W16(hore + y, x) != VzorPixel(x, y, posun)) ++zle, ADD_FAILURE() << "store pixel " << x << "," << y;
   }
 
   TTempFolder tmp;
@@ -75,7 +76,7 @@ TEST_F(StoreTest, LoadCopiesThePictureAndResetsTheView) {
   EXPECT_EQ(D, 400);
   OcakavajVzor(600, 300, 0, 0);
   // Looking straight down reaches row pan_vys: it repeats the last row.
-  for (int x = 0; x < 600; ++x) ASSERT_EQ(W[300][x], W[299][x]) << x;
+  for (int x = 0; x < 600; ++x) ASSERT_EQ(W16(300, x), W16(299, x)) << x;
 }
 
 struct TVelky {
@@ -84,10 +85,9 @@ struct TVelky {
 
 TEST_F(StoreTest, LargerPicturesAreScaledIntoTheStoreAndDrawnInsideIt) {
   const TVelky cases[] = {
-      {4001, 2001, 4001, 2001},  // the largest kept as it is: its last row is the store's last
-      {4400, 2200, 4000, 2000},  // exactly 2:1 stays 2:1
-      {5000, 1000, 4001, 800},   // wide: the width limits
-      {2200, 2500, 1760, 2001},  // tall: the height limits
+      {16384, 40, 16384, 40},  // the widest kept as it is
+      {20000, 50, 16384, 40},  // wide: the width limits
+      {100, 9000, 91, 8192},   // tall: the height limits
   };
   for (const TVelky& c : cases) {
     TRgbPicture pic(c.w, c.h);  // left half red, right half blue
@@ -100,9 +100,9 @@ TEST_F(StoreTest, LargerPicturesAreScaledIntoTheStoreAndDrawnInsideIt) {
     EXPECT_EQ(pan_sir, c.sir);
     EXPECT_EQ(pan_vys, c.vys);
     const int hore = W_pan_hore;
-    EXPECT_EQ(W[hore + c.vys / 2][c.sir / 4], PLAT_Pack565(248, 0, 0));
-    EXPECT_EQ(W[hore + c.vys / 2][c.sir * 3 / 4], PLAT_Pack565(0, 0, 248));
-    EXPECT_EQ(W[hore + c.vys - 1][c.sir - 1], PLAT_Pack565(0, 0, 248)) << c.w << "x" << c.h;
+    EXPECT_EQ(W16(hore + c.vys / 2, c.sir / 4), PLAT_Pack565(248, 0, 0));
+    EXPECT_EQ(W16(hore + c.vys / 2, c.sir * 3 / 4), PLAT_Pack565(0, 0, 248));
+    EXPECT_EQ(W16(hore + c.vys - 1, c.sir - 1), PLAT_Pack565(0, 0, 248)) << c.w << "x" << c.h;
   }
   // Straight down and straight up, narrow and wide: every pixel drawn comes from the store's rows.
   W_vypln_riadky();
@@ -113,7 +113,7 @@ TEST_F(StoreTest, LargerPicturesAreScaledIntoTheStoreAndDrawnInsideIt) {
       D = d;
       ASSERT_EQ(Sito_Vykresli(), 1);
       for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x) ASSERT_LE(lpDDSBack->PLAT_Row(y)[x], 2000);
+        for (int x = 0; x < 800; ++x) ASSERT_LE(lpDDSBack->PLAT_Row(y)[x], 8192);
     }
 }
 
@@ -125,7 +125,6 @@ TEST_F(StoreTest, PartialPanoramaSitsAroundTheHorizon) {
     for (int x = 0; x < w; ++x) pic.Set(x, y, 8, (uint8_t)(y & 0xFC), 8);  // row coded in green
   const std::string path = dir + "/pas.bmp";
   ASSERT_TRUE(BMP24_Zapis(pic, path.c_str()));
-  for (int y = 0; y <= 400; ++y) W[y][5] = 0x1234;  // stale pixels the bands must cover
   Nahraj_PANORAMU(path.c_str(), 1);
   EXPECT_EQ(W_pan_vys, 400);
   EXPECT_EQ(W_pan_hore, 100);
@@ -133,7 +132,7 @@ TEST_F(StoreTest, PartialPanoramaSitsAroundTheHorizon) {
   EXPECT_FLOAT_EQ(opt_TC, opt_TA);
   for (int y = 0; y <= 400; ++y) {
     const bool obraz = y >= 100 && y < 300;
-    ASSERT_EQ(W[y][5], obraz ? PLAT_Pack565(8, (uint8_t)((y - 100) & 0xFC), 8) : 0) << y;
+    ASSERT_EQ(W16(y, 5), obraz ? PLAT_Pack565(8, (uint8_t)((y - 100) & 0xFC), 8) : 0) << y;
   }
   // A ray 30 degrees up lands 30/180 of the sphere's 400 rows above the horizon.
   PITCH = 0.5235988f;
@@ -160,10 +159,10 @@ TEST_F(StoreTest, FailuresKeepTheStore) {
   // A surface that cannot be locked: the copy is skipped.
   Nahraj_PANORAMU(Obrazok(400, 200, 3).c_str(), 0);
   PLAT_FaultSet(PC_Lock, 0, 1, DDERR_SURFACELOST);
-  for (int x = 0; x < 400; ++x) W[0][x] = 1;
+  for (int x = 0; x < 400; ++x) W16(0, x) = 1;
   init_W();
   PLAT_FaultClear();
-  for (int x = 0; x < 400; ++x) ASSERT_EQ(W[0][x], 1);
+  for (int x = 0; x < 400; ++x) ASSERT_EQ(W16(0, x), 1);
   init_W();
   OcakavajVzor(400, 200, 3, 0);
 }

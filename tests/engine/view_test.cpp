@@ -161,25 +161,22 @@ TEST(Mierka, ScaleFactorsOfThePicture) {
   } const cases[] = {
       {4000, 2000, 636.61975f, 1000, 636.61975f, 0, 2000, 2000},
       {2000, 1001, 318.30988f, 500, 318.62817f, 0, 1001, 1001},
-      {4001, 2001, 636.77893f, 1000, 636.93805f, 0, 2001, 2000},
+      {4001, 2001, 636.77893f, 1000, 636.93805f, 0, 2001, 2001},
       {4001, 2000, 636.77893f, 1000, 636.61975f, 0, 2000, 2000},  // repeated seam column: still full
       {4000, 1000, 636.61975f, 1000, 636.61975f, 500, 2000, 2000},  // 4:1: around the horizon
       {3000, 1000, 477.46484f, 750, 477.46484f, 250, 1500, 1500},    // 3:1
   };
   for (const auto& c : cases) {
-    pan_sir = c.s;
-    pan_vys = c.v;
-    reset_opt_T();
+    ASSERT_EQ(W_priprav(c.s, c.v, 2, nullptr), 1);
     EXPECT_FLOAT_EQ(opt_TA, c.ta) << c.s << "x" << c.v;
     EXPECT_EQ(opt_TB, c.tb) << c.s << "x" << c.v;
     EXPECT_FLOAT_EQ(opt_TC, c.tc) << c.s << "x" << c.v;
     EXPECT_EQ(W_pan_hore, c.hore) << c.s << "x" << c.v;
     EXPECT_EQ(W_pan_vys, c.vys) << c.s << "x" << c.v;
     EXPECT_EQ(W_riadok_max, c.max) << c.s << "x" << c.v;
+    EXPECT_EQ(W_sir * W_vys, c.s * (c.vys + 1)) << c.s << "x" << c.v;  // the sphere and the row under it
   }
-  pan_sir = 4000;
-  pan_vys = 2000;
-  reset_opt_T();
+  ASSERT_EQ(W_priprav(4000, 2000, 2, nullptr), 1);
   EXPECT_EQ((int)((double)pi2 * opt_TA), 3999);
   EXPECT_EQ((int)((double)pi * opt_TA), 1999);
   EXPECT_EQ(opt_TB - (int)(0.1f * opt_TC), 937);

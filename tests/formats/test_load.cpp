@@ -13,6 +13,7 @@
 #include "app/panorama.h"
 #include "display/screen.h"
 #include "engine/store.h"
+#include "tests/common/engine_ref.h"
 #include "engine/view.h"
 #include "tests/formats/formats_fixture.h"
 
@@ -21,7 +22,7 @@ namespace {
 // The store's pixels over the picture's rectangle.
 std::vector<uint16_t> Sklad(int w, int h) {
   std::vector<uint16_t> out;
-  for (int y = W_pan_hore; y < W_pan_hore + h; ++y) out.insert(out.end(), W[y], W[y] + w);
+  for (int y = W_pan_hore; y < W_pan_hore + h; ++y) out.insert(out.end(), &W16(y, 0), &W16(y, 0) + w);
   return out;
 }
 
@@ -87,14 +88,14 @@ class FormatsLoad : public FormatsTest {
 };
 
 TEST_F(FormatsLoad, TheSamePictureInEveryFormatGivesTheSameStore) {
-  // Too large for the store: every format is brought to the same 2:1 size, blocks of 44 to 40.
+  // Too large for the store: every format is brought to the same size, blocks of 48 to 32.
   const struct {
     int w, h, strana, strana_v_sklade;
-  } rozmery[] = {{320, 160, 16, 16}, {333, 111, 16, 16}, {4400, 2200, 44, 40}};
+  } rozmery[] = {{320, 160, 16, 16}, {333, 111, 16, 16}, {24576, 48, 48, 32}};
   for (const auto& r : rozmery) {
     const TRgbPicture pic = Bloky(r.w, r.h, r.strana);
     for (const char* subor : {"p.bmp", "p.png", "p.jpg"}) ASSERT_TRUE(Zapis_obr(pic, subor));
-    const int w = r.w > W_SIR ? 4000 : r.w, h = r.w > W_SIR ? 2000 : r.h;
+    const int w = r.w > W_MAX_SIR ? W_MAX_SIR : r.w, h = r.w > W_MAX_SIR ? r.h * W_MAX_SIR / r.w : r.h;
     const std::vector<uint16_t> bmp = Nahraj("p.bmp", w, h);
     const float ta = opt_TA, tc = opt_TC;
     const int tb = opt_TB;
@@ -104,7 +105,7 @@ TEST_F(FormatsLoad, TheSamePictureInEveryFormatGivesTheSameStore) {
     EXPECT_EQ(opt_TC, tc);
     // JPEG at the highest quality: flat blocks come back within a few steps.
     EXPECT_LE(Rozdiel(Nahraj("p.jpg", w, h), bmp, w, r.strana_v_sklade), 16) << r.w << "x" << r.h;
-    if (r.w > W_SIR) continue;
+    if (r.w > W_MAX_SIR) continue;
     for (const J_COLOR_SPACE priestor : {JCS_CMYK, JCS_YCCK}) {
       Zapis_cmyk(pic, "cmyk.jpg", priestor);
       EXPECT_LE(Rozdiel(Nahraj("cmyk.jpg", w, h), bmp, w, r.strana), 12) << r.w << "x" << r.h << " " << priestor;
