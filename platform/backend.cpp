@@ -15,6 +15,7 @@ std::vector<TPlatMessageBox> g_boxes;
 bool g_dirty = false;
 int g_mode_w = 0;
 int g_mode_h = 0;
+int g_mode_bits = 16;
 
 void ResetState() {
   PLAT_QueueReset();
@@ -25,6 +26,7 @@ void ResetState() {
   g_boxes.clear();
   g_dirty = false;
   g_mode_w = g_mode_h = 0;
+  g_mode_bits = 16;
 }
 }  // namespace
 
@@ -73,11 +75,12 @@ void PLAT_Present() {
   g_dirty = false;
 }
 
-HRESULT PLAT_BackendSetMode(int width, int height) {
+HRESULT PLAT_BackendSetMode(int width, int height, int bits) {
   if (width <= 0 || height <= 0) return DDERR_INVALIDMODE;
-  if (!g_ops->set_mode(width, height)) return DDERR_GENERIC;
+  if (!g_ops->set_mode(width, height, bits)) return DDERR_GENERIC;
   g_mode_w = width;
   g_mode_h = height;
+  g_mode_bits = bits;
   g_dirty = true;
   return DD_OK;
 }
@@ -86,3 +89,5 @@ void PLAT_BackendMode(int* width, int* height) {
   *width = g_mode_w;
   *height = g_mode_h;
 }
+
+int PLAT_BackendBits() { return g_mode_bits; }

@@ -2,9 +2,9 @@
 #pragma once
 #include "platform/user32.h"
 
-// ddraw.cpp → backend: the display mode (logical resolution) changed; the SDL backend
-// resizes its texture and logical size. Returns DD_OK or a failure status.
-HRESULT PLAT_BackendSetMode(int width, int height);
+// ddraw.cpp → backend: the display mode (logical resolution, 16 or 32 bits) changed; the SDL
+// backend remakes its texture in that size and format. Returns DD_OK or a failure status.
+HRESULT PLAT_BackendSetMode(int width, int height, int bits);
 // ddraw.cpp / gdi.cpp → backend: the primary surface was written (Unlock, a blit into it,
 // ReleaseDC); it is shown after the current message.
 void PLAT_MarkScreenDirty();
@@ -26,6 +26,7 @@ TWindow* PLAT_LiveWindow();
 
 // The display mode last accepted (0 × 0 before the first).
 void PLAT_BackendMode(int* width, int* height);
+int PLAT_BackendBits();  // its bits per pixel (16 before the first)
 
 // Message queue: posted and input messages in arrival order. Returns FALSE when full.
 BOOL PLAT_QueuePost(HWND wnd, UINT msg, WPARAM w, LPARAM l);

@@ -22,7 +22,7 @@ const TPlatBackendOps PLAT_MEMORY_BACKEND = {
     [](const char*, bool) { return true; },                // open_window
     Nic,                                                   // close_window
     [](bool) {},                                           // show_window
-    [](int, int) { return true; },                         // set_mode
+    [](int, int, int) { return true; },                    // set_mode
     [] { return true; },                                   // present
     [](bool) {},                                           // show_cursor
     [](const char*, const char*, bool) {},                 // message_box: recorded only

@@ -14,7 +14,7 @@ struct TPlatBackendOps {
   bool (*open_window)(const char* title, bool windowed);
   void (*close_window)();
   void (*show_window)(bool show);
-  bool (*set_mode)(int width, int height);  // the display mode's logical size
+  bool (*set_mode)(int width, int height, int bits);  // the display mode's logical size and depth
   bool (*present)();  // shows the primary surface; false: nothing to show it with
   void (*show_cursor)(bool visible);
   void (*message_box)(const char* text, const char* caption, bool quiet);

@@ -12,12 +12,12 @@ std::vector<IDirectDrawSurface*> g_surfaces;
 std::vector<IDirectDrawPalette*> g_palettes;
 IDirectDrawSurface* g_screen = nullptr;
 
-// Rows are padded by 32 bytes and aligned to 16, so no code can get away with 2 × width.
-int PitchFor(int w) { return ((w * 2 + 32) + 15) & ~15; }
+// Rows are padded by 32 bytes and aligned to 16, so no code can get away with width × bytes.
+int PitchFor(int w, int bits) { return ((w * (bits / 8) + 32) + 15) & ~15; }
 
-IDirectDrawSurface* NewSurface(IDirectDraw* dd, int w, int h) {
+IDirectDrawSurface* NewSurface(IDirectDraw* dd, int w, int h, int bits) {
   IDirectDrawSurface* s = new IDirectDrawSurface();
-  if (!DDI_Allocate(s, w, h)) {
+  if (!DDI_Allocate(s, w, h, bits)) {
     delete s;
     return nullptr;
   }
@@ -33,11 +33,11 @@ HRESULT CreatePrimary(IDirectDraw* dd, const DDSURFACEDESC* desc, IDirectDrawSur
   if (dd->mode_width == 0 || dd->mode_height == 0) return DDERR_INVALIDMODE;
   const bool wants_back = (desc->dwFlags & DDSD_BACKBUFFERCOUNT) != 0 && desc->dwBackBufferCount > 0;
   if (wants_back && desc->dwBackBufferCount != 1) return DDERR_INVALIDPARAMS;
-  IDirectDrawSurface* p = NewSurface(dd, (int)dd->mode_width, (int)dd->mode_height);
+  IDirectDrawSurface* p = NewSurface(dd, (int)dd->mode_width, (int)dd->mode_height, (int)dd->mode_bits);
   if (!p) return DDERR_OUTOFMEMORY;
   p->primary = true;
   if (wants_back) {
-    p->back = NewSurface(dd, p->width, p->height);
+    p->back = NewSurface(dd, p->width, p->height, p->bits);
     if (!p->back) {
       DDI_Unregister(p);
       delete p;
@@ -59,7 +59,12 @@ HRESULT CreateOffscreen(IDirectDraw* dd, const DDSURFACEDESC* desc, IDirectDrawS
   // A negative size arrives here as a huge unsigned number.
   const LONG w = (LONG)desc->dwWidth, h = (LONG)desc->dwHeight;
   if (w <= 0 || h <= 0) return DDERR_INVALIDPARAMS;
-  IDirectDrawSurface* s = NewSurface(dd, w, h);
+  int bits = (int)dd->mode_bits;
+  if (desc->dwFlags & DDSD_PIXELFORMAT) {
+    bits = (int)desc->ddpfPixelFormat.dwRGBBitCount;
+    if (bits != 16 && bits != 32) return DDERR_INVALIDPIXELFORMAT;
+  }
+  IDirectDrawSurface* s = NewSurface(dd, w, h, bits);
   if (!s) return DDERR_OUTOFMEMORY;
   *out = s;
   return DD_OK;
@@ -98,17 +103,18 @@ bool DDI_IsLive(const IDirectDrawSurface* s) {
   return s && std::find(g_surfaces.begin(), g_surfaces.end(), s) != g_surfaces.end();
 }
 
-bool DDI_Allocate(IDirectDrawSurface* s, int w, int h) {
+bool DDI_Allocate(IDirectDrawSurface* s, int w, int h, int bits) {
   if (w <= 0 || h <= 0 || w > DDI_MAX_SIDE || h > DDI_MAX_SIDE) return false;
   if ((long long)w * h > DDI_MAX_PIXELS) return false;
-  const int pitch = PitchFor(w);
+  const int pitch = PitchFor(w, bits);
   try {
-    s->pixels.assign((size_t)pitch / 2 * (size_t)h, 0);
+    s->pixels.assign((size_t)pitch / 4 * (size_t)h, 0);
   } catch (const std::bad_alloc&) {
     return false;
   }
   s->width = w;
   s->height = h;
+  s->bits = bits;
   s->pitch = pitch;
   return true;
 }
@@ -123,10 +129,11 @@ void DDI_Describe(const IDirectDrawSurface* s, DDSURFACEDESC* desc) {
   desc->lPitch = s->pitch;
   desc->ddpfPixelFormat.dwSize = sizeof(DDPIXELFORMAT);
   desc->ddpfPixelFormat.dwFlags = 0x40;  // DDPF_RGB
-  desc->ddpfPixelFormat.dwRGBBitCount = 16;
-  desc->ddpfPixelFormat.dwRBitMask = 0xF800;
-  desc->ddpfPixelFormat.dwGBitMask = 0x07E0;
-  desc->ddpfPixelFormat.dwBBitMask = 0x001F;
+  const bool wide = s->bits == 32;
+  desc->ddpfPixelFormat.dwRGBBitCount = (DWORD)s->bits;
+  desc->ddpfPixelFormat.dwRBitMask = wide ? 0xFF0000 : 0xF800;
+  desc->ddpfPixelFormat.dwGBitMask = wide ? 0x00FF00 : 0x07E0;
+  desc->ddpfPixelFormat.dwBBitMask = wide ? 0x0000FF : 0x001F;
   if (s->primary) {
     desc->ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | (s->back ? DDSCAPS_FLIP | DDSCAPS_COMPLEX : 0);
     if (s->back) {
@@ -166,11 +173,12 @@ HRESULT IDirectDraw::SetCooperativeLevel(HWND wnd, DWORD) {
 HRESULT IDirectDraw::SetDisplayMode(DWORD w, DWORD h, DWORD bpp) {
   HRESULT code = DDERR_GENERIC;
   if (PLAT_FaultHit(PC_SetDisplayMode, &code)) return code;
-  if (bpp != 16 || w < 1 || h < 1 || w > 4096 || h > 4096) return DDERR_INVALIDMODE;
-  const HRESULT hr = PLAT_BackendSetMode((int)w, (int)h);
+  if ((bpp != 16 && bpp != 32) || w < 1 || h < 1 || w > 4096 || h > 4096) return DDERR_INVALIDMODE;
+  const HRESULT hr = PLAT_BackendSetMode((int)w, (int)h, (int)bpp);
   if (hr != DD_OK) return hr;
   mode_width = w;
   mode_height = h;
+  mode_bits = bpp;
   return DD_OK;
 }
 

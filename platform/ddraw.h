@@ -1,9 +1,10 @@
 // Display surfaces with the DirectDraw names and status codes the viewer relies on.
-// Every surface is a block of 16-bit 5-6-5 pixels in memory; the SDL backend shows
-// the primary surface, the memory backend keeps it for tests to read.
+// Every surface is a block of pixels in memory, 16-bit 5-6-5 or 32-bit X8R8G8B8 (pixel.h);
+// the SDL backend shows the primary surface, the memory backend keeps it for tests to read.
 #pragma once
 #include <vector>
 
+#include "platform/pixel.h"
 #include "platform/windef.h"
 
 struct HDC__;
@@ -22,6 +23,7 @@ typedef HDC__* HDC;
 #define DDERR_NOCOLORKEY ((HRESULT)0x887600D7)
 #define DDERR_DCALREADYCREATED ((HRESULT)0x8876026C)
 #define DDERR_UNSUPPORTED ((HRESULT)0x80004001)
+#define DDERR_INVALIDPIXELFORMAT ((HRESULT)0x88760091)
 
 // DDSURFACEDESC.dwFlags
 #define DDSD_CAPS 0x00000001u
@@ -128,8 +130,8 @@ class IDirectDrawPalette {
 
 class IDirectDrawSurface {
  public:
-  // Lock: rect must be null (the whole surface). Fills lpSurface, lPitch (bytes),
-  // dwWidth, dwHeight and the pixel format. Only when desc->dwSize == sizeof(DDSURFACEDESC).
+  // Lock: the whole surface (rect null) or a rectangle inside it. Fills lpSurface, lPitch
+  // (bytes), dwWidth, dwHeight and the pixel format (dwRGBBitCount and the masks). Only when desc->dwSize == sizeof(DDSURFACEDESC).
   HRESULT Lock(RECT* rect, DDSURFACEDESC* desc, DWORD flags, HANDLE event);
   HRESULT Unlock(void* rect);
   // Blt: stretch (nearest), colour fill, mirror left-right (with DDBLT_KEYSRC), constant alpha.
@@ -150,27 +152,30 @@ class IDirectDrawSurface {
   ULONG Release();
 
   // Backend and test access (not DirectDraw): make the surface (and its back buffer) lost,
-  // and read the pixels without a lock.
+  // and read the pixels without a lock: PLAT_Row on a 16-bit surface, PLAT_Row32 on a 32-bit one.
   void PLAT_Lose();
   int PLAT_Width() const { return width; }
   int PLAT_Height() const { return height; }
   int PLAT_PitchBytes() const { return pitch; }
-  const uint16_t* PLAT_Row(int y) const {
-    return reinterpret_cast<const uint16_t*>(reinterpret_cast<const uint8_t*>(pixels.data()) + (size_t)y * pitch);
-  }
+  int PLAT_Bits() const { return bits; }
+  const uint8_t* PLAT_Bytes(int y) const { return reinterpret_cast<const uint8_t*>(pixels.data()) + (size_t)y * pitch; }
+  const uint16_t* PLAT_Row(int y) const { return reinterpret_cast<const uint16_t*>(PLAT_Bytes(y)); }
+  const uint32_t* PLAT_Row32(int y) const { return reinterpret_cast<const uint32_t*>(PLAT_Bytes(y)); }
+  uint32_t PLAT_Pixel(int x, int y) const { return bits == 32 ? PLAT_Row32(y)[x] : PLAT_Row(y)[x]; }
   bool PLAT_IsPrimary() const { return primary; }
 
   // Implementation state (platform/ only).
   int width = 0;
   int height = 0;
-  int pitch = 0;  // bytes; deliberately wider than 2 × width so that code must honour it
-  std::vector<uint16_t> pixels;
+  int bits = 16;  // 16 (5-6-5) or 32 (X8R8G8B8)
+  int pitch = 0;  // bytes; deliberately wider than a row's pixels so that code must honour it
+  std::vector<uint32_t> pixels;  // the rows, pitch bytes apart (words: aligned for either format)
   bool primary = false;
   bool lost = false;
   bool locked = false;
   bool dc_out = false;
   bool has_key = false;
-  uint16_t key = 0;
+  uint32_t key = 0;  // in the surface's format
   IDirectDrawSurface* back = nullptr;  // primary only
   IDirectDrawSurface* owner = nullptr;  // back buffer only
   IDirectDrawPalette* palette = nullptr;
@@ -181,16 +186,19 @@ class IDirectDrawSurface {
 class IDirectDraw {
  public:
   HRESULT SetCooperativeLevel(HWND wnd, DWORD flags);
-  // A display mode is a logical resolution; only 16 bits per pixel exist.
+  // A display mode is a logical resolution of 16 or 32 bits per pixel.
   HRESULT SetDisplayMode(DWORD width, DWORD height, DWORD bpp);
   // Primary: DDSCAPS_PRIMARYSURFACE (| DDSCAPS_FLIP | DDSCAPS_COMPLEX with DDSD_BACKBUFFERCOUNT 1)
-  // of the display mode's size. Off-screen: DDSCAPS_OFFSCREENPLAIN with DDSD_WIDTH | DDSD_HEIGHT.
+  // of the display mode's size and depth. Off-screen: DDSCAPS_OFFSCREENPLAIN with DDSD_WIDTH |
+  // DDSD_HEIGHT, of the display mode's depth (16 before a mode is set) unless DDSD_PIXELFORMAT
+  // asks for dwRGBBitCount 16 or 32.
   HRESULT CreateSurface(DDSURFACEDESC* desc, IDirectDrawSurface** out, void* outer);
   HRESULT CreatePalette(DWORD flags, PALETTEENTRY* entries, IDirectDrawPalette** out, void* outer);
   ULONG Release();
 
   DWORD mode_width = 0;
   DWORD mode_height = 0;
+  DWORD mode_bits = 16;
   HWND window = nullptr;
   IDirectDrawSurface* primary = nullptr;  // the one primary, for the backend to present
 };
@@ -203,13 +211,3 @@ void PLAT_LoseAllSurfaces();
 IDirectDrawSurface* PLAT_ScreenSurface();
 // Surfaces created and not yet released (a back buffer counts), for leak tests.
 int PLAT_LiveSurfaces();
-// Pixel conversion used throughout the layer: 5-6-5 <-> 8-bit channels by bit replication.
-inline uint16_t PLAT_Pack565(BYTE r, BYTE g, BYTE b) {
-  return (uint16_t)(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
-}
-inline void PLAT_Unpack565(uint16_t p, BYTE* r, BYTE* g, BYTE* b) {
-  const unsigned r5 = (p >> 11) & 31, g6 = (p >> 5) & 63, b5 = p & 31;
-  *r = (BYTE)((r5 << 3) | (r5 >> 2));
-  *g = (BYTE)((g6 << 2) | (g6 >> 4));
-  *b = (BYTE)((b5 << 3) | (b5 >> 2));
-}

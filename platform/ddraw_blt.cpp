@@ -26,33 +26,40 @@ bool SaneRect(const RECT& r) {
 
 RECT Whole(const IDirectDrawSurface* s) { return RECT{0, 0, s->width, s->height}; }
 
-inline uint16_t Blend565(uint16_t s, uint16_t d, int a) {
-  const int ia = 255 - a;
-  const int r = (((s >> 11) & 31) * a + ((d >> 11) & 31) * ia + 127) / 255;
-  const int g = (((s >> 5) & 63) * a + ((d >> 5) & 63) * ia + 127) / 255;
-  const int b = ((s & 31) * a + (d & 31) * ia + 127) / 255;
-  return (uint16_t)((r << 11) | (g << 5) | b);
-}
-
-void CopyRow(uint16_t* d, const uint16_t* srow, const int* cols, int n, bool identity, const TCopy& c) {
-  const uint16_t key = c.src->key;
+template <class D, class S>
+void CopyRow(typename D::T* d, const typename S::T* srow, const int* cols, int n, bool identity, const TCopy& c) {
+  typedef typename S::T ST;
+  const ST key = (ST)c.src->key;
+  const bool same_format = D::kBits == S::kBits;
   if (identity) {
-    const uint16_t* s = srow + cols[0];
-    if (!c.keyed && c.alpha < 0) {
-      std::memmove(d, s, (size_t)n * 2);
+    const ST* s = srow + cols[0];
+    if (same_format && !c.keyed && c.alpha < 0) {
+      std::memmove(d, s, (size_t)n * sizeof(ST));
     } else if (c.alpha < 0) {
       for (int i = 0; i < n; i++)
-        if (s[i] != key) d[i] = s[i];
+        if (!c.keyed || !PLAT_SameColour<S>(s[i], key)) d[i] = PLAT_Take<D, S>(s[i]);
     } else {
       for (int i = 0; i < n; i++)
-        if (!c.keyed || s[i] != key) d[i] = Blend565(s[i], d[i], c.alpha);
+        if (!c.keyed || !PLAT_SameColour<S>(s[i], key)) d[i] = D::Blend(PLAT_Take<D, S>(s[i]), d[i], c.alpha);
     }
     return;
   }
   for (int i = 0; i < n; i++) {
-    const uint16_t p = srow[cols[i]];
-    if (c.keyed && p == key) continue;
-    d[i] = c.alpha < 0 ? p : Blend565(p, d[i], c.alpha);
+    const ST p = srow[cols[i]];
+    if (c.keyed && PLAT_SameColour<S>(p, key)) continue;
+    d[i] = c.alpha < 0 ? PLAT_Take<D, S>(p) : D::Blend(PLAT_Take<D, S>(p), d[i], c.alpha);
+  }
+}
+
+template <class D, class S>
+void CopyRows(const TCopy& c, const uint8_t* base, const std::vector<int>& cols, const std::vector<int>& rows, int x0,
+              int y0, bool identity, bool bottom_first) {
+  const int n = (int)cols.size();
+  const size_t m = rows.size();
+  for (size_t j = 0; j < m; j++) {
+    const size_t k = bottom_first ? m - 1 - j : j;
+    const typename S::T* srow = reinterpret_cast<const typename S::T*>(base + (size_t)rows[k] * c.src->pitch);
+    CopyRow<D, S>(DDI_Row<D>(c.dst, y0 + (int)k) + x0, srow, cols.data(), n, identity, c);
   }
 }
 
@@ -63,12 +70,11 @@ void Copy(const TCopy& c) {
     return;
   if (!DDI_MapAxis(c.dr.top, c.dr.bottom, c.dst->height, c.sr.top, c.sr.bottom, c.src->height, false, &rows, &y0))
     return;
-  const int n = (int)cols.size();
   const bool identity = !c.mirror && c.dr.right - c.dr.left == c.sr.right - c.sr.left;
   const bool plain_rows = c.dr.bottom - c.dr.top == c.sr.bottom - c.sr.top;
   // Within one surface only a plain shifted copy may read the live pixels (memmove, rows in a
   // safe order); anything else reads a snapshot, so no pixel is read after it was written.
-  std::vector<uint16_t> snapshot;
+  std::vector<uint32_t> snapshot;
   const uint8_t* base = reinterpret_cast<const uint8_t*>(c.src->pixels.data());
   const bool same = c.src == c.dst;
   if (same && !(identity && plain_rows && !c.keyed && c.alpha < 0)) {
@@ -76,20 +82,22 @@ void Copy(const TCopy& c) {
     base = reinterpret_cast<const uint8_t*>(snapshot.data());
   }
   const bool bottom_first = same && snapshot.empty() && rows.front() < y0;
-  const size_t m = rows.size();
-  for (size_t j = 0; j < m; j++) {
-    const size_t k = bottom_first ? m - 1 - j : j;
-    const uint16_t* srow = reinterpret_cast<const uint16_t*>(base + (size_t)rows[k] * c.src->pitch);
-    CopyRow(DDI_Row(c.dst, y0 + (int)k) + x0, srow, cols.data(), n, identity, c);
-  }
+  DDI_PerFormat(c.dst->bits, [&](auto d) {
+    DDI_PerFormat(c.src->bits, [&](auto s) {
+      CopyRows<decltype(d), decltype(s)>(c, base, cols, rows, x0, y0, identity, bottom_first);
+    });
+  });
   DDI_Touched(c.dst);
 }
 
-void Fill(IDirectDrawSurface* s, const RECT& r, uint16_t value) {
+void Fill(IDirectDrawSurface* s, const RECT& r, DWORD value) {
   const LONG l = std::max<LONG>(r.left, 0), t = std::max<LONG>(r.top, 0);
   const LONG rr = std::min<LONG>(r.right, s->width), b = std::min<LONG>(r.bottom, s->height);
   if (l >= rr || t >= b) return;
-  for (LONG y = t; y < b; y++) std::fill_n(DDI_Row(s, y) + l, rr - l, value);
+  DDI_PerFormat(s->bits, [&](auto f) {
+    typedef decltype(f) P;
+    for (LONG y = t; y < b; y++) std::fill_n(DDI_Row<P>(s, y) + l, rr - l, (typename P::T)value);
+  });
   DDI_Touched(s);
 }
 
@@ -111,7 +119,7 @@ HRESULT IDirectDrawSurface::Blt(RECT* dst, IDirectDrawSurface* src, RECT* srcRec
     if (!fx) return DDERR_INVALIDPARAMS;
     if (lost) return DDERR_SURFACELOST;
     if (locked || dc_out) return DDERR_SURFACEBUSY;
-    Fill(this, dr, (uint16_t)fx->dwFillColor);
+    Fill(this, dr, fx->dwFillColor);
     return DD_OK;
   }
   if (!src) return DDERR_INVALIDPARAMS;

@@ -11,13 +11,33 @@ void DDI_Register(IDirectDrawSurface* s);
 void DDI_Unregister(IDirectDrawSurface* s);
 bool DDI_IsLive(const IDirectDrawSurface* s);
 
-// Gives the surface pixel memory of w × h with a pitch wider than a row; false when refused.
-bool DDI_Allocate(IDirectDrawSurface* s, int w, int h);
-// Writable row access.
-inline uint16_t* DDI_Row(IDirectDrawSurface* s, int y) {
-  return reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(s->pixels.data()) + (size_t)y * s->pitch);
+// Gives the surface pixel memory of w × h pixels of `bits` (16 or 32) with a pitch wider than a
+// row; false when refused.
+bool DDI_Allocate(IDirectDrawSurface* s, int w, int h, int bits);
+// Writable row access: bytes, or pixels of the surface's format P (TPlatPix16 / TPlatPix32).
+inline uint8_t* DDI_Bytes(IDirectDrawSurface* s, int y) {
+  return reinterpret_cast<uint8_t*>(s->pixels.data()) + (size_t)y * s->pitch;
 }
-// Fills the description with the surface's size, pitch, caps and 5-6-5 format.
+template <class P>
+inline typename P::T* DDI_Row(IDirectDrawSurface* s, int y) {
+  return reinterpret_cast<typename P::T*>(DDI_Bytes(s, y));
+}
+// One pixel in the surface's format, written or read (paths that are not a hot loop).
+inline void DDI_Put(IDirectDrawSurface* s, int x, int y, uint32_t p) {
+  if (s->bits == 32)
+    DDI_Row<TPlatPix32>(s, y)[x] = p;
+  else
+    DDI_Row<TPlatPix16>(s, y)[x] = (uint16_t)p;
+}
+// Runs f(P()) with P the surface's format, so that a row loop is written once for both.
+template <class F>
+inline void DDI_PerFormat(int bits, F&& f) {
+  if (bits == 32)
+    f(TPlatPix32());
+  else
+    f(TPlatPix16());
+}
+// Fills the description with the surface's size, pitch, caps and pixel format.
 void DDI_Describe(const IDirectDrawSurface* s, DDSURFACEDESC* desc);
 // The surface was written: a changed primary must be shown again.
 void DDI_Touched(const IDirectDrawSurface* s);

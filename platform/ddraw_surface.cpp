@@ -5,10 +5,14 @@
 namespace {
 // After a restore the memory holds no picture; stripes make a forgotten redraw obvious.
 void FillGarbage(IDirectDrawSurface* s) {
-  for (int y = 0; y < s->height; y++) {
-    uint16_t* row = DDI_Row(s, y);
-    for (int x = 0; x < s->width; x++) row[x] = ((x + y) / 8) % 2 ? 0xF81F : 0x07E0;
-  }
+  DDI_PerFormat(s->bits, [s](auto f) {
+    typedef decltype(f) P;
+    const typename P::T magenta = P::Pack(255, 0, 255), green = P::Pack(0, 255, 0);
+    for (int y = 0; y < s->height; y++) {
+      typename P::T* row = DDI_Row<P>(s, y);
+      for (int x = 0; x < s->width; x++) row[x] = ((x + y) / 8) % 2 ? magenta : green;
+    }
+  });
 }
 
 bool RestoreOne(IDirectDrawSurface* s) {
@@ -36,7 +40,7 @@ HRESULT IDirectDrawSurface::Lock(RECT* rect, DDSURFACEDESC* desc, DWORD, HANDLE)
     if (rect->left < 0 || rect->top < 0 || rect->left >= rect->right || rect->top >= rect->bottom ||
         rect->right > width || rect->bottom > height)
       return DDERR_INVALIDPARAMS;
-    offset = (size_t)rect->top * pitch + (size_t)rect->left * 2;
+    offset = (size_t)rect->top * pitch + (size_t)rect->left * (bits / 8);
   }
   DDI_Describe(this, desc);
   desc->dwFlags |= DDSD_LPSURFACE;
@@ -56,7 +60,7 @@ HRESULT IDirectDrawSurface::SetColorKey(DWORD flags, DDCOLORKEY* k) {
   if (lost) return DDERR_SURFACELOST;
   if (!(flags & DDCKEY_SRCBLT)) return DDERR_UNSUPPORTED;
   has_key = k != nullptr;
-  key = k ? (uint16_t)k->dwColorSpaceLowValue : 0;
+  key = k ? (bits == 32 ? k->dwColorSpaceLowValue : (uint16_t)k->dwColorSpaceLowValue) : 0;
   return DD_OK;
 }
 

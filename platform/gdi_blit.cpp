@@ -8,21 +8,46 @@ const int kMaxCoord = 1 << 24;
 
 bool Sane(int v) { return v >= -kMaxCoord && v <= kMaxCoord; }
 
-inline uint16_t To565(uint32_t p) { return (uint16_t)(((p >> 8) & 0xF800) | ((p >> 5) & 0x07E0) | ((p >> 3) & 0x001F)); }
+// A bitmap pixel (0x00RRGGBB) in the surface's format.
+template <class D>
+inline typename D::T FromBitmap(uint32_t p) {
+  return D::Pack((uint8_t)(p >> 16), (uint8_t)(p >> 8), (uint8_t)p);
+}
 
 // The bitmap-to-surface case carries every picture load, so it is a plain loop; at 1:1 (the
 // columns one after another) a straight one the compiler vectorises.
-void RowBitmapToSurface(uint16_t* d, const uint32_t* s, const int* cols, int n) {
+template <class D>
+void RowBitmapToSurface(typename D::T* d, const uint32_t* s, const int* cols, int n) {
   if (cols[n - 1] - cols[0] == n - 1) {
     s += cols[0];
-    for (int i = 0; i < n; i++) d[i] = To565(s[i]);
+    for (int i = 0; i < n; i++) d[i] = FromBitmap<D>(s[i]);
     return;
   }
-  for (int i = 0; i < n; i++) d[i] = To565(s[cols[i]]);
+  for (int i = 0; i < n; i++) d[i] = FromBitmap<D>(s[cols[i]]);
 }
 
-void RowSurfaceToSurface(uint16_t* d, const uint16_t* s, const int* cols, int n) {
-  for (int i = 0; i < n; i++) d[i] = s[cols[i]];
+template <class D, class S>
+void RowSurfaceToSurface(typename D::T* d, const typename S::T* s, const int* cols, int n) {
+  for (int i = 0; i < n; i++) d[i] = PLAT_Take<D, S>(s[cols[i]]);
+}
+
+// Rows of a surface or a bitmap into a surface of format D.
+template <class D>
+void IntoSurface(IDirectDrawSurface* ds, HDC src, const std::vector<int>& cols, const std::vector<int>& rows, int x0,
+                 int y0) {
+  const IDirectDrawSurface* ss = src->surface;
+  const int n = (int)cols.size();
+  for (size_t k = 0; k < rows.size(); k++) {
+    typename D::T* d = DDI_Row<D>(ds, y0 + (int)k) + x0;
+    if (!ss) {
+      RowBitmapToSurface<D>(d, src->bitmap->px.data() + (size_t)rows[k] * src->bitmap->width, cols.data(), n);
+      continue;
+    }
+    DDI_PerFormat(ss->bits, [&](auto s) {
+      typedef decltype(s) S;
+      RowSurfaceToSurface<D, S>(d, reinterpret_cast<const typename S::T*>(ss->PLAT_Bytes(rows[k])), cols.data(), n);
+    });
+  }
 }
 }  // namespace
 
@@ -40,13 +65,7 @@ BOOL StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, in
   const IDirectDrawSurface* ss = src->surface;
   const bool overlap = ds ? ds == ss : dst->bitmap == src->bitmap;
   if (ds && !overlap) {
-    for (size_t k = 0; k < rows.size(); k++) {
-      uint16_t* d = DDI_Row(ds, y0 + (int)k) + x0;
-      if (ss)
-        RowSurfaceToSurface(d, ss->PLAT_Row(rows[k]), cols.data(), n);
-      else
-        RowBitmapToSurface(d, src->bitmap->px.data() + (size_t)rows[k] * src->bitmap->width, cols.data(), n);
-    }
+    DDI_PerFormat(ds->bits, [&](auto d) { IntoSurface<decltype(d)>(ds, src, cols, rows, x0, y0); });
     DDI_Touched(ds);
     return TRUE;
   }

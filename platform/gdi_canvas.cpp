@@ -1,4 +1,4 @@
-// Pixel access behind every context: 5-6-5 surface rows or 0x00RRGGBB bitmap rows, clipped.
+// Pixel access behind every context: surface rows of either format or 0x00RRGGBB bitmap rows, clipped.
 #include <algorithm>
 
 #include "platform/gdi_internal.h"
@@ -14,7 +14,7 @@ inline int MixChannel(int src, int dst, int a) { return (src * a + dst * (255 - 
 void GDI_Put(HDC dc, int x, int y, COLORREF c) {
   if (!Inside(dc, x, y)) return;
   if (dc->surface)
-    DDI_Row(dc->surface, y)[x] = GDI_To565(c);
+    DDI_Put(dc->surface, x, y, GDI_ToPixel(dc->surface->bits, c));
   else
     dc->bitmap->px[(size_t)y * dc->bitmap->width + x] = GDI_ToBitmap(c);
 }
@@ -22,7 +22,7 @@ void GDI_Put(HDC dc, int x, int y, COLORREF c) {
 bool GDI_Get(HDC dc, int x, int y, COLORREF* c) {
   if (x < 0 || y < 0 || x >= GDI_Width(dc) || y >= GDI_Height(dc)) return false;
   if (dc->surface)
-    *c = GDI_From565(dc->surface->PLAT_Row(y)[x]);
+    *c = GDI_FromPixel(dc->surface->bits, dc->surface->PLAT_Pixel(x, y));
   else
     *c = GDI_FromBitmap(dc->bitmap->px[(size_t)y * dc->bitmap->width + x]);
   return true;
@@ -33,8 +33,12 @@ void GDI_Span(HDC dc, int x0, int x1, int y, COLORREF c) {
   x0 = std::max<int>(x0, dc->clip.left);
   x1 = std::min<int>(x1, dc->clip.right);
   if (x0 >= x1) return;
-  if (dc->surface)
-    std::fill(DDI_Row(dc->surface, y) + x0, DDI_Row(dc->surface, y) + x1, GDI_To565(c));
+  IDirectDrawSurface* s = dc->surface;
+  if (s)
+    DDI_PerFormat(s->bits, [&](auto f) {
+      typedef decltype(f) P;
+      std::fill_n(DDI_Row<P>(s, y) + x0, x1 - x0, P::Pack(GetRValue(c), GetGValue(c), GetBValue(c)));
+    });
   else
     std::fill_n(dc->bitmap->px.begin() + (size_t)y * dc->bitmap->width + x0, x1 - x0, GDI_ToBitmap(c));
 }

@@ -47,9 +47,10 @@ inline uint32_t GDI_ToBitmap(COLORREF c) {
   return ((uint32_t)GetRValue(c) << 16) | ((uint32_t)GetGValue(c) << 8) | GetBValue(c);
 }
 inline COLORREF GDI_FromBitmap(uint32_t p) { return RGB((p >> 16) & 255, (p >> 8) & 255, p & 255); }
-inline uint16_t GDI_To565(COLORREF c) { return PLAT_Pack565(GetRValue(c), GetGValue(c), GetBValue(c)); }
-inline COLORREF GDI_From565(uint16_t p) {
+// A context colour as a pixel of `bits` (16 or 32) and back.
+inline uint32_t GDI_ToPixel(int bits, COLORREF c) { return PLAT_Pack(bits, GetRValue(c), GetGValue(c), GetBValue(c)); }
+inline COLORREF GDI_FromPixel(int bits, uint32_t p) {
   BYTE r, g, b;
-  PLAT_Unpack565(p, &r, &g, &b);
+  PLAT_Unpack(bits, p, &r, &g, &b);
   return RGB(r, g, b);
 }

@@ -19,6 +19,7 @@ SDL_Renderer* g_ren = nullptr;
 SDL_Texture* g_tex = nullptr;
 int g_tex_w = 0;
 int g_tex_h = 0;
+int g_tex_bits = 16;
 
 const int WINDOWED_W = 800;  // the default display mode
 const int WINDOWED_H = 600;
@@ -34,9 +35,10 @@ void SetIcon() {
   SDL_FreeSurface(icon);
 }
 
-bool MakeTexture(int w, int h) {
+bool MakeTexture(int w, int h, int bits) {
   if (g_tex) SDL_DestroyTexture(g_tex);
-  g_tex = SDL_CreateTexture(g_ren, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, w, h);
+  const Uint32 format = bits == 32 ? SDL_PIXELFORMAT_XRGB8888 : SDL_PIXELFORMAT_RGB565;
+  g_tex = SDL_CreateTexture(g_ren, format, SDL_TEXTUREACCESS_STREAMING, w, h);
   if (!g_tex) {
     std::fprintf(stderr, "SDL_CreateTexture %dx%d: %s\n", w, h, SDL_GetError());
     g_tex_w = g_tex_h = 0;
@@ -44,6 +46,7 @@ bool MakeTexture(int w, int h) {
   }
   g_tex_w = w;
   g_tex_h = h;
+  g_tex_bits = bits;
   SDL_RenderSetLogicalSize(g_ren, w, h);
   return true;
 }
@@ -98,7 +101,7 @@ bool PLAT_SdlOpenWindow(const char* title, bool windowed) {
   // A mode chosen before the window existed takes effect now.
   int w, h;
   PLAT_BackendMode(&w, &h);
-  if (w > 0 && h > 0) MakeTexture(w, h);
+  if (w > 0 && h > 0) MakeTexture(w, h, PLAT_BackendBits());
   return true;
 }
 
@@ -120,13 +123,13 @@ void PLAT_SdlShowWindow(bool show) {
     SDL_HideWindow(g_win);
 }
 
-bool PLAT_SdlSetMode(int width, int height) {
+bool PLAT_SdlSetMode(int width, int height, int bits) {
   if (!g_ren) return true;  // no window yet: the texture is made when it opens
-  return MakeTexture(width, height);
+  return MakeTexture(width, height, bits);
 }
 
 void PLAT_SdlRecreateTexture() {
-  if (g_ren && g_tex_w > 0) MakeTexture(g_tex_w, g_tex_h);
+  if (g_ren && g_tex_w > 0) MakeTexture(g_tex_w, g_tex_h, g_tex_bits);
 }
 
 bool PLAT_SdlPresent() {
@@ -134,13 +137,13 @@ bool PLAT_SdlPresent() {
   const IDirectDrawSurface* screen = PLAT_ScreenSurface();
   SDL_SetRenderDrawColor(g_ren, 0, 0, 0, 255);
   SDL_RenderClear(g_ren);
-  if (screen && g_tex) {
+  if (screen && g_tex && screen->PLAT_Bits() == g_tex_bits) {
     // Only the part both have in common is uploaded: the reads stay inside the surface.
     const int w = screen->PLAT_Width() < g_tex_w ? screen->PLAT_Width() : g_tex_w;
     const int h = screen->PLAT_Height() < g_tex_h ? screen->PLAT_Height() : g_tex_h;
     if (w > 0 && h > 0) {
       const SDL_Rect r = {0, 0, w, h};
-      SDL_UpdateTexture(g_tex, &r, screen->PLAT_Row(0), screen->PLAT_PitchBytes());
+      SDL_UpdateTexture(g_tex, &r, screen->PLAT_Bytes(0), screen->PLAT_PitchBytes());
       SDL_RenderCopy(g_ren, g_tex, &r, &r);
     }
   }

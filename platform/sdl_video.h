@@ -14,11 +14,12 @@ bool PLAT_SdlDisplayVisible();
 bool PLAT_SdlOpenWindow(const char* title, bool windowed);
 void PLAT_SdlCloseWindow();
 void PLAT_SdlShowWindow(bool show);
-// A display mode is the logical size the texture is scaled from (aspect kept).
-bool PLAT_SdlSetMode(int width, int height);
+// A display mode is the logical size the texture is scaled from (aspect kept) and its format
+// (16: RGB565, 32: XRGB8888).
+bool PLAT_SdlSetMode(int width, int height, int bits);
 // Uploads the primary surface and shows it; false when there is nothing to show it with.
 bool PLAT_SdlPresent();
-// The device lost its textures: make a new one (the mode's size).
+// The device lost its textures: make a new one (the mode's size and format).
 void PLAT_SdlRecreateTexture();
 void PLAT_SdlShowCursor(bool visible);
 // Standard error always; a dialog too unless quiet.

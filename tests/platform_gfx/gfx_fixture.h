@@ -1,4 +1,4 @@
-// A memory-backend display in a 64 × 48 mode, with helpers to make and read surfaces.
+// A memory-backend display in a 64 × 48 mode (16 bits unless a test says 32), with helpers to make and read surfaces.
 // Every test must leave no surface and no GDI object behind.
 #pragma once
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ class GfxTest : public ::testing::Test {
     PLAT_FaultClear();
     ASSERT_EQ(1, PLAT_Init(PLAT_MEMORY, TPlatOptions()));
     ASSERT_EQ(DD_OK, DirectDrawCreate(nullptr, &dd, nullptr));
-    ASSERT_EQ(DD_OK, dd->SetDisplayMode(64, 48, 16));
+    ASSERT_EQ(DD_OK, dd->SetDisplayMode(64, 48, mode_bits));
     surfaces_before = PLAT_LiveSurfaces();
     gdi_before = PLAT_GdiLiveObjects();
   }
@@ -46,34 +46,68 @@ class GfxTest : public ::testing::Test {
   // Zeroed records with their size set, as every caller must give them.
   static DDSURFACEDESC Desc() {
     DDSURFACEDESC d = {};
+
+// The same tests at both depths: the parameter is the display mode's bits per pixel.
+class GfxDepthTest : public GfxTest, public ::testing::WithParamInterface<int> {
+ public:
+  GfxDepthTest() { mode_bits = (DWORD)GetParam(); }
+  // A pixel value of the pattern as the surface holds it.
+  uint32_t Px(uint32_t v) const { return mode_bits == 32 ? v : (uint16_t)v; }
+};
     d.dwSize = sizeof(d);
     return d;
   }
   static DDBLTFX Fx(DWORD fill = 0) {
     DDBLTFX fx = {};
+
+// The same tests at both depths: the parameter is the display mode's bits per pixel.
+class GfxDepthTest : public GfxTest, public ::testing::WithParamInterface<int> {
+ public:
+  GfxDepthTest() { mode_bits = (DWORD)GetParam(); }
+  // A pixel value of the pattern as the surface holds it.
+  uint32_t Px(uint32_t v) const { return mode_bits == 32 ? v : (uint16_t)v; }
+};
     fx.dwSize = sizeof(fx);
     fx.dwFillColor = fill;
     return fx;
   }
-  static uint16_t At(const IDirectDrawSurface* s, int x, int y) { return s->PLAT_Row(y)[x]; }
-  // A pattern in which every pixel differs from its neighbours, so shifted copies show.
-  static uint16_t Pattern(int x, int y) { return (uint16_t)(1 + x + 100 * y); }
+  static uint32_t At(const IDirectDrawSurface* s, int x, int y) { return s->PLAT_Pixel(x, y); }
+  // A pattern in which every pixel differs from its neighbours, so shifted copies show; at 32
+  // bits its third byte differs too (a copy of half a pixel would show).
+  static uint32_t Pattern(int x, int y) { return (uint32_t)(1 + x + 100 * y) | (uint32_t)(x * 3 + y) << 16; }
 
-  // Writes through a real lock, honouring the pitch.
-  static void Paint(IDirectDrawSurface* s, uint16_t (*f)(int x, int y) = Pattern) {
+  // Writes through a real lock, honouring the pitch and the format it reports (a 16-bit surface
+  // takes the low half of each value).
+  static void Paint(IDirectDrawSurface* s, uint32_t (*f)(int x, int y) = Pattern) {
     DDSURFACEDESC d = Desc();
     ASSERT_EQ(DD_OK, s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr));
-    for (DWORD y = 0; y < d.dwHeight; y++)
+    for (DWORD y = 0; y < d.dwHeight; y++) {
+      uint8_t* row = static_cast<uint8_t*>(d.lpSurface) + y * d.lPitch;
       for (DWORD x = 0; x < d.dwWidth; x++)
-        reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + y * d.lPitch)[x] = f((int)x, (int)y);
+        if (d.ddpfPixelFormat.dwRGBBitCount == 32)
+          reinterpret_cast<uint32_t*>(row)[x] = f((int)x, (int)y);
+        else
+          reinterpret_cast<uint16_t*>(row)[x] = (uint16_t)f((int)x, (int)y);
+    }
     ASSERT_EQ(DD_OK, s->Unlock(nullptr));
   }
-  static void FillAll(IDirectDrawSurface* s, uint16_t v) {
+  static void FillAll(IDirectDrawSurface* s, uint32_t v) {
     DDBLTFX fx = Fx(v);
     ASSERT_EQ(DD_OK, s->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx));
   }
 
+ protected:
+  DWORD mode_bits = 16;
+
  private:
   int surfaces_before = 0;
   int gdi_before = 0;
+};
+
+// The same tests at both depths: the parameter is the display mode's bits per pixel.
+class GfxDepthTest : public GfxTest, public ::testing::WithParamInterface<int> {
+ public:
+  GfxDepthTest() { mode_bits = (DWORD)GetParam(); }
+  // A pixel value of the pattern as the surface holds it.
+  uint32_t Px(uint32_t v) const { return mode_bits == 32 ? v : (uint16_t)v; }
 };

@@ -5,14 +5,14 @@
 #include "gfx_fixture.h"
 
 namespace {
-const uint16_t kKey = 0x07FF;  // cyan
-const uint16_t kUnder = 0x1111;
+const uint32_t kKey = 0x07FF;  // cyan at 16 bits
+const uint32_t kUnder = 0x1111;
 
-// The pattern with the key colour on the diagonal.
-uint16_t KeyedPattern(int x, int y) { return x == y ? kKey : GfxTest::Pattern(x, y); }
+// The pattern with the key colour on the diagonal; at 32 bits with a top byte that is no colour.
+uint32_t KeyedPattern(int x, int y) { return x == y ? kKey | 0xFF000000u : GfxTest::Pattern(x, y); }
 
 TEST_F(GfxTest, ModesAndSizesOutsideTheLimitsAreRefused) {
-  EXPECT_EQ(DDERR_INVALIDMODE, dd->SetDisplayMode(800, 600, 32));
+  EXPECT_EQ(DDERR_INVALIDMODE, dd->SetDisplayMode(800, 600, 24));
   EXPECT_EQ(DDERR_INVALIDMODE, dd->SetDisplayMode(4097, 600, 16));
   for (const auto& c : {std::make_tuple(10, 0, DDERR_INVALIDPARAMS), std::make_tuple(-1, 10, DDERR_INVALIDPARAMS),
                         std::make_tuple(100000, 100000, DDERR_OUTOFMEMORY), std::make_tuple(40000, 1, DDERR_OUTOFMEMORY)}) {
@@ -28,7 +28,7 @@ TEST_F(GfxTest, ALockGivesTheRectanglesFirstPixelAndExcludesAContext) {
   DDSURFACEDESC d = Desc();
   RECT r = {2, 1, 4, 3}, bad = {0, 0, 11, 2};
   ASSERT_EQ(DD_OK, s->Lock(&r, &d, 0, nullptr));
-  EXPECT_EQ(Pattern(3, 2), *(reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + d.lPitch) + 1));
+  EXPECT_EQ((uint16_t)Pattern(3, 2), *(reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + d.lPitch) + 1));
   HDC dc = nullptr;
   EXPECT_EQ(DDERR_SURFACEBUSY, s->GetDC(&dc));
   ASSERT_EQ(DD_OK, s->Unlock(nullptr));
@@ -51,7 +51,7 @@ TEST_F(GfxTest, ThePrimaryHasOneBackBufferAndBothComeBackFromALoss) {
   EXPECT_EQ(48, back->PLAT_Height());
   Paint(back);
   ASSERT_EQ(DD_OK, p->BltFast(0, 0, back, nullptr, DDBLTFAST_WAIT));
-  EXPECT_EQ(Pattern(63, 47), At(p, 63, 47));
+  EXPECT_EQ((uint16_t)Pattern(63, 47), At(p, 63, 47));
   IDirectDrawSurface* other = Make(4, 4);
   PLAT_LoseAllSurfaces();
   DDBLTFX fx = Fx();
@@ -66,8 +66,56 @@ TEST_F(GfxTest, ThePrimaryHasOneBackBufferAndBothComeBackFromALoss) {
   EXPECT_EQ(nullptr, PLAT_ScreenSurface());
 }
 
+// A surface has the display's format unless it asks for one; a lock and a description say which.
+TEST_F(GfxTest, SurfacesCarryTheirPixelFormat) {
+  const struct {
+    DWORD mode, asked;  // asked 0: no DDSD_PIXELFORMAT
+    HRESULT hr;
+    DWORD bits, red, green, blue;
+  } cases[] = {{16, 0, DD_OK, 16, 0xF800, 0x07E0, 0x001F}, {32, 0, DD_OK, 32, 0xFF0000, 0x00FF00, 0x0000FF},
+               {32, 16, DD_OK, 16, 0xF800, 0x07E0, 0x001F}, {16, 32, DD_OK, 32, 0xFF0000, 0x00FF00, 0x0000FF},
+               {32, 24, DDERR_INVALIDPIXELFORMAT, 0, 0, 0, 0}};
+  for (const auto& c : cases) {
+    ASSERT_EQ(DD_OK, dd->SetDisplayMode(64, 48, c.mode));
+    DDSURFACEDESC d = Desc();
+    d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT | (c.asked ? DDSD_PIXELFORMAT : 0);
+    d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+    d.dwWidth = 10;
+    d.dwHeight = 7;
+    d.ddpfPixelFormat.dwRGBBitCount = c.asked;
+    IDirectDrawSurface* s = nullptr;
+    ASSERT_EQ(c.hr, dd->CreateSurface(&d, &s, nullptr)) << c.mode << "/" << c.asked;
+    if (!s) continue;
+    Paint(s);
+    DDSURFACEDESC l = Desc();
+    RECT r = {2, 1, 4, 3};
+    ASSERT_EQ(DD_OK, s->Lock(&r, &l, 0, nullptr));
+    const DDPIXELFORMAT& f = l.ddpfPixelFormat;
+    EXPECT_EQ(c.bits, f.dwRGBBitCount);
+    EXPECT_EQ(c.red | c.green | c.blue, f.dwRBitMask | f.dwGBitMask | f.dwBBitMask) << c.mode << "/" << c.asked;
+    EXPECT_GE(l.lPitch, (LONG)(10 * c.bits / 8));
+    const uint8_t* second = static_cast<uint8_t*>(l.lpSurface) + l.lPitch + c.bits / 8;
+    EXPECT_EQ(c.bits == 32 ? Pattern(3, 2) : (uint16_t)Pattern(3, 2),
+              c.bits == 32 ? *reinterpret_cast<const uint32_t*>(second) : *reinterpret_cast<const uint16_t*>(second));
+    ASSERT_EQ(DD_OK, s->Unlock(nullptr));
+    DDSURFACEDESC g = Desc();
+    ASSERT_EQ(DD_OK, s->GetSurfaceDesc(&g));
+    EXPECT_EQ(c.red, g.ddpfPixelFormat.dwRBitMask);
+    s->Release();
+  }
+  // The primary and its back buffer take the mode's depth; a colour fill covers whole pixels.
+  IDirectDrawSurface* p = Make(0, 0);
+  DDSCAPS caps = {DDSCAPS_BACKBUFFER};
+  IDirectDrawSurface* back = nullptr;
+  ASSERT_EQ(DD_OK, p->GetAttachedSurface(&caps, &back));
+  EXPECT_EQ(32, back->PLAT_Bits());
+  FillAll(back, 0x123456);
+  EXPECT_EQ(0x123456u, At(back, 63, 47));
+  p->Release();
+}
+
 // Unscaled copies land exactly the overlapping pixels, wherever the source lies.
-TEST_F(GfxTest, CopiesAreClippedToBothSurfaces) {
+TEST_P(GfxDepthTest, CopiesAreClippedToBothSurfaces) {
   const struct {
     LONG x, y;
     RECT from;
@@ -84,7 +132,7 @@ TEST_F(GfxTest, CopiesAreClippedToBothSurfaces) {
       for (int x = 0; x < 16; x++) {
         const int sx = x - c.x + r.left, sy = y - c.y + r.top;
         const bool in = sx >= r.left && sx < r.right && sy >= r.top && sy < r.bottom;
-        ASSERT_EQ(in ? Pattern(sx, sy) : kUnder, At(dst, x, y)) << c.x << "," << c.y << " at " << x << "," << y;
+        ASSERT_EQ(in ? Px(Pattern(sx, sy)) : kUnder, At(dst, x, y)) << c.x << "," << c.y << " at " << x << "," << y;
       }
   }
   // A source rectangle reaching past the source keeps its scale; only the real pixels land.
@@ -92,8 +140,8 @@ TEST_F(GfxTest, CopiesAreClippedToBothSurfaces) {
   RECT s = {-4, 0, 4, 8}, d = {0, 0, 16, 16};
   ASSERT_EQ(DD_OK, dst->Blt(&d, src, &s, 0, nullptr));
   EXPECT_EQ(kUnder, At(dst, 7, 0));
-  EXPECT_EQ(Pattern(0, 0), At(dst, 8, 0));
-  EXPECT_EQ(Pattern(3, 7), At(dst, 15, 15));
+  EXPECT_EQ(Px(Pattern(0, 0)), At(dst, 8, 0));
+  EXPECT_EQ(Px(Pattern(3, 7)), At(dst, 15, 15));
   RECT inverted = {3, 0, 1, 4}, huge = {0, 0, 0x7FFFFFFF, 4};
   EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(&inverted, src, nullptr, 0, nullptr));
   EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(nullptr, src, &huge, 0, nullptr));
@@ -102,7 +150,7 @@ TEST_F(GfxTest, CopiesAreClippedToBothSurfaces) {
 }
 
 // Keyed copies leave the pixels under key-coloured source pixels, mirrored ones too.
-TEST_F(GfxTest, KeyedAndMirroredCopies) {
+TEST_P(GfxDepthTest, KeyedAndMirroredCopies) {
   IDirectDrawSurface* src = Make(4, 4);
   Paint(src, KeyedPattern);
   DDCOLORKEY k = {kKey, kKey};
@@ -119,8 +167,8 @@ TEST_F(GfxTest, KeyedAndMirroredCopies) {
     ASSERT_EQ(DD_OK, hr);
     for (int y = 0; y < 4; y++)
       for (int x = 0; x < 4; x++) {
-        const uint16_t from = KeyedPattern(form == 3 ? 3 - x : x, y);
-        EXPECT_EQ(from == kKey && form != 2 ? kUnder : from, At(dst, x, y)) << form << ": " << x << "," << y;
+        const uint32_t from = Px(KeyedPattern(form == 3 ? 3 - x : x, y));
+        EXPECT_EQ((from & 0xFFFFFF) == kKey && form != 2 ? kUnder : from, At(dst, x, y)) << form << ": " << x << "," << y;
       }
   }
   src->Release();
@@ -128,7 +176,7 @@ TEST_F(GfxTest, KeyedAndMirroredCopies) {
 }
 
 // Nearest pixel by centres: each destination pixel takes the source pixel under its centre.
-TEST_F(GfxTest, StretchTakesTheSourcePixelUnderEachDestinationCentre) {
+TEST_P(GfxDepthTest, StretchTakesTheSourcePixelUnderEachDestinationCentre) {
   const RECT cases[][2] = {
       {{0, 0, 16, 16}, {0, 0, 8, 8}}, {{0, 0, 4, 4}, {0, 0, 8, 8}}, {{3, 2, 14, 9}, {1, 1, 6, 8}},
       {{0, 0, 16, 1}, {0, 3, 8, 4}},  {{5, 5, 6, 6}, {0, 0, 8, 8}},
@@ -145,7 +193,7 @@ TEST_F(GfxTest, StretchTakesTheSourcePixelUnderEachDestinationCentre) {
       for (int x = 0; x < 16; x++) {
         const bool in = x >= d.left && x < d.right && y >= d.top && y < d.bottom;
         const int cx = (int)((x - d.left + 0.5) * sw / dw), cy = (int)((y - d.top + 0.5) * sh / dh);
-        const uint16_t expect = in ? Pattern(s.left + cx, s.top + cy) : kUnder;
+        const uint32_t expect = in ? Px(Pattern(s.left + cx, s.top + cy)) : kUnder;
         ASSERT_EQ(expect, At(dst, x, y)) << "case " << (&c - cases) << " at " << x << "," << y;
       }
   }
@@ -153,7 +201,7 @@ TEST_F(GfxTest, StretchTakesTheSourcePixelUnderEachDestinationCentre) {
   Paint(dst);
   RECT r = {1, 1, 9, 9};
   ASSERT_EQ(DD_OK, dst->BltFast(2, 3, dst, &r, 0));
-  for (int i = 0; i < 64; i++) ASSERT_EQ(Pattern(1 + i % 8, 1 + i / 8), At(dst, 2 + i % 8, 3 + i / 8)) << i;
+  for (int i = 0; i < 64; i++) ASSERT_EQ(Px(Pattern(1 + i % 8, 1 + i / 8)), At(dst, 2 + i % 8, 3 + i / 8)) << i;
   src->Release();
   dst->Release();
 }
@@ -171,9 +219,9 @@ TEST_F(GfxTest, FillsAreClippedAndConstantAlphaBlendsPerChannel) {
   EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL, nullptr));
   // The alpha share of each channel, rounded: white over black, black over white.
   const struct {
-    uint16_t src, dst;
+    uint32_t src, dst;
     DWORD alpha;
-    uint16_t expect;
+    uint32_t expect;
   } cases[] = {{0xFFFF, 0, 0, 0x0000},      {0xFFFF, 0, 255, 0xFFFF},  {0xFFFF, 0, 128, (16 << 11) | (32 << 5) | 16},
                {0xFFFF, 0, 300, 0xFFFF},    {0, 0xFFFF, 100, (19 << 11) | (38 << 5) | 19}};
   for (const auto& c : cases) {
@@ -186,4 +234,5 @@ TEST_F(GfxTest, FillsAreClippedAndConstantAlphaBlendsPerChannel) {
   src->Release();
   dst->Release();
 }
+INSTANTIATE_TEST_SUITE_P(Depths, GfxDepthTest, ::testing::Values(16, 32));
 }  // namespace
