@@ -1,9 +1,12 @@
 // Display modes and the full change of mode while running.
 #include "app/modes.h"
 
+#include <string>
+
 #include "app/app.h"
 #include "app/panorama.h"
 #include "app/scene.h"
+#include "app/sprava.h"
 #include "app/startup.h"
 #include "app/ui.h"
 #include "display/screen.h"
@@ -57,6 +60,19 @@ bool obnov_povrchy() {
   return true;
 }
 
+// The store holds the picture in the display's format: at another depth the panorama shown is
+// loaded again, the view kept.
+void obnov_hlbku_skladu() {
+  if (W_bajty == 0 || W_bajty * 8 == GM_bity(GM) || *PAN_zobrazeny() == '\0') return;
+  const std::string nazov = PAN_zobrazeny();
+  const float yaw = YAW, pitch = PITCH;
+  const int d = D;
+  Zobraz_PANORAMU(nazov.c_str(), 0);
+  YAW = yaw;
+  PITCH = pitch;
+  D = d;
+}
+
 // The screen globals for a sir × vys display.
 void nastav_geometriu(int sir, int vys) {
   MAXX = obraz_sir = sir;
@@ -80,6 +96,8 @@ bool GM_rozmery(int gm, int* sir, int* vys) {
   return true;
 }
 
+int GM_bity(int gm) { return gm == GM_PLOCHA ? 16 : 16; }
+
 HRESULT Vytvor_primarny_SRF() {
   DDSURFACEDESC ddsd = {};
   ddsd.dwSize = sizeof(ddsd);
@@ -94,9 +112,9 @@ HRESULT Ziskaj_back_SRF() {
   return lpDDSPrimary->GetAttachedSurface(&caps, &lpDDSBack);
 }
 
-HRESULT Vytvor_displej(int sir, int vys) {
+HRESULT Vytvor_displej(int sir, int vys, int bity) {
   HRESULT hr = DirectDrawCreate(nullptr, &lpDD, nullptr);
-  if (hr == DD_OK) hr = lpDD->SetDisplayMode((DWORD)sir, (DWORD)vys, 16);
+  if (hr == DD_OK) hr = lpDD->SetDisplayMode((DWORD)sir, (DWORD)vys, (DWORD)bity);
   if (hr == DD_OK) hr = Vytvor_primarny_SRF();
   if (hr == DD_OK) hr = Ziskaj_back_SRF();
   if (hr == DD_OK) nastav_geometriu(sir, vys);
@@ -106,7 +124,7 @@ HRESULT Vytvor_displej(int sir, int vys) {
 long SET_OBRAZOVKY() {
   if (lpDD == nullptr) return DDERR_GENERIC;
   GM_rozmery(GM, &obraz_sir, &obraz_vys);
-  const HRESULT hr = lpDD->SetDisplayMode((DWORD)obraz_sir, (DWORD)obraz_vys, 16);
+  const HRESULT hr = lpDD->SetDisplayMode((DWORD)obraz_sir, (DWORD)obraz_vys, (DWORD)GM_bity(GM));
   if (hr != DD_OK) return hr;
   nastav_geometriu(obraz_sir, obraz_vys);
   nastav_vzdialenosti();
@@ -120,6 +138,7 @@ long RESET_GM(int gGM) {
   if (hr != 0) return hr;
   Reset_Sito(Sito_pocx, Sito_pocy);
   RESET_SRF_BRUTAL(1);
+  obnov_hlbku_skladu();
   Prisposob_mierke();
   ovl_pos = Ovladac_pozicia();
   Rozmiestni_tlacidla();

@@ -9,6 +9,9 @@ extern int plocha_sir, plocha_vys;
 
 // Width and height of display mode gm (1 … 5, GM_PLOCHA); false for any other number.
 bool GM_rozmery(int gm, int* sir, int* vys);
+// Bits per pixel of display mode gm: the classic ones 16 (5-6-5), the desktop's own 32
+// (8 bits a channel).
+int GM_bity(int gm);
 
 // Takes the desktop mode's size from the window's client area (start-up).
 void Zisti_plochu(HWND hwnd);
@@ -21,7 +24,8 @@ long Uplatni_velkost();
 // Sets the mode of GM and the size-dependent globals; 0 = success.
 long SET_OBRAZOVKY();
 
-// Full change to mode gGM; 0 = done or ignored, else the refusal.
+// Full change to mode gGM; 0 = done or ignored, else the refusal. A change of depth loads the
+// panorama shown again, at the new depth, the view kept.
 long RESET_GM(int gGM);
 
 // Re-creates the primary surface, back buffer, palette, sprite sheet and thumbnails.
@@ -38,6 +42,6 @@ HRESULT Vytvor_primarny_SRF();
 // The back buffer attached to the primary surface into lpDDSBack; DD_OK or the failure.
 HRESULT Ziskaj_back_SRF();
 // A display without the viewer's window, for tools and tests: the display object in a
-// 16-bit sir × vys mode, the primary surface with its back buffer and the screen globals;
-// DD_OK or the first failure. Vykonaj_RELEASE_SRF(1) takes it down again.
-HRESULT Vytvor_displej(int sir, int vys);
+// sir × vys mode of `bity` (16 or 32) bits, the primary surface with its back buffer and the
+// screen globals; DD_OK or the first failure. Vykonaj_RELEASE_SRF(1) takes it down again.
+HRESULT Vytvor_displej(int sir, int vys, int bity);

@@ -1,5 +1,7 @@
 #include "app/panorama.h"
 
+#include <string>
+
 #include "display/screen.h"
 #include "engine/store.h"
 #include "engine/view.h"
@@ -11,8 +13,12 @@ char** PAN_subor = PAN_subor_zaklad;
 int PAN_kapacita = PAN_MAX;
 int PAN_id_max = -1;
 int PAN_id = 0;
+static std::string PAN_posledny;
+
+const char* PAN_zobrazeny() { return PAN_posledny.c_str(); }
 
 static void Nahraj_subor(const char* nazov, unsigned char start) {
+  PAN_posledny = nazov;
   if (!start) {
     if (lpDDPal) lpDDPal->Release();
     lpDDPal = nullptr;

@@ -12,3 +12,5 @@ extern int PAN_id;        // index of the panorama shown
 void Nahraj_PANORAMU(int ID, unsigned char start);
 // Loads the panorama file nazov; PAN_id does not change.
 void Nahraj_PANORAMU(const char* nazov, unsigned char start);
+// The file last loaded (or tried), "" before the first.
+const char* PAN_zobrazeny();

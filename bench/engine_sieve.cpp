@@ -46,7 +46,7 @@ void Priprav(const TNastavenie& n) {
   }
   if (sir != n.sir || vys != n.vys) {
     Vykonaj_RELEASE_SRF(1);
-    Vytvor_displej(n.sir, n.vys);
+    Vytvor_displej(n.sir, n.vys, 16);
     sir = n.sir;
     vys = n.vys;
   }

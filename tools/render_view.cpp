@@ -1,6 +1,7 @@
 // Renders one view of a panorama headless into a 24-bit BMP, through exactly the
-// viewer's path: a 16-bit display in memory, the panorama loaded into the store, the
-// sieve drawing the back buffer, the back buffer written as the viewer writes pictures.
+// viewer's path: a display in memory (true colour as the desktop's mode, or 5-6-5 as the
+// classic ones), the panorama loaded into the store, the sieve drawing the back buffer, the
+// back buffer written as the viewer writes pictures.
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -23,13 +24,15 @@ namespace {
 
 const char* const kPouzitie =
     "usage: render_view [--yaw R] [--pitch R] [--d N] [--spherical] [--grid N]\n"
-    "                   [--width W] [--height H] [--filter F] -o out.bmp panorama.bmp\n"
+    "                   [--width W] [--height H] [--16] [--filter F] -o out.bmp panorama.bmp\n"
     "  --yaw R      azimuth of the view in radians (default pi: the middle of the picture)\n"
     "  --pitch R    elevation in radians, within +-1.4707963 (default 0.1)\n"
     "  --d N        eye distance in pixels, 1 … 100000 (default width / 2)\n"
     "  --spherical  spherical instead of rectilinear perspective\n"
     "  --grid N     sieve cells across and down, 1 … 50 (default 20)\n"
     "  --width W, --height H   screen size, 2 … 4096 (default 800 x 600)\n"
+    "  --16         the classic modes' 16-bit 5-6-5 pixels (default: 8 bits a channel,\n"
+    "               as the desktop's mode)\n"
     "  --filter F   nearest: the nearest picture pixel (the viewer while moving);\n"
     "               bilinear: bilinear from the picture itself; auto: bilinear from\n"
     "               the level of detail each part needs (default: the still view)\n";
@@ -42,6 +45,7 @@ struct TVolby {
   long d = 0, grid = 20, sir = 800, vys = 600;
   int filter = SITO_UROVNE;
   bool sfer = false;
+  int bity = 32;
   const char* vystup = nullptr;
   const char* panorama = nullptr;
 };
@@ -70,6 +74,9 @@ const char* Citaj_volby(int argc, char** argv, TVolby* o) {
     bool ok = true;
     if (!std::strcmp(a, "--spherical")) {
       o->sfer = true;
+      continue;
+    } else if (!std::strcmp(a, "--16")) {
+      o->bity = 16;
       continue;
     } else if (!std::strcmp(a, "--yaw")) {
       ok = Cislo(hodnota, &o->yaw);
@@ -117,8 +124,8 @@ bool Zapisany(const char* cesta, time_t pred, int sir, int vys) {
 }
 
 int Vykresli(const TVolby& o) {
-  if (Vytvor_displej((int)o.sir, (int)o.vys) != DD_OK) {
-    std::fprintf(stderr, "render_view: cannot set up a %ld x %ld display\n", o.sir, o.vys);
+  if (Vytvor_displej((int)o.sir, (int)o.vys, o.bity) != DD_OK) {
+    std::fprintf(stderr, "render_view: cannot set up a %ld x %ld display of %d bits\n", o.sir, o.vys, o.bity);
     return 1;
   }
   D_start = (int)o.sir / 2;

@@ -20,9 +20,9 @@ void EngineDisplej::TearDown() {
   PLAT_Shutdown();
 }
 
-void EngineDisplej::Obrazovka(int w, int h) {
+void EngineDisplej::Obrazovka(int w, int h, int bity) {
   Vykonaj_RELEASE_SRF(1);
-  ASSERT_EQ(Vytvor_displej(w, h), DD_OK);
+  ASSERT_EQ(Vytvor_displej(w, h, bity), DD_OK);
 }
 
 void W_vypln_stlpce() {

@@ -1,4 +1,4 @@
-// A headless display for the engine tests: memory backend, a 16-bit mode, the primary
+// A headless display for the engine tests: memory backend, a 16- or 32-bit mode, the primary
 // surface with its back buffer, and stores filled with coordinates.
 #pragma once
 #include <gtest/gtest.h>
@@ -10,8 +10,9 @@ class EngineDisplej : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
-  // Display mode w × h with a fresh primary and back buffer; the screen globals follow.
-  void Obrazovka(int w, int h);
+  // Display mode w × h of `bity` bits with a fresh primary and back buffer; the screen
+  // globals follow.
+  void Obrazovka(int w, int h, int bity = 16);
 };
 
 // Every store pixel holds its own column (or row), so a drawn pixel tells where it came from.

@@ -9,7 +9,7 @@ void Pohlad_nastav(const TPohlad& p) {
   MAXY = obraz_vys = p.vys;
   SX = MAXX / 2;
   SY = MAXY / 2;
-  if (pan_sir != p.pan_s || pan_vys != p.pan_v || W_bajty != 2) W_priprav(p.pan_s, p.pan_v, 2, nullptr);
+  if (pan_sir != p.pan_s || pan_vys != p.pan_v) W_priprav(p.pan_s, p.pan_v, W_bajty ? W_bajty : 2, nullptr);
   YAW = p.yaw;
   PITCH = p.pitch;
   D = p.d;

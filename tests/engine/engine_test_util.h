@@ -9,8 +9,8 @@ struct TPohlad {
   int sfer;
 };
 
-// Sets the screen globals, a 2-byte store for the panorama (a fresh one when its size
-// changes) and the view state.
+// Sets the screen globals, a store for the panorama (a fresh one, of the same depth, 2 bytes
+// after an empty one, when its size changes) and the view state.
 void Pohlad_nastav(const TPohlad& p);
 // Store coordinates of the projection of screen pixel (xx, yy) under the current view.
 void Pohlad_bod(int xx, int yy, int* mm, int* nn, int* lam = nullptr);

@@ -2,7 +2,10 @@
 // larger pictures, partial panoramas, failures.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "app/panorama.h"
 #include "display/screen.h"
@@ -144,6 +147,49 @@ TEST_F(StoreTest, PartialPanoramaSitsAroundTheHorizon) {
   ASSERT_EQ(Sito_Vykresli(), 1);
   EXPECT_EQ(lpDDSBack->PLAT_Row(0)[400], 0);
   EXPECT_NE(lpDDSBack->PLAT_Row(599)[400], 0);
+}
+
+// One picture of smooth 8-bit gradients shown in a classic mode and in the desktop's: for
+// every view, every pixel of the 16-bit frame is that of the 32-bit frame reduced to 5-6-5,
+// within one level of each channel.
+TEST_F(StoreTest, ClassicFrameIsTheTrueColourFrameReduced) {
+  TRgbPicture pic(1000, 500);
+  for (int y = 0; y < 500; ++y)
+    for (int x = 0; x < 1000; ++x) pic.Set(x, y, (uint8_t)(x * 255 / 999), (uint8_t)(y * 255 / 499), (uint8_t)((x + y) & 255));
+  const std::string path = dir + "/hladky.bmp";
+  ASSERT_TRUE(BMP24_Zapis(pic, path.c_str()));
+  const struct {
+    float yaw, pitch;
+    int d;
+  } nazory[] = {{3.1415927f, 0.1f, 160}, {6.2f, 0.0f, 300}, {1.0f, 1.4707963f, 100}, {4.0f, -1.4707963f, 100}};
+  std::vector<uint32_t> snimky[2];
+  for (int bity : {32, 16}) {
+    Obrazovka(320, 200, bity);
+    ASSERT_EQ(Reset_Sito(20, 20), 1);
+    Nahraj_PANORAMU(path.c_str(), 0);
+    ASSERT_EQ(W_bajty * 8, bity);
+    for (const auto& n : nazory) {
+      YAW = n.yaw;
+      PITCH = n.pitch;
+      D = n.d;
+      ASSERT_EQ(Sito_Vykresli(), 1);
+      for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 320; ++x) snimky[bity == 16].push_back(lpDDSBack->PLAT_Pixel(x, y));
+    }
+  }
+  // The true-colour frames have more levels of red than 5-6-5 holds.
+  std::set<uint32_t> cervene;
+  for (uint32_t p : snimky[0]) cervene.insert(p >> 16 & 255);
+  EXPECT_GT(cervene.size(), 100u);
+  int zle = 0;
+  for (size_t i = 0; i < snimky[0].size() && zle < 5; ++i) {
+    const uint32_t p32 = snimky[0][i], p16 = snimky[1][i];
+    const int kanaly[3][4] = {{(int)(p32 >> 16) & 255, (int)(p16 >> 11), 3, 31},
+                              {(int)(p32 >> 8) & 255, (int)(p16 >> 5) & 63, 2, 63},
+                              {(int)p32 & 255, (int)p16 & 31, 3, 31}};
+    for (const auto& k : kanaly)
+      if (std::abs((k[0] >> k[2]) - k[1]) > 1) ++zle, ADD_FAILURE() << "pixel " << i << ": " << std::hex << p32 << " vs " << p16;
+  }
 }
 
 TEST_F(StoreTest, FailuresKeepTheStore) {
