@@ -51,19 +51,12 @@ void Priprav_W(int bajty, double* urovne_ms) {
   *urovne_ms = ms;
 }
 
-// A display of sir × vys at the given depth, the screen's geometry following it.
+// A display of sir × vys at the given depth, made again only when either changes.
 void Priprav_displej(int sir, int vys, int bajty) {
   static int s = 0, v = 0, b = 0;
   if (s == sir && v == vys && b == bajty) return;
   Vykonaj_RELEASE_SRF(1);
-  DirectDrawCreate(nullptr, &lpDD, nullptr);
-  lpDD->SetDisplayMode((DWORD)sir, (DWORD)vys, (DWORD)bajty * 8);
-  Vytvor_primarny_SRF();
-  Ziskaj_back_SRF();
-  MAXX = obraz_sir = sir;
-  MAXY = obraz_vys = vys;
-  SX = sir / 2;
-  SY = vys / 2;
+  Vytvor_displej(sir, vys, bajty * 8);
   s = sir;
   v = vys;
   b = bajty;

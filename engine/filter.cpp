@@ -124,6 +124,13 @@ inline uint32_t Filter_bod<uint32_t>(const uint32_t* a, const uint32_t* b, int m
   v = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(v, _mm_srli_si128(v, 8)), pol), 8);
   return (uint32_t)_mm_cvtsi128_si32(_mm_packus_epi16(v, v));
 }
+
+// Level 0 of a 16-bit store: its four pixels widened, then the same blend.
+template <>
+inline uint32_t Filter_bod<uint16_t>(const uint16_t* a, const uint16_t* b, int m, int m1, uint32_t fx, uint32_t fy) {
+  const uint32_t h[2] = {Filter_rozbal(a[m]), Filter_rozbal(a[m1])}, d[2] = {Filter_rozbal(b[m]), Filter_rozbal(b[m1])};
+  return Filter_bod<uint32_t>(h, d, 0, 1, fx, fy);
+}
 #endif
 
 }  // namespace

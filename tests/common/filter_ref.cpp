@@ -6,6 +6,7 @@
 #include "display/screen.h"
 #include "engine/store.h"
 #include "engine/view.h"
+#include "platform/ddraw.h"
 
 TRef_obraz Ref_obraz(int sir, int vys) {
   TRef_obraz o;
@@ -100,31 +101,37 @@ std::vector<double> Ref_Filtrovany(const TRef_obraz& o, int k) {
   return ciel;
 }
 
-double Ref_PSNR(const std::vector<double>& ref, const void* px, long pitch, int bajty, double* priemer) {
-  double kvadrat = 0, absolutna = 0;
-  for (int y = 0; y < obraz_vys; ++y)
+std::vector<uint32_t> Ref_Snimka() {
+  std::vector<uint32_t> px((size_t)obraz_sir * obraz_vys);
+  DDSURFACEDESC d = {};
+  d.dwSize = sizeof(d);
+  if (lpDDSBack->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return px;
+  for (int y = 0; y < obraz_vys; ++y) {
+    const unsigned char* riadok = static_cast<const unsigned char*>(d.lpSurface) + (size_t)y * d.lPitch;
     for (int x = 0; x < obraz_sir; ++x) {
-      const unsigned char* riadok = static_cast<const unsigned char*>(px) + (size_t)y * pitch;
-      int rgb[3];
-      if (bajty == 4) {
-        const uint32_t p = reinterpret_cast<const uint32_t*>(riadok)[x];
-        rgb[0] = p >> 16 & 255;
-        rgb[1] = p >> 8 & 255;
-        rgb[2] = p & 255;
+      uint32_t& c = px[(size_t)y * obraz_sir + x];
+      if (d.ddpfPixelFormat.dwRGBBitCount == 32) {
+        c = reinterpret_cast<const uint32_t*>(riadok)[x] & 0xFFFFFF;
       } else {
         const uint16_t p = reinterpret_cast<const uint16_t*>(riadok)[x];
-        const int r = p >> 11, g = p >> 5 & 63, b = p & 31;
-        rgb[0] = r << 3 | r >> 2;
-        rgb[1] = g << 2 | g >> 4;
-        rgb[2] = b << 3 | b >> 2;
-      }
-      for (int q = 0; q < 3; ++q) {
-        const double d = rgb[q] - ref[((size_t)y * obraz_sir + x) * 3 + q];
-        kvadrat += d * d;
-        absolutna += std::fabs(d);
+        const uint32_t r = p >> 11, g = p >> 5 & 63, b = p & 31;
+        c = (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
       }
     }
-  const double pocet = 3.0 * obraz_sir * obraz_vys;
+  }
+  lpDDSBack->Unlock(nullptr);
+  return px;
+}
+
+double Ref_PSNR(const std::vector<double>& ref, const std::vector<uint32_t>& px, double* priemer) {
+  double kvadrat = 0, absolutna = 0;
+  for (size_t i = 0; i < px.size(); ++i)
+    for (int q = 0; q < 3; ++q) {
+      const double d = (double)(px[i] >> (16 - 8 * q) & 255) - ref[i * 3 + q];
+      kvadrat += d * d;
+      absolutna += std::fabs(d);
+    }
+  const double pocet = 3.0 * px.size();
   if (priemer) *priemer = absolutna / pocet;
   return 10 * std::log10(255.0 * 255.0 / (kvadrat / pocet + 1e-12));
 }

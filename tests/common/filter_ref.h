@@ -26,6 +26,8 @@ void Ref_Projekcia(double xx, double yy, double* stlpec, double* riadok);
 // points spread over it, each sampled bilinearly from the picture (k = 1: its node point).
 std::vector<double> Ref_Filtrovany(const TRef_obraz& o, int k);
 
-// PSNR in dB of a screen of pixels of `bajty` bytes (2: R5G6B5, 4: X8R8G8B8) in rows `pitch`
-// bytes apart against a reference screen; *priemer gets the mean absolute error a channel.
-double Ref_PSNR(const std::vector<double>& ref, const void* px, long pitch, int bajty, double* priemer = nullptr);
+// The back buffer's pixels (either depth) as X8R8G8B8, row by row, obraz_sir × obraz_vys.
+std::vector<uint32_t> Ref_Snimka();
+// PSNR in dB of a screen of X8R8G8B8 pixels against a reference screen; *priemer gets the
+// mean absolute error a channel.
+double Ref_PSNR(const std::vector<double>& ref, const std::vector<uint32_t>& px, double* priemer = nullptr);
