@@ -27,6 +27,7 @@ class FilterTest : public EngineDisplej {
   void TearDown() override {
     Sito_filter = SITO_NAJBLIZSI;
     Vlakna_Zastav();
+    Vyprazdni_W();
     EngineDisplej::TearDown();
   }
   // The view in the given mode over a white back buffer, its pixels as X8R8G8B8 row by row.
