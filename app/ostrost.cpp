@@ -1,6 +1,5 @@
 #include "app/ostrost.h"
 
-#include "app/pulse.h"
 #include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
@@ -28,7 +27,8 @@ bool g_neostry = false;       // the last view was drawn unfiltered
 
 TOst_pohlad Ost_teraz() { return {YAW, PITCH, D, sfer_perspekt, obraz_sir, obraz_vys, pan_sir, pan_vys}; }
 
-bool Ost_pokoj() { return !demo_mod && GetTickCount() - g_zmena >= OST_POKOJ_MS; }
+// Auto-rotation turns the view every pulse, so it never rests either.
+bool Ost_pokoj() { return GetTickCount() - g_zmena >= OST_POKOJ_MS; }
 
 }  // namespace
 
