@@ -96,7 +96,7 @@ bool GM_rozmery(int gm, int* sir, int* vys) {
   return true;
 }
 
-int GM_bity(int gm) { return gm == GM_PLOCHA ? 16 : 16; }
+int GM_bity(int gm) { return gm == GM_PLOCHA ? GM_BITY_PLOCHA : GM_BITY_KLASICKE; }
 
 HRESULT Vytvor_primarny_SRF() {
   DDSURFACEDESC ddsd = {};

@@ -9,8 +9,12 @@ extern int plocha_sir, plocha_vys;
 
 // Width and height of display mode gm (1 … 5, GM_PLOCHA); false for any other number.
 bool GM_rozmery(int gm, int* sir, int* vys);
-// Bits per pixel of display mode gm: the classic ones 16 (5-6-5), the desktop's own 32
-// (8 bits a channel).
+
+// Bits per pixel of the classic modes (5-6-5) and of the desktop's own mode (and the window).
+// The desktop's mode shows what the view draws, so it is as deep as the view can draw.
+constexpr int GM_BITY_KLASICKE = 16;
+constexpr int GM_BITY_PLOCHA = 32;
+// Bits per pixel of display mode gm: GM_BITY_PLOCHA for GM_PLOCHA, else GM_BITY_KLASICKE.
 int GM_bity(int gm);
 
 // Takes the desktop mode's size from the window's client area (start-up).
@@ -44,4 +48,4 @@ HRESULT Ziskaj_back_SRF();
 // A display without the viewer's window, for tools and tests: the display object in a
 // sir × vys mode of `bity` (16 or 32) bits, the primary surface with its back buffer and the
 // screen globals; DD_OK or the first failure. Vykonaj_RELEASE_SRF(1) takes it down again.
-HRESULT Vytvor_displej(int sir, int vys, int bity);
+HRESULT Vytvor_displej(int sir, int vys, int bity = GM_BITY_KLASICKE);

@@ -2,8 +2,10 @@
 // the overlays drawn straight onto it; and the navigation strip.
 #include "app/scene.h"
 
+#include <algorithm>
 #include <chrono>
 
+#include "app/app.h"
 #include "app/modes.h"
 #include "app/ostrost.h"
 #include "app/pulse.h"
@@ -11,10 +13,11 @@
 #include "app/ui.h"
 #include "display/screen.h"
 #include "engine/sieve.h"
+#include "toolkit/das_pixel.h"
 
 int ovl_vys = 15;
 int ovl_pos = 0;
-uint16_t ovl_Mask[OVL_RIADKY] = {};
+DWORD ovl_Mask[OVL_RIADKY] = {};
 int ovl_chytdelta = 0;
 int ovl_ras_mod = 0;
 int ovl_obs_mod = 0;
@@ -30,8 +33,16 @@ constexpr int OVL_SKRATENIE = 55;
 // A busy blitter is asked again, but not forever.
 constexpr int BLT_POKUSY = 1000;
 
-uint16_t* riadok_pixelov(const DDSURFACEDESC& ddsd, int y) {
-  return reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(ddsd.lpSurface) + (ptrdiff_t)y * ddsd.lPitch);
+uint8_t* riadok_pixelov(const DDSURFACEDESC& ddsd, int y) {
+  return static_cast<uint8_t*>(ddsd.lpSurface) + (ptrdiff_t)y * ddsd.lPitch;
+}
+
+// dlzka copies of farba from column x of a row of 16- or 32-bit pixels.
+void Poloz_ovladac_riadok(uint8_t* riadok, DWORD bity, int x, int dlzka, DWORD farba) {
+  if (bity == 32)
+    std::fill_n(reinterpret_cast<uint32_t*>(riadok) + x, dlzka, farba);
+  else
+    std::fill_n(reinterpret_cast<uint16_t*>(riadok) + x, dlzka, (uint16_t)farba);
 }
 
 void nacitaj_masku_z_rezie() {
@@ -44,7 +55,7 @@ void nacitaj_masku_z_rezie() {
   // The sheet may be enlarged: its own pixels are read, each the first of its block.
   const int m = rezia.mierka;
   if ((int)ddsd.dwWidth > MASKA_STLPEC * m && (int)ddsd.dwHeight >= (MASKA_RIADOK + OVL_RIADKY) * m) {
-    for (int i = 0; i < OVL_RIADKY; ++i) ovl_Mask[i] = riadok_pixelov(ddsd, (MASKA_RIADOK + i) * m)[MASKA_STLPEC * m];
+    for (int i = 0; i < OVL_RIADKY; ++i) ovl_Mask[i] = DAS_Pixel(ddsd, MASKA_STLPEC * m, (MASKA_RIADOK + i) * m);
   }
   s->Unlock(nullptr);
 }
@@ -84,7 +95,7 @@ void Init_ovladac(int oovl_ras_mod, int oovl_obs_mod) {
   switch (oovl_obs_mod) {
     case 0:
     case 1:
-      for (uint16_t& farba : ovl_Mask) farba = oovl_obs_mod == 0 ? 0 : 9;
+      for (DWORD& farba : ovl_Mask) farba = oovl_obs_mod == 0 ? 0 : PLAT_Convert(GM_bity(GM), 16, 9);
       break;
     case 2:
       nacitaj_masku_z_rezie();
@@ -92,10 +103,6 @@ void Init_ovladac(int oovl_ras_mod, int oovl_obs_mod) {
     default:
       break;
   }
-}
-
-void Poloz_ovladac_riadok(uint16_t* pptr_start, int dlzka, uint16_t farba) {
-  for (int i = 0; i < dlzka; ++i) pptr_start[i] = farba;
 }
 
 void Poloz_ovladac_pruh(IDirectDrawSurface* d_SRF) {
@@ -111,7 +118,8 @@ void Poloz_ovladac_pruh(IDirectDrawSurface* d_SRF) {
   for (int j = 0; j < ovl_vys; ++j) {
     const int y = ovl_pos + j;
     if (y < 0 || y >= vys || koniec <= zaciatok) continue;
-    Poloz_ovladac_riadok(riadok_pixelov(ddsd_D, y) + zaciatok, koniec - zaciatok, ovl_Mask[j * OVL_RIADKY / ovl_vys]);
+    Poloz_ovladac_riadok(riadok_pixelov(ddsd_D, y), ddsd_D.ddpfPixelFormat.dwRGBBitCount, zaciatok, koniec - zaciatok,
+                         ovl_Mask[j * OVL_RIADKY / ovl_vys]);
   }
   d_SRF->Unlock(nullptr);
 }

@@ -8,10 +8,11 @@ constexpr int OVL_RIADKY = 15;   // the strip's rows at the natural scale
 
 extern int ovl_vys;              // strip height: OVL_RIADKY rows at the interface's scale
 extern int ovl_pos;              // screen row of the strip's top row
-extern uint16_t ovl_Mask[OVL_RIADKY];  // colour of each strip row (each row repeated at a larger scale)
+extern DWORD ovl_Mask[OVL_RIADKY];  // pixel value of each strip row in the display's format (each
+                                   // row repeated at a larger scale)
 extern int ovl_chytdelta;        // row inside the strip where it was grabbed
 extern int ovl_ras_mod;          // kept from Init_ovladac
-extern int ovl_obs_mod;          // row colours: 0 black, 1 the value 9, 2 from the sprite sheet
+extern int ovl_obs_mod;          // row colours: 0 black, 1 the 5-6-5 value 9, 2 from the sprite sheet
 
 // One frame: with aj_prepocet the view is rendered first; then panels, the copy to
 // the screen, the strip, the buttons and the pointer.
@@ -28,6 +29,3 @@ int Ovladac_pozicia();
 
 // Paints the strip onto a surface.
 void Poloz_ovladac_pruh(IDirectDrawSurface* d_SRF);
-
-// dlzka copies of farba from pptr_start on.
-void Poloz_ovladac_riadok(uint16_t* pptr_start, int dlzka, uint16_t farba);

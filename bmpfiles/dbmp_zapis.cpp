@@ -52,14 +52,16 @@ void dbmp_iheader(BYTE* h, int sir, int vys) {
 }
 
 // One row of the rectangle as triples; what lies outside the surface reads as white,
-// as a pixel read through the surface's drawing context does.
+// as a pixel read through the surface's drawing context does. P: the surface's format.
+template <class P>
 void dbmp_riadok(const DDSURFACEDESC& ddsd, int left, int y, int sir, TTRIPLE* out) {
   const bool v_riadku = y >= 0 && y < (int)ddsd.dwHeight;
-  const uint16_t* px = v_riadku ? (const uint16_t*)((const BYTE*)ddsd.lpSurface + (size_t)y * ddsd.lPitch) : nullptr;
+  const typename P::T* px =
+      v_riadku ? (const typename P::T*)((const BYTE*)ddsd.lpSurface + (size_t)y * ddsd.lPitch) : nullptr;
   for (int x = 0; x < sir; ++x) {
     const int sx = left + x;
     BYTE r = 255, g = 255, b = 255;
-    if (px != nullptr && sx >= 0 && sx < (int)ddsd.dwWidth) PLAT_Unpack565(px[sx], &r, &g, &b);
+    if (px != nullptr && sx >= 0 && sx < (int)ddsd.dwWidth) P::Unpack(px[sx], &r, &g, &b);
     out[x].A = b;
     out[x].B = g;
     out[x].C = r;
@@ -82,7 +84,11 @@ int dbmp_zapis_obsah(TDbmpSubor* s, const DDSURFACEDESC& ddsd, const RECT& r) {
   if (!DBMP_Subor_zapis(s, ih, sizeof ih)) return DBMP_R_IHEADER;
   std::vector<BYTE> buf((size_t)R, 0);  // the padding stays zero
   for (int y = r.bottom; y >= r.top; --y) {
-    dbmp_riadok(ddsd, r.left, y, sir, reinterpret_cast<TTRIPLE*>(buf.data()));
+    TTRIPLE* riadok = reinterpret_cast<TTRIPLE*>(buf.data());
+    if (ddsd.ddpfPixelFormat.dwRGBBitCount == 32)
+      dbmp_riadok<TPlatPix32>(ddsd, r.left, y, sir, riadok);
+    else
+      dbmp_riadok<TPlatPix16>(ddsd, r.left, y, sir, riadok);
     if (!DBMP_Subor_zapis(s, buf.data(), buf.size())) return DBMP_R_RIADKY;
   }
   return 0;

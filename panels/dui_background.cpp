@@ -8,7 +8,7 @@
 
 namespace {
 
-// The locked surface; every write is checked against its size.
+// The locked surface; every write is checked against its size. T: its pixel (16 or 32 bits).
 struct TPlocha {
   uint8_t* pamat;
   long long pitch;
@@ -16,29 +16,48 @@ struct TPlocha {
   long long vys;
 };
 
-void Bod(const TPlocha& s, long long x, long long y, uint16_t farba) {
+template <class T>
+void Bod(const TPlocha& s, long long x, long long y, T farba) {
   if (x < 0 || y < 0 || x >= s.sir || y >= s.vys) return;
-  reinterpret_cast<uint16_t*>(s.pamat + y * s.pitch)[x] = farba;
+  reinterpret_cast<T*>(s.pamat + y * s.pitch)[x] = farba;
 }
 
 // Columns x0 … x1 (inclusive) of row y, every `krok`-th pixel from x0, clipped to the surface.
-void Rad(const TPlocha& s, long long x0, long long x1, long long y, int krok, uint16_t farba) {
+template <class T>
+void Rad(const TPlocha& s, long long x0, long long x1, long long y, int krok, T farba) {
   if (y < 0 || y >= s.vys) return;
   if (x0 < 0) x0 += (-x0 + krok - 1) / krok * krok;
   x1 = std::min(x1, s.sir - 1);
-  uint16_t* riadok = reinterpret_cast<uint16_t*>(s.pamat + y * s.pitch);
+  T* riadok = reinterpret_cast<T*>(s.pamat + y * s.pitch);
   for (long long x = x0; x <= x1; x += krok) riadok[x] = farba;
+}
+
+template <class T>
+void Siet(const TPlocha& s, const RECT& r, T biela, T cierna) {
+  const long long W = (long long)r.right - r.left;
+  const long long H = (long long)r.bottom - r.top;
+  const long long L = r.left, Hore = r.top;
+  const long long n = (W - 1) / 2;  // white dots per patterned row
+  Rad(s, L, L + W - 1, Hore, 1, cierna);
+  // Only the patterned rows that fall on the surface are visited.
+  const long long j0 = std::max(1LL, -Hore), j1 = std::min(H - 3, s.vys - 1 - Hore);
+  for (long long j = j0; j <= j1; j++) {
+    const long long y = Hore + j;
+    const long long prvy = L + ((j & 1) ? 2 : 1);
+    Bod(s, L, y, cierna);
+    Rad(s, prvy, prvy + 2 * (n - 1), y, 2, biela);
+    Bod(s, L + 2 * n + 1, y, cierna);
+  }
+  Rad(s, L, L + W - 1, H >= 3 ? Hore + H - 2 : Hore + 1, 1, cierna);
 }
 
 }  // namespace
 
 void CDUI_podklad_efekt_A_biela_siet(IDirectDrawSurface* d_SRF, RECT r) {
   if (d_SRF == nullptr) return;
-  const long long W = (long long)r.right - r.left;
-  const long long H = (long long)r.bottom - r.top;
-  if (W <= 0 || H <= 0) return;
-  const uint16_t biela = (uint16_t)DDColorMatch(d_SRF, RGB(255, 255, 255));
-  const uint16_t cierna = (uint16_t)DDColorMatch(d_SRF, RGB(0, 0, 0));
+  if ((long long)r.right - r.left <= 0 || (long long)r.bottom - r.top <= 0) return;
+  const DWORD biela = DDColorMatch(d_SRF, RGB(255, 255, 255));
+  const DWORD cierna = DDColorMatch(d_SRF, RGB(0, 0, 0));
 
   DDSURFACEDESC ddsd;
   std::memset(&ddsd, 0, sizeof ddsd);
@@ -48,20 +67,10 @@ void CDUI_podklad_efekt_A_biela_siet(IDirectDrawSurface* d_SRF, RECT r) {
   }
   if (hr != DD_OK) return;
   const TPlocha s{static_cast<uint8_t*>(ddsd.lpSurface), ddsd.lPitch, ddsd.dwWidth, ddsd.dwHeight};
-
-  const long long L = r.left, T = r.top;
-  const long long n = (W - 1) / 2;  // white dots per patterned row
-  Rad(s, L, L + W - 1, T, 1, cierna);
-  // Only the patterned rows that fall on the surface are visited.
-  const long long j0 = std::max(1LL, -T), j1 = std::min(H - 3, s.vys - 1 - T);
-  for (long long j = j0; j <= j1; j++) {
-    const long long y = T + j;
-    const long long prvy = L + ((j & 1) ? 2 : 1);
-    Bod(s, L, y, cierna);
-    Rad(s, prvy, prvy + 2 * (n - 1), y, 2, biela);
-    Bod(s, L + 2 * n + 1, y, cierna);
-  }
-  Rad(s, L, L + W - 1, H >= 3 ? T + H - 2 : T + 1, 1, cierna);
+  if (ddsd.ddpfPixelFormat.dwRGBBitCount == 32)
+    Siet<uint32_t>(s, r, biela, cierna);
+  else
+    Siet<uint16_t>(s, r, (uint16_t)biela, (uint16_t)cierna);
   d_SRF->Unlock(nullptr);
 }
 

@@ -53,14 +53,14 @@ void CDAS::NAHRAJ_SURFACE(IDirectDraw* p_lpDD, const char* subor) {
 // The key value then holds for every element on the sheet; the sheet's own TC, which decides
 // whether its plain draws are keyed, stays as it was.
 void CDAS::TC_NASTAV(int xx, int yy) {
-  unsigned short px;
+  DWORD px;
   if (!Das_Surface || !DAS_Citaj_pixel(Das_Surface->SURFACE, xx, yy, &px)) return;
   TC = px;
   DAS_Nastav_kluc(Das_Surface->SURFACE, TC);
 }
 
 void CDAS::BC_NASTAV(int xx, int yy) {
-  unsigned short px;
+  DWORD px;
   if (Das_Surface && DAS_Citaj_pixel(Das_Surface->SURFACE, xx, yy, &px)) BC = px;
 }
 
@@ -69,7 +69,7 @@ void CDAS::BC_NASTAV(int xx, int yy) {
 void CDAS::EVIDUJ(int xx, int yy) {
   if (!Das_Surface) return;
   const bool vlastna = BC != 0 && BC != Das_Surface->BC;
-  const unsigned short BC_sheet = Das_Surface->BC;
+  const DWORD BC_sheet = Das_Surface->BC;
   if (vlastna) Das_Surface->BC = BC;
   pridaj_fazu(Das_Surface->ZAMERAJ_FAZU(xx, yy));
   if (vlastna) Das_Surface->BC = BC_sheet;
@@ -163,7 +163,7 @@ bool CDAS::ZASAH(int mx, int my) const {
 bool CDAS::OSTRY_ZASAH(int mx, int my) const {
   if (!ZASAH(mx, my)) return false;
   const TFAZA& f = aktualna_faza();
-  unsigned short px;
+  DWORD px;
   if (!DAS_Citaj_pixel(Das_Surface->SURFACE, f.XL + (mx - x), f.YH + (my - y), &px)) return false;
   return px != Das_Surface->TC;
 }

@@ -55,8 +55,8 @@ class CDAS {
   TFAZA FAZY[FAZY_MAX];
   int akt_faza;
   int pocet_faz;
-  unsigned short TC;
-  unsigned short BC;  // own border colour for measuring; 0 = the sheet's
+  DWORD TC;  // native pixel values of the sheet's format
+  DWORD BC;  // own border colour for measuring; 0 = the sheet's
   int rx;
   int ry;
   CDRodic* RODIC;  // not owned

@@ -70,14 +70,14 @@ HRESULT CDas_Surface::RESTORE_SURFACE() {
 }
 
 void CDas_Surface::TC_NASTAV(int xx, int yy) {
-  unsigned short px;
+  DWORD px;
   if (!DAS_Citaj_pixel(SURFACE, xx * mierka, yy * mierka, &px)) return;
   TC = px;
   DAS_Nastav_kluc(SURFACE, TC);
 }
 
 void CDas_Surface::BC_NASTAV(int xx, int yy) {
-  unsigned short px;
+  DWORD px;
   if (DAS_Citaj_pixel(SURFACE, xx * mierka, yy * mierka, &px)) BC = px;
 }
 
@@ -95,14 +95,8 @@ TFAZA CDas_Surface::ZAMERAJ_FAZU(int xx, int yy) {
   const int sir = (DWORD)srf_sir < ddsd.dwWidth ? srf_sir : (int)ddsd.dwWidth;
   const int vys = (DWORD)srf_vys < ddsd.dwHeight ? srf_vys : (int)ddsd.dwHeight;
   if (xx >= 0 && yy >= 0 && xx < sir && yy < vys) {
-    const unsigned char* zac = static_cast<const unsigned char*>(ddsd.lpSurface);
-    auto px = [&](int x, int y) {
-      unsigned short v;
-      std::memcpy(&v, zac + (size_t)y * ddsd.lPitch + 2 * (size_t)x, sizeof(v));
-      return v;
-    };
-    const TUsek zvisle = Skenuj(yy, vys, [&](int r) { return px(xx, r) == BC; });
-    const TUsek vodorovne = Skenuj(xx, sir, [&](int s) { return px(s, yy) == BC; });
+    const TUsek zvisle = Skenuj(yy, vys, [&](int r) { return DAS_Pixel(ddsd, xx, r) == BC; });
+    const TUsek vodorovne = Skenuj(xx, sir, [&](int s) { return DAS_Pixel(ddsd, s, yy) == BC; });
     f = TFAZA{vodorovne.zaciatok, zvisle.zaciatok, vodorovne.koniec, zvisle.koniec, vodorovne.pocet, zvisle.pocet};
   }
   SURFACE->Unlock(nullptr);

@@ -25,8 +25,8 @@ class CDas_Surface {
   IDirectDrawSurface* SURFACE;
   int srf_sir;
   int srf_vys;
-  unsigned short TC;  // transparent colour; 0 = the keyed draws are opaque
-  unsigned short BC;  // border colour of the phase frames
+  DWORD TC;  // transparent colour (a native pixel value); 0 = the keyed draws are opaque
+  DWORD BC;  // border colour of the phase frames
   unsigned char stretched;
   // Whole-pixel enlargement of the picture in the surface (1 = natural size), set before
   // loading. Points handed to TC_NASTAV, BC_NASTAV and ZAMERAJ_FAZU are the picture's own

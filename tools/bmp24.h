@@ -1,6 +1,6 @@
 // Writes an 8-bit-per-channel RGB picture as an uncompressed 24-bit BMP, exactly as given.
 // Used by the generators of the program's own assets and sample panoramas, which need
-// exact colours (the viewer's own writer goes through 16-bit surfaces).
+// exact colours (the viewer's own writer goes through surfaces).
 #pragma once
 #include <cstdint>
 #include <cstdio>

@@ -14,8 +14,8 @@
 
 namespace {
 
-uint16_t Krajina(int x, int y) {
-  return PLAT_Pack565((BYTE)(60 + x % 200 / 2), (BYTE)(90 + y % 300 / 3), (BYTE)(120 + (x + y) % 120));
+uint32_t Krajina(int x, int y) {
+  return PLAT_Pack8888((BYTE)(60 + x % 200 / 2), (BYTE)(90 + y % 300 / 3), (BYTE)(120 + (x + y) % 120));
 }
 
 bool Zapis(IDirectDrawSurface* s, const std::string& cesta) {
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
       nahlady[i].srf_sir = 100;
       nahlady[i].srf_vys = 25;
       PANEL_Namaluj(nahlady[i].SURFACE, [i](int x, int y) {
-        return PLAT_Pack565((BYTE)(y < 12 ? 120 + i * 10 : 40), (BYTE)(y < 12 ? 170 : 90 + x), (BYTE)(y < 12 ? 240 : 50));
+        return PLAT_Pack8888((BYTE)(y < 12 ? 120 + i * 10 : 40), (BYTE)(y < 12 ? 170 : 90 + x), (BYTE)(y < 12 ? 240 : 50));
       });
       ikony[i].Das_Surface = &nahlady[i];
       ikony[i].EVIDUJ_CS();

@@ -113,28 +113,24 @@ void AppTest::KlikTlacidlo(int i) {
 bool AppTest::Prekryte(int x0, int y0, int x1, int y1) {
   for (int y = y0; y <= y1; ++y) {
     if (y < 0 || y >= lpDDSPrimary->PLAT_Height()) continue;
-    const uint16_t* a = lpDDSPrimary->PLAT_Row(y);
-    const uint16_t* b = lpDDSBack->PLAT_Row(y);
     for (int x = x0; x <= x1; ++x) {
-      if (x >= 0 && x < lpDDSPrimary->PLAT_Width() && a[x] != b[x]) return true;
+      if (x >= 0 && x < lpDDSPrimary->PLAT_Width() && lpDDSPrimary->PLAT_Pixel(x, y) != lpDDSBack->PLAT_Pixel(x, y))
+        return true;
     }
   }
   return false;
 }
 
 void AppTest::ZaplnZadny(uint16_t farba) {
-  for (int y = 0; y < lpDDSBack->PLAT_Height(); ++y) {
-    uint16_t* r = const_cast<uint16_t*>(lpDDSBack->PLAT_Row(y));
-    for (int x = 0; x < lpDDSBack->PLAT_Width(); ++x) r[x] = farba;
-  }
+  DDBLTFX fx = {};
+  fx.dwSize = sizeof(fx);
+  fx.dwFillColor = farba;
+  lpDDSBack->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
 }
 
 bool AppTest::ZadnyZaplneny(uint16_t farba) {
-  for (int y = 0; y < lpDDSBack->PLAT_Height(); ++y) {
-    const uint16_t* r = lpDDSBack->PLAT_Row(y);
-    for (int x = 0; x < lpDDSBack->PLAT_Width(); ++x) {
-      if (r[x] != farba) return false;
-    }
-  }
+  for (int y = 0; y < lpDDSBack->PLAT_Height(); ++y)
+    for (int x = 0; x < lpDDSBack->PLAT_Width(); ++x)
+      if (lpDDSBack->PLAT_Pixel(x, y) != farba) return false;
   return true;
 }

@@ -182,7 +182,7 @@ TEST_F(AppTest, ModeChangeKeepsTheViewAndRendersAtTheNewSize) {
   EXPECT_EQ(dui_PANO.SRF_PTR, lpDDSBack);
   EXPECT_EQ(dui_gr_mod.podkl_rect.left, 512 - 170 / 2 - 10);
   Prekresli_scenu(1);
-  EXPECT_NE(lpDDSPrimary->PLAT_Row(384)[512], 0);
+  EXPECT_NE(lpDDSPrimary->PLAT_Pixel(512, 384), 0u);
 }
 
 class RecreationFailure : public AppTest, public ::testing::WithParamInterface<std::pair<TPlatCall, const char*>> {};
@@ -218,8 +218,8 @@ TEST_F(AppTest, LostSurfacesAreRestoredByTheNextFrame) {
   Prekresli_scenu(1);
   Prekresli_scenu(1);
   EXPECT_EQ(lpDDSPrimary->IsLost(), DD_OK);
-  EXPECT_EQ(lpDDSPrimary->PLAT_Row(300)[400], lpDDSBack->PLAT_Row(300)[400]);
-  EXPECT_EQ(lpDDSPrimary->PLAT_Row(ovl_pos)[300], ovl_Mask[0]);
+  EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(400, 300), lpDDSBack->PLAT_Pixel(400, 300));
+  EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(300, ovl_pos), ovl_Mask[0]);
 }
 
 }  // namespace

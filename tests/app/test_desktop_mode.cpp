@@ -11,6 +11,7 @@
 #include "app/ui.h"
 #include "app_fixture.h"
 #include "display/screen.h"
+#include "engine/store.h"
 #include "engine/view.h"
 #include "platform/backend.h"
 #include "platform/fault.h"
@@ -49,18 +50,26 @@ TEST_F(AppTest, DesktopModeByDefaultAndByItsOption) {
   }
 }
 
+// The store follows the display's depth: the panorama is loaded again, the view kept.
 TEST_F(AppTest, DesktopModeChosenFromTheMenu) {
   ASSERT_EQ(SpustiNaPloche(1920, 1080, "G3"), 1);
+  EXPECT_EQ(W_bajty, 2);
+  YAW = 1.25f;
   KlikTlacidlo(TL_GR_MOD);
   const RECT r = Polozka_plochy().rect;
   Klik((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   EXPECT_EQ(GM, GM_PLOCHA);
   EXPECT_EQ(lpDDSPrimary->PLAT_Width(), 1920);
   EXPECT_EQ(D_max, 1080);
+  EXPECT_EQ(W_bajty, 4);
+  EXPECT_FLOAT_EQ(YAW, 1.25f);
   // A classic mode takes back the distances of 800 × 600.
   ASSERT_EQ(RESET_GM(4), 0);
   EXPECT_EQ(D_max, 600);
   EXPECT_EQ(D_start, 400);
+  EXPECT_EQ(W_bajty, 2);
+  EXPECT_FLOAT_EQ(YAW, 1.25f);
+  EXPECT_GT(pan_sir, 0);
 }
 
 struct TZmena {

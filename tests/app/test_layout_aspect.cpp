@@ -46,10 +46,10 @@ TEST_F(AppTest, LayoutAtEveryAspectAndScale) {
     // The strip: OVL_RIADKY rows at the scale, from 30 to 25 pixels (at the scale) off the sides.
     Prekresli_scenu(1);
     EXPECT_EQ(ovl_pos, t.vys - 15 * t.m - t.vys / 70);
-    EXPECT_EQ(lpDDSPrimary->PLAT_Row(ovl_pos)[30 * t.m], ovl_Mask[0]);
-    EXPECT_EQ(lpDDSPrimary->PLAT_Row(ovl_pos + 15 * t.m - 1)[t.sir - 25 * t.m - 1], ovl_Mask[14]);
-    EXPECT_EQ(lpDDSPrimary->PLAT_Row(ovl_pos + 15 * t.m)[t.sir / 2],
-              lpDDSBack->PLAT_Row(ovl_pos + 15 * t.m)[t.sir / 2]);
+    EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(30 * t.m, ovl_pos), ovl_Mask[0]);
+    EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(t.sir - 25 * t.m - 1, ovl_pos + 15 * t.m - 1), ovl_Mask[14]);
+    EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(t.sir / 2, ovl_pos + 15 * t.m),
+              lpDDSBack->PLAT_Pixel(t.sir / 2, ovl_pos + 15 * t.m));
     for (int i = 0; i < tlacidlo_poc; ++i) {
       const CTlac& b = tlacidlo[i];
       const TFAZA& f = b.FAZY[0];

@@ -172,7 +172,7 @@ TEST_F(AppTest, StripIsDraggedToTheTopAndToTheBottom) {
   EXPECT_FLOAT_EQ(YAW, 1.0f);
   pulz_poc_msna = 0;
   Prekresli_scenu(0);
-  for (int j = 0; j < ovl_vys; ++j) EXPECT_EQ(lpDDSPrimary->PLAT_Row(j)[500], ovl_Mask[j]) << j;
+  for (int j = 0; j < ovl_vys; ++j) EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(500, j), ovl_Mask[j]) << j;
   EXPECT_FALSE(Prekryte(0, 0, 29, 14));
   Pohyb(300, 5000);
   EXPECT_EQ(ovl_pos, 585);
@@ -191,9 +191,9 @@ TEST_F(AppTest, FrameIsSkippedWhenTheBackBufferCannotBeLocked) {
   PLAT_FaultSet(PC_Lock, 0, 1, DDERR_SURFACEBUSY);
   Prekresli_scenu(1);
   EXPECT_TRUE(ZadnyZaplneny(0x0F0F));
-  EXPECT_EQ(lpDDSPrimary->PLAT_Row(50)[700], ZNACKA);
+  EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(700, 50), ZNACKA);
   Prekresli_scenu(1);
-  EXPECT_NE(lpDDSPrimary->PLAT_Row(50)[700], ZNACKA);
+  EXPECT_NE(lpDDSPrimary->PLAT_Pixel(700, 50), ZNACKA);
 }
 
 TEST_F(AppTest, F2WritesTheScreenshotAndEscapeCloses) {

@@ -35,8 +35,9 @@ inline bool CitajBmp(const std::string& cesta, TBmpSubor* bmp) {
   return bmp->data.size() >= 54 && bmp->data.size() == 54 + (size_t)((3 * bmp->Sir() + 3) & ~3) * bmp->Vys();
 }
 
-// A pattern that uses every bit of a 5-6-5 pixel.
-inline uint16_t Vzor(int x, int y) { return (uint16_t)(x * 2654435761u + y * 40503u + (x ^ y) * 97u); }
+// A pattern that uses every bit of a 5-6-5 pixel, and of an X8R8G8B8 one's colour.
+inline uint32_t Vzor32(int x, int y) { return (x * 2654435761u + y * 40503u + (x ^ y) * 97u) & 0xFFFFFF; }
+inline uint16_t Vzor(int x, int y) { return (uint16_t)Vzor32(x, y); }
 
 inline uint32_t Rgb(uint16_t p) {
   BYTE r, g, b;
@@ -58,13 +59,18 @@ class DbmpTest : public ::testing::Test {
     PLAT_Shutdown();
   }
 
-  // An off-screen surface holding Vzor; released by the fixture.
+  // An off-screen surface of the display's depth holding Vzor (Vzor32 at 32 bits); released by
+  // the fixture.
   IDirectDrawSurface* Povrch(int sir, int vys) {
     IDirectDrawSurface* s = DDVytvor_povrch(dd, sir, vys);
     if (s == nullptr) return nullptr;
     povrchy.push_back(s);
     for (int y = 0; y < vys; ++y)
-      for (int x = 0; x < sir; ++x) const_cast<uint16_t*>(s->PLAT_Row(y))[x] = Vzor(x, y);
+      for (int x = 0; x < sir; ++x)
+        if (s->PLAT_Bits() == 32)
+          const_cast<uint32_t*>(s->PLAT_Row32(y))[x] = Vzor32(x, y);
+        else
+          const_cast<uint16_t*>(s->PLAT_Row(y))[x] = Vzor(x, y);
     return s;
   }
 

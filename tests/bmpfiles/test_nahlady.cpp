@@ -54,6 +54,16 @@ TEST_F(DbmpNahlady, EveryPanoramaGetsTheMiddleBandOnce) {
   EXPECT_TRUE(Log().empty());
 }
 
+// Made through surfaces of a 32-bit display, a thumbnail keeps every level of its picture.
+TEST_F(DbmpNahlady, AThirtyTwoBitDisplayMakesThumbnailsInFullColour) {
+  ASSERT_EQ(dd->SetDisplayMode(64, 48, 32), DD_OK);
+  Obrazok("alps.bmp", 100, 50);
+  Start();
+  TBmpSubor b;
+  ASSERT_TRUE(CitajBmp("alps.thm", &b));
+  for (int x = 0; x < 100; ++x) ASSERT_EQ(b.Pixel(x, 0), (uint32_t)x << 16 | 12 << 8 | 100) << x;
+}
+
 TEST_F(DbmpNahlady, UnreadablePictureOrFullDiskLeaveNoThumbnailAndRetry) {
   ASSERT_TRUE(ZapisSubor("zly.bmp", "nie je to obrazok"));
   Obrazok("p.bmp", 40, 20);

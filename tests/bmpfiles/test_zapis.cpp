@@ -36,16 +36,29 @@ TEST_F(DbmpZapis, RectangleBecomesA24BitBottomUpFileWithPaddedRows) {
   EXPECT_TRUE(Log().empty());
 }
 
-TEST_F(DbmpZapis, RoundTripThroughThePictureLoader) {
-  DBMP_VYTVOR_BMP_0_celySRF_doFILE(Povrch(37, 23), "rt.bmp");
-  int sir = 0, vys = 0;
-  IDirectDrawSurface* z = DDLoadBitmap_ts(dd, "rt.bmp", 0, 0, &sir, &vys);
-  ASSERT_NE(z, nullptr);
-  povrchy.push_back(z);
-  ASSERT_EQ(sir, 37);
-  ASSERT_EQ(vys, 23);
-  for (int y = 0; y < 23; ++y)
-    for (int x = 0; x < 37; ++x) ASSERT_EQ(z->PLAT_Row(y)[x], Vzor(x, y)) << x << "," << y;
+// At either depth the file loads back into the very pixels; the screenshot's way (fitted into a
+// box through a surface of the display's depth) keeps a 32-bit screen's colours whole.
+TEST_F(DbmpZapis, RoundTripThroughThePictureLoaderAtBothDepths) {
+  for (int bity : {16, 32}) {
+    ASSERT_EQ(dd->SetDisplayMode(64, 48, (DWORD)bity), DD_OK);
+    IDirectDrawSurface* s = Povrch(74, 46);
+    DBMP_VYTVOR_BMP_0_celySRF_doFILE(s, "rt.bmp");
+    int sir = 0, vys = 0;
+    IDirectDrawSurface* z = DDLoadBitmap_ts(dd, "rt.bmp", 0, 0, &sir, &vys);
+    ASSERT_NE(z, nullptr);
+    povrchy.push_back(z);
+    ASSERT_EQ(sir, 74);
+    ASSERT_EQ(vys, 46);
+    for (int y = 0; y < 46; ++y)
+      for (int x = 0; x < 74; ++x) ASSERT_EQ(z->PLAT_Pixel(x, y), s->PLAT_Pixel(x, y)) << bity << ": " << x << "," << y;
+    DBMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(dd, s, 1, 37, 37, "snimka.bmp");
+    TBmpSubor b;
+    ASSERT_TRUE(CitajBmp("snimka.bmp", &b));
+    ASSERT_EQ(b.Sir(), 37);
+    for (int y = 0; y < b.Vys(); ++y)
+      for (int x = 0; x < 37; ++x)
+        ASSERT_EQ(b.Pixel(x, y), bity == 32 ? Vzor32(2 * x + 1, 2 * y + 1) : Rgb(Vzor(2 * x + 1, 2 * y + 1))) << x << "," << y;
+  }
 }
 
 // Every failure leaves the old file as it was, no temporary file, and one log line.

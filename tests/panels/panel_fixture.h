@@ -1,5 +1,6 @@
-// The panel tests' set-up: the memory backend, a display object, off-screen surfaces as
-// drawing targets, the screen globals; and the list dressed as the viewer's panorama chooser
+// The panel tests' set-up: the memory backend, a display object of 16 bits (or bity_),
+// off-screen surfaces as drawing targets (filled and read as 5-6-5 values at either depth),
+// the screen globals; and the list dressed as the viewer's panorama chooser
 // (the real interface sheet for its slider, arrows and strip, the viewer's layout values).
 #pragma once
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@ class PanelTest : public ::testing::Test {
   void SetUp() override {
     PLAT_Init(PLAT_MEMORY, TPlatOptions());
     ASSERT_EQ(DirectDrawCreate(nullptr, &dd_, nullptr), DD_OK);
+    ASSERT_EQ(dd_->SetDisplayMode(800, 600, (DWORD)bity_), DD_OK);
     Obrazovka(800, 600);
     harok_.NAHRAJ_SURFACE(dd_, "rezia_pan.bmp");
     ASSERT_NE(harok_.SURFACE, nullptr);
@@ -46,17 +48,21 @@ class PanelTest : public ::testing::Test {
     SY = vys / 2;
   }
 
-  // An off-screen surface filled with one pixel value; released by the fixture.
+  // An off-screen surface filled with one 5-6-5 colour; released by the fixture.
   IDirectDrawSurface* Plocha(int sir, int vys, uint16_t farba) {
     IDirectDrawSurface* s = DDVytvor_povrch(dd_, sir, vys);
     EXPECT_NE(s, nullptr);
     if (s == nullptr) return nullptr;
     plochy_.push_back(s);
-    PANEL_Namaluj(s, [farba](int, int) { return farba; });
+    const uint32_t rgb = PLAT_Convert(32, 16, farba);
+    PANEL_Namaluj(s, [rgb](int, int) { return rgb; });
     return s;
   }
 
-  static uint16_t Bod(IDirectDrawSurface* s, int x, int y) { return s->PLAT_Row(y)[x]; }
+  // The pixel reduced to 5-6-5: a 32-bit surface must show what a 16-bit one does.
+  static uint16_t Bod(IDirectDrawSurface* s, int x, int y) {
+    return (uint16_t)PLAT_Convert(16, s->PLAT_Bits(), s->PLAT_Pixel(x, y));
+  }
 
   // Bounding box of the pixels that differ from `pozadie` (empty when none: right < left).
   static RECT Atrament(IDirectDrawSurface* s, uint16_t pozadie) {
@@ -85,8 +91,18 @@ class PanelTest : public ::testing::Test {
     z.RESET_GEOMETRIER();
   }
 
+  int bity_ = 16;
   IDirectDraw* dd_ = nullptr;
   std::vector<IDirectDrawSurface*> plochy_;
   CDas_Surface harok_;
   IDirectDrawSurface* zadna_ = nullptr;
+};
+
+// The same tests at both depths (the parameter).
+class PanelDepthTest : public PanelTest, public ::testing::WithParamInterface<int> {
+ protected:
+  void SetUp() override {
+    bity_ = GetParam();
+    PanelTest::SetUp();
+  }
 };

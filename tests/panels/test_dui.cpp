@@ -111,7 +111,9 @@ TEST_F(Dui, CentredColumnDropsItemsThatWouldStartAboveTheScreen) {
   }
 }
 
-TEST_F(Dui, WhiteAndMilkyBackgrounds) {
+class DuiDepth : public PanelDepthTest {};
+
+TEST_P(DuiDepth, WhiteAndMilkyBackgrounds) {
   const uint16_t pod = PLAT_Pack565(100, 200, 40);
   BYTE r0, g0, b0;
   PLAT_Unpack565(pod, &r0, &g0, &b0);
@@ -151,4 +153,34 @@ TEST_F(Dui, PanelsReachingPastTheSurfaceDrawOnlyOnIt) {
       p.ZOBRAZ();
       EXPECT_EQ(Bod(s, 63, 0) == kPod, r.right <= 63 || r.top > 0 || r.left > 63) << r.left << " " << typ;
     }
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, DuiDepth, ::testing::Values(16, 32));
+
+// Anti-aliased text over the milky wash: on a 32-bit surface, reduced to 5-6-5, it is the text
+// of a 16-bit surface within one level a channel (the 16-bit one blends at its own precision).
+TEST_F(Dui, TextOnBothDepthsIsOnePicture) {
+  IDirectDrawSurface* s[2];
+  for (int i = 0; i < 2; i++) {
+    ASSERT_EQ(dd_->SetDisplayMode(800, 600, i ? 32 : 16), DD_OK);
+    s[i] = Plocha(160, 40, PLAT_Pack565(90, 120, 200));
+    CDUI p;
+    p.SRF_PTR = s[i];
+    p.viditelny = 1;
+    p.podkl_typ = 3;
+    p.podkl_rect = RECT{0, 0, 160, 40};
+    p.PRIDAJ("Štrbské pleso", 1, RECT{4, 4, 156, 36}, 0, 2);
+    p.ZOBRAZ();
+  }
+  ASSERT_EQ(s[1]->PLAT_Bits(), 32);
+  int rozne = 0, pismo = 0;
+  for (int y = 0; y < 40; y++)
+    for (int x = 0; x < 160; x++) {
+      const int a = Bod(s[0], x, y), b = Bod(s[1], x, y);
+      for (const auto& k : {std::make_pair(0, 31), std::make_pair(5, 63), std::make_pair(11, 31)})
+        rozne += std::abs((a >> k.first & k.second) - (b >> k.first & k.second)) > 1;
+      pismo += Bod(s[0], x, y) != Bod(s[0], 0, 0);
+    }
+  EXPECT_GT(pismo, 100) << "the text was drawn";
+  EXPECT_EQ(rozne, 0);
 }

@@ -1,5 +1,6 @@
-// Drawn panels compared pixel for pixel with pictures kept in tests/data/panels. The scenes
-// hold no text, so they do not depend on the installed font. After an intended change of
+// Drawn panels compared pixel for pixel with pictures kept in tests/data/panels, at both depths:
+// a 32-bit drawing reduced to 5-6-5 must be the 16-bit one. The scenes hold no text, so they do
+// not depend on the installed font. After an intended change of
 // drawing, regenerate the pictures with PANO_UPDATE_GOLDEN=1 and look at them.
 #include <cstdlib>
 #include <string>
@@ -11,16 +12,16 @@ namespace {
 std::string Cesta(const char* meno) { return std::string(PANO_TEST_DATA) + "/panels/" + meno; }
 
 // Diagonal stripes, so that what shows through the net is visible.
-uint16_t Vzor(int x, int y) {
-  return PLAT_Pack565((BYTE)(40 + (x + y) % 24 * 4), (BYTE)(70 + y % 50), (BYTE)(90 + x % 64));
+uint32_t Vzor(int x, int y) {
+  return PLAT_Pack8888((BYTE)(40 + (x + y) % 24 * 4), (BYTE)(70 + y % 50), (BYTE)(90 + x % 64));
 }
 
 }  // namespace
 
-class Golden : public PanelTest {
+class Golden : public PanelDepthTest {
  protected:
   void SetUp() override {
-    PanelTest::SetUp();
+    PanelDepthTest::SetUp();
     modry_ = CreateSolidBrush(RGB(60, 60, 255));
     cerveny_ = CreateSolidBrush(RGB(255, 60, 60));
     svetly_ = CreateSolidBrush(RGB(220, 220, 190));
@@ -43,7 +44,7 @@ class Golden : public PanelTest {
   void Nahlady() {
     for (int i = 0; i < 12; i++) {
       IDirectDrawSurface* s = Plocha(100, 25, 0);
-      PANEL_Namaluj(s, [i](int x, int y) { return PLAT_Pack565((BYTE)(i * 20), (BYTE)(255 - x * 2), (BYTE)(y * 10)); });
+      PANEL_Namaluj(s, [i](int x, int y) { return PLAT_Pack8888((BYTE)(i * 20), (BYTE)(255 - x * 2), (BYTE)(y * 10)); });
       nahlady_[i].SURFACE = s;
       nahlady_[i].srf_sir = 100;
       nahlady_[i].srf_vys = 25;
@@ -53,10 +54,14 @@ class Golden : public PanelTest {
   }
 
   void Porovnaj(IDirectDrawSurface* s, const char* meno) {
-    const TRgbPicture kresba = PANEL_Obraz(s);
+    TRgbPicture kresba = PANEL_Obraz(s);
+    for (size_t i = 0; i < kresba.rgb.size(); i += 3) {  // to 5-6-5 (no change to a 16-bit drawing)
+      uint8_t* p = &kresba.rgb[i];
+      PLAT_Unpack565(PLAT_Pack565(p[0], p[1], p[2]), &p[0], &p[1], &p[2]);
+    }
     const std::string cesta = Cesta(meno);
     const char* obnov = std::getenv("PANO_UPDATE_GOLDEN");
-    if (obnov != nullptr && obnov[0] == '1') {
+    if (obnov != nullptr && obnov[0] == '1' && bity_ == 16) {
       ASSERT_TRUE(BMP24_Zapis(kresba, cesta.c_str()));
       return;
     }
@@ -81,7 +86,7 @@ class Golden : public PanelTest {
   CIcon ikony_[12];
 };
 
-TEST_F(Golden, MenuColumnAndBar) {
+TEST_P(Golden, MenuColumnAndBar) {
   Obrazovka(260, 260);
   IDirectDrawSurface* s = Plocha(260, 260, 0);
   PANEL_Namaluj(s, Vzor);
@@ -119,7 +124,7 @@ TEST_F(Golden, MenuColumnAndBar) {
   Porovnaj(s, "menu.bmp");
 }
 
-TEST_F(Golden, ScrolledListWithThumbnails) {
+TEST_P(Golden, ScrolledListWithThumbnails) {
   Obrazovka(490, 200);
   IDirectDrawSurface* s = Plocha(490, 200, 0);
   PANEL_Namaluj(s, Vzor);
@@ -137,3 +142,5 @@ TEST_F(Golden, ScrolledListWithThumbnails) {
   z.ZOBRAZ();
   Porovnaj(s, "list.bmp");
 }
+
+INSTANTIATE_TEST_SUITE_P(Depths, Golden, ::testing::Values(16, 32));

@@ -36,9 +36,9 @@ const struct {
 
 }  // namespace
 
-class WhiteNet : public PanelTest {};
+class WhiteNet : public PanelDepthTest {};
 
-TEST_F(WhiteNet, ExactPixels) {
+TEST_P(WhiteNet, ExactPixels) {
   for (const auto& c : kPripady) {
     IDirectDrawSurface* s = Plocha(14, 8, kPod);
     CDUI_podklad_efekt_A_biela_siet(s, c.r);
@@ -50,7 +50,7 @@ TEST_F(WhiteNet, ExactPixels) {
   }
 }
 
-TEST_F(WhiteNet, UnlockableSurfaceIsLeftAlone) {
+TEST_P(WhiteNet, UnlockableSurfaceIsLeftAlone) {
   IDirectDrawSurface* s = Plocha(14, 8, kPod);
   PLAT_FaultSet(PC_Lock, 0, -1, DDERR_SURFACELOST);
   PLAT_FaultSet(PC_GetDC, 0, -1, DDERR_SURFACELOST);
@@ -58,3 +58,5 @@ TEST_F(WhiteNet, UnlockableSurfaceIsLeftAlone) {
   PLAT_FaultClear();
   EXPECT_LT(Atrament(s, kPod).right, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Depths, WhiteNet, ::testing::Values(16, 32));

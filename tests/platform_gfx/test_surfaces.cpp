@@ -217,22 +217,31 @@ TEST_F(GfxTest, FillsAreClippedAndConstantAlphaBlendsPerChannel) {
   for (int y = 0; y < 8; y++)
     for (int x = 0; x < 8; x++) EXPECT_EQ(x < 3 && y >= 5 ? 0xF800 : kUnder, At(dst, x, y));
   EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL, nullptr));
-  // The alpha share of each channel, rounded: white over black, black over white.
+  src->Release();
+  dst->Release();
+  // The alpha share of each channel, rounded: white over black, black over white, at the
+  // precision of each depth.
   const struct {
+    DWORD bits;
     uint32_t src, dst;
     DWORD alpha;
     uint32_t expect;
-  } cases[] = {{0xFFFF, 0, 0, 0x0000},      {0xFFFF, 0, 255, 0xFFFF},  {0xFFFF, 0, 128, (16 << 11) | (32 << 5) | 16},
-               {0xFFFF, 0, 300, 0xFFFF},    {0, 0xFFFF, 100, (19 << 11) | (38 << 5) | 19}};
+  } cases[] = {{16, 0xFFFF, 0, 0, 0x0000},    {16, 0xFFFF, 0, 255, 0xFFFF},  {16, 0xFFFF, 0, 128, (16 << 11) | (32 << 5) | 16},
+               {16, 0xFFFF, 0, 300, 0xFFFF},  {16, 0, 0xFFFF, 100, (19 << 11) | (38 << 5) | 19},
+               {32, 0xFFFFFF, 0, 128, 0x808080}, {32, 0, 0xFFFFFF, 100, 0x9B9B9B}, {32, 0x0000FF, 0xFF0001, 51, 0xCC0034}};
   for (const auto& c : cases) {
+    ASSERT_EQ(DD_OK, dd->SetDisplayMode(64, 48, c.bits));
+    src = Make(8, 8);
+    dst = Make(8, 8);
     FillAll(src, c.src);
     FillAll(dst, c.dst);
     fx.dwAlphaSrcConst = c.alpha;
     ASSERT_EQ(DD_OK, dst->Blt(nullptr, src, nullptr, DDBLT_ALPHASRCCONSTOVERRIDE, &fx));
-    EXPECT_EQ(c.expect, At(dst, 1, 1)) << "alpha " << c.alpha;
+    EXPECT_EQ(c.expect, At(dst, 1, 1)) << c.bits << " bits, alpha " << c.alpha;
+    src->Release();
+    dst->Release();
   }
-  src->Release();
-  dst->Release();
 }
+
 INSTANTIATE_TEST_SUITE_P(Depths, GfxDepthTest, ::testing::Values(16, 32));
 }  // namespace

@@ -111,4 +111,28 @@ TEST_F(ToolkitTest, PicturesLoadAtTheirSizeOrTheAskedOneAndSheetsComeBackAfterAL
                             Px(rezia.SURFACE, 39, 23)));
 }
 
+// At 32 bits a 24-bit picture keeps every level, enlarged too, and colours match exactly.
+TEST_F(ToolkitTest, ThirtyTwoBitSurfacesKeepEveryLevel) {
+  bity = 32;
+  ASSERT_EQ(DD_OK, dd->SetDisplayMode(800, 600, 32));
+  TRgbPicture pic(256, 2);
+  for (int i = 0; i < 512; i++) pic.Set(i % 256, i / 256, (uint8_t)(i % 256), (uint8_t)(255 - i % 256), (uint8_t)(i ^ 0x5A));
+  const std::string cesta = Subor("gradient.bmp", pic);
+  int sir = 0, vys = 0;
+  for (int krat : {1, 2}) {
+    IDirectDrawSurface* s = Potom(DDLoadBitmap_ts_krat(dd, cesta.c_str(), krat, &sir, &vys));
+    ASSERT_EQ(32, s->PLAT_Bits());
+    for (int i = 0; i < 256 * krat * 2 * krat; i++) {
+      const int x = i % (256 * krat), y = i / (256 * krat), ox = x / krat, oy = y / krat;
+      const uint32_t mame = s->PLAT_Pixel(x, y) & 0xFFFFFF;
+      ASSERT_EQ(PLAT_Pack8888((uint8_t)ox, (uint8_t)(255 - ox), (uint8_t)((ox + 256 * oy) ^ 0x5A)), mame) << x << "," << y;
+    }
+  }
+  IDirectDrawSurface* s = Povrch(2, 2, 0x1234);
+  EXPECT_EQ(0x010203u, DDColorMatch(s, RGB(1, 2, 3)));
+  EXPECT_EQ(PLAT_Convert(32, 16, 0x1234), s->PLAT_Pixel(0, 0)) << "pixel 0 is given back";
+  ASSERT_EQ(DD_OK, DDSetColorKey(s, RGB(255, 0, 254)));
+  EXPECT_EQ(0xFF00FEu, s->key);
+}
+
 }  // namespace

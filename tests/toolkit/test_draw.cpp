@@ -4,9 +4,11 @@
 
 namespace {
 
-class DrawTest : public ToolkitTest {
+// At both depths (the parameter): a 32-bit screen shows what a 16-bit one does.
+class DrawTest : public ToolkitTest, public ::testing::WithParamInterface<int> {
  protected:
   void SetUp() override {
+    bity = GetParam();
     ToolkitTest::SetUp();
     ciel = Povrch(800, 600, POZADIE);
     Nahraj_vzorovu(&das, [](TRgbPicture* p) {
@@ -33,7 +35,7 @@ class DrawTest : public ToolkitTest {
   CDas_Surface das;
 };
 
-TEST_F(DrawTest, APhaseIsClippedToTheScreenPlainOrMirrored) {
+TEST_P(DrawTest, APhaseIsClippedToTheScreenPlainOrMirrored) {
   const struct {
     int maxx, x, y, extra_orez, od;
     bool zrkadlo;
@@ -53,7 +55,7 @@ TEST_F(DrawTest, APhaseIsClippedToTheScreenPlainOrMirrored) {
   das.TC_NASTAV(0, 0);  // red, which the phase does not hold
   for (const auto& p : tabulka) {
     SCOPED_TRACE(testing::Message() << p.x << (p.zrkadlo ? " mirrored" : "") << " on " << p.maxx);
-    DDSURFACE_ZMAZ(ciel, POZADIE);
+    Zmaz(ciel, POZADIE);
     MAXX = p.maxx;
     if (p.zrkadlo)
       das.ZOBRAZ_FAZU_Z(ciel, p.x, p.y, FAZA_VZOR, p.extra_orez);
@@ -62,14 +64,14 @@ TEST_F(DrawTest, APhaseIsClippedToTheScreenPlainOrMirrored) {
     EXPECT_EQ(p.stlpce, Cez(p.od, p.y + 1, (int)p.stlpce.size()));
   }
   MAXX = 800;
-  DDSURFACE_ZMAZ(ciel, POZADIE);
+  Zmaz(ciel, POZADIE);
   das.ZOBRAZ_FAZU(ciel, 10, 595, FAZA_VZOR, 1);
   das.ZOBRAZ_FAZU(ciel, 30, -3, FAZA_VZOR, 1);
   EXPECT_EQ((std::vector<int>{-1, 1, 2, 3, 4, 5}), Cez(11, 594, 6, false));
   EXPECT_EQ((std::vector<int>{4, 5, 6, 7, 8, 9, 10, -1}), Cez(31, 0, 8, false));
 }
 
-TEST_F(DrawTest, AWindowClipsAPhase) {
+TEST_P(DrawTest, AWindowClipsAPhase) {
   das.ZOBRAZ_FAZU_2(ciel, 100, 104, 100, 103, 98, 99, FAZA_VZOR);
   EXPECT_EQ((std::vector<int>{-1, 3, 4, 5, 6, -1}), Cez(99, 100, 6));
   EXPECT_EQ((std::vector<int>{-1, 2, 3, 4, -1}), Cez(101, 99, 5, false));
@@ -79,7 +81,7 @@ TEST_F(DrawTest, AWindowClipsAPhase) {
 }
 
 // Black as the transparent colour draws opaque, except mirrored; any other key colour is keyed.
-TEST_F(DrawTest, KeyColours) {
+TEST_P(DrawTest, KeyColours) {
   for (int kluc : {0, 1}) {
     das.TC_NASTAV(kluc ? 3 : 5, kluc ? 3 : 6);
     const int y = 100 + 100 * kluc;
@@ -103,7 +105,7 @@ TEST_F(DrawTest, KeyColours) {
 }
 
 // The stretching, centring and blending calls, which the viewer itself does not use.
-TEST_F(DrawTest, StretchesCentringAndBlending) {
+TEST_P(DrawTest, StretchesCentringAndBlending) {
   das.Zobraz_Stretch_1(ciel, tagRECT{10, 10, 26, 30}, tagRECT{1, 1, 9, 11});
   das.Zobraz_Stretch_2(ciel, tagRECT{100, 100, 140, 124});
   das.Zobraz_Center(ciel);
@@ -113,7 +115,7 @@ TEST_F(DrawTest, StretchesCentringAndBlending) {
                             Px(ciel, 390, 294), Px(ciel, 389, 294), Px(ciel, 200, 0)));
 }
 
-TEST_F(DrawTest, ALostSheetIsRestoredAndDrawnFromTheNextCall) {
+TEST_P(DrawTest, ALostSheetIsRestoredAndDrawnFromTheNextCall) {
   das.SURFACE->PLAT_Lose();
   PLAT_FaultSet(PC_Restore, 0, 2, DDERR_GENERIC);
   das.ZOBRAZ_FAZU_Z(ciel, 100, 100, FAZA_VZOR, 1);
@@ -131,5 +133,7 @@ TEST_F(DrawTest, ALostSheetIsRestoredAndDrawnFromTheNextCall) {
   prazdna.ZOBRAZ_FAZU(ciel, 300, 100, FAZA_VZOR, 1);
   EXPECT_NE(DD_OK, prazdna.RESTORE_SURFACE());
 }
+
+INSTANTIATE_TEST_SUITE_P(Depths, DrawTest, ::testing::Values(16, 32));
 
 }  // namespace

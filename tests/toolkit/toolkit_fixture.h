@@ -1,5 +1,6 @@
-// The toolkit tests' set-up: the memory backend, a DirectDraw object, an 800 × 600 screen,
-// and small sheets made on the spot as bitmap resources or files in the test's own folder.
+// The toolkit tests' set-up: the memory backend, a DirectDraw object, an 800 × 600 screen of
+// 16 bits (or `bity`), and small sheets made on the spot as bitmap resources or files in the
+// test's own folder. Pixels are read and filled as 5-6-5 values at either depth.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -44,6 +45,7 @@ class ToolkitTest : public ::testing::Test {
     ASSERT_EQ(1, PLAT_Init(PLAT_MEMORY, TPlatOptions()));
     PLAT_FaultClear();
     ASSERT_EQ(DD_OK, DirectDrawCreate(nullptr, &dd, nullptr));
+    ASSERT_EQ(DD_OK, dd->SetDisplayMode(800, 600, (DWORD)bity));
     MAXX = 800;
     MAXY = 600;
     ASSERT_TRUE(tmp.Ok());
@@ -55,12 +57,13 @@ class ToolkitTest : public ::testing::Test {
     dd->Release();
     PLAT_Shutdown();
   }
-  // An off-screen surface of one raw value, released when the test ends.
+  // An off-screen surface of one 5-6-5 value, released when the test ends.
   IDirectDrawSurface* Povrch(int w, int h, uint16_t farba) {
     IDirectDrawSurface* s = Potom(DDVytvor_povrch(dd, w, h));
-    DDSURFACE_ZMAZ(s, farba);
+    Zmaz(s, farba);
     return s;
   }
+  void Zmaz(IDirectDrawSurface* s, uint16_t farba) const { DDSURFACE_ZMAZ(s, PLAT_Convert(bity, 16, farba)); }
   IDirectDrawSurface* Potom(IDirectDrawSurface* s) {
     EXPECT_NE(nullptr, s);
     if (s) povrchy.push_back(s);
@@ -90,9 +93,13 @@ class ToolkitTest : public ::testing::Test {
     ASSERT_NE(nullptr, Potom(das->SURFACE));
     das->BC_NASTAV(0, 0);
   }
-  static uint16_t Px(const IDirectDrawSurface* s, int x, int y) { return s->PLAT_Row(y)[x]; }
+  // The pixel reduced to 5-6-5: a 32-bit surface must show what a 16-bit one does.
+  static uint16_t Px(const IDirectDrawSurface* s, int x, int y) {
+    return (uint16_t)PLAT_Convert(16, s->PLAT_Bits(), s->PLAT_Pixel(x, y));
+  }
 
   IDirectDraw* dd = nullptr;
+  int bity = 16;
   TTempFolder tmp;  // the current folder while the test runs
 
  private:
