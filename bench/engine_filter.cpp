@@ -1,7 +1,7 @@
 // The filtered view against the nearest one: nearest, bilinear and bilinear from the levels,
-// side by side in one run, on one and two drawing threads, at both depths. Goals: the
-// filtered frame at most 4× the nearest one per pixel; at 2560 × 1440 on two threads it
-// keeps 60 frames a second.
+// side by side in one run, on one and two drawing threads, at both depths; and the time the
+// levels of an 8192 × 4096 picture take to make. Goals in true colour: the filtered frame at
+// most 4× the nearest one per pixel; at 2560 × 1440 on two threads it keeps 60 frames a second.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -43,9 +43,13 @@ void Priprav_W(int bajty, double* urovne_ms) {
       }
       W_zapis_riadok(r, riadok.data());
     }
-    const auto t0 = std::chrono::steady_clock::now();
-    W_dokonci();
-    ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    // The best of three, each making the levels afresh.
+    ms = 1e9;
+    for (int i = 0; i < 3; ++i) {
+      const auto t0 = std::chrono::steady_clock::now();
+      W_dokonci();
+      ms = std::min(ms, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
     bajty_W = bajty;
   }
   *urovne_ms = ms;
@@ -110,8 +114,8 @@ void BM_Filter(benchmark::State& state) {
   std::snprintf(opis, sizeof(opis),
                 "%s, processor ms: nearest %.2f, bilinear %.2f, levels %.2f (%.0f fps on free cores, %.0f here)%s%s",
                 sfer ? "spherical far out" : "rectilinear typical", cpu[0] * 1e3, cpu[1] * 1e3, cpu[2] * 1e3, fps,
-                1 / cas[2], cpu[2] / cpu[0] > 4 ? ", goal 4x missed" : "",
-                sir == 2560 && vlakna == 2 && fps < 60 ? ", goal 60 fps missed" : "");
+                1 / cas[2], bajty == 4 && cpu[2] / cpu[0] > 4 ? ", goal 4x missed" : "",
+                bajty == 4 && sir == 2560 && vlakna == 2 && fps < 60 ? ", goal 60 fps missed" : "");
   state.SetLabel(opis);
 }
 
