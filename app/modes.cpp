@@ -5,6 +5,7 @@
 
 #include "app/app.h"
 #include "app/panorama.h"
+#include "app/prekryv.h"
 #include "app/scene.h"
 #include "app/sprava.h"
 #include "app/startup.h"
@@ -158,6 +159,7 @@ void RESET_SRF_BRUTAL(unsigned char zhodit) {
 
 long Vykonaj_RESTORE_SRF() {
   if (lpDDSPrimary == nullptr) return DDERR_GENERIC;
+  Prekryv_zabudni();
   const HRESULT hr = lpDDSPrimary->Restore();
   if (hr != DD_OK) return hr;
   return rezia.RESTORE_SURFACE();
@@ -170,6 +172,7 @@ void Vykonaj_RELEASE_SRF(unsigned char aj_DD) {
     lpDDSPrimary = nullptr;
   }
   lpDDSBack = nullptr;
+  Prekryv_zabudni();
   // The panels must not draw on or measure with the released back buffer.
   Nasmeruj_panely(nullptr);
   if (pan_SRF != nullptr) {

@@ -1,5 +1,5 @@
-// The second half of a frame: panels into the back buffer, the copy to the screen and
-// the overlays drawn straight onto it; and the navigation strip.
+// The second half of a frame: panels into the back buffer, the flip that shows it and the
+// overlays drawn straight onto the screen; and the navigation strip.
 #include "app/scene.h"
 
 #include <algorithm>
@@ -8,6 +8,7 @@
 #include "app/app.h"
 #include "app/modes.h"
 #include "app/ostrost.h"
+#include "app/prekryv.h"
 #include "app/pulse.h"
 #include "app/sprava.h"
 #include "app/ui.h"
@@ -30,8 +31,6 @@ constexpr int MASKA_RIADOK = 34;
 // The strip spans columns 30 … obraz_sir − 26 (at the natural scale; both margins grow with it).
 constexpr int OVL_ZACIATOK = 30;
 constexpr int OVL_SKRATENIE = 55;
-// A busy blitter is asked again, but not forever.
-constexpr int BLT_POKUSY = 1000;
 
 uint8_t* riadok_pixelov(const DDSURFACEDESC& ddsd, int y) {
   return static_cast<uint8_t*>(ddsd.lpSurface) + (ptrdiff_t)y * ddsd.lPitch;
@@ -43,6 +42,12 @@ void Poloz_ovladac_riadok(uint8_t* riadok, DWORD bity, int x, int dlzka, DWORD f
     std::fill_n(reinterpret_cast<uint32_t*>(riadok) + x, dlzka, farba);
   else
     std::fill_n(reinterpret_cast<uint16_t*>(riadok) + x, dlzka, (uint16_t)farba);
+}
+
+// The strip's columns and rows, before clipping to a surface.
+RECT pruh() {
+  const int zaciatok = OVL_ZACIATOK * UI_mierka;
+  return RECT{zaciatok, ovl_pos, zaciatok + obraz_sir - OVL_SKRATENIE * UI_mierka, ovl_pos + ovl_vys};
 }
 
 void nacitaj_masku_z_rezie() {
@@ -60,15 +65,32 @@ void nacitaj_masku_z_rezie() {
   s->Unlock(nullptr);
 }
 
-// Copies the back buffer to the screen. False when the frame must end here.
+// Shows the back buffer's view and panels by flipping: no copy. False when the frame must
+// end here.
 bool prezentuj() {
-  for (int pokus = 0; pokus < BLT_POKUSY; ++pokus) {
-    const HRESULT hr = lpDDSPrimary->BltFast(0, 0, lpDDSBack, nullptr, DDBLTFAST_NOCOLORKEY);
-    if (hr == DD_OK) return true;
-    if (hr == DDERR_SURFACELOST) return Vykonaj_RESTORE_SRF() != DD_OK;
-    if (hr != DDERR_WASSTILLDRAWING) return false;
+  const HRESULT hr = lpDDSPrimary->Flip(nullptr, DDFLIP_WAIT);
+  if (hr == DDERR_SURFACELOST) return Vykonaj_RESTORE_SRF() != DD_OK;
+  return hr == DD_OK;
+}
+
+// Where a sprite's current phase may draw (its extents are one more than the drawn size).
+RECT obdlznik(const CDAS& d) {
+  if (!d.viditelny || d.akt_faza < 0 || d.akt_faza >= d.pocet_faz) return RECT{0, 0, 0, 0};
+  const TFAZA& f = d.FAZY[d.akt_faza];
+  return RECT{d.x, d.y, d.x + f.SIR, d.y + f.VYS};
+}
+
+// Keeps what the overlays of this frame will cover on the primary.
+void uloz_podklad(bool ovladace, bool ukazovatel) {
+  RECT r[TLACIDLO_MAX + 3];
+  int n = 0;
+  if (ovladace) {
+    r[n++] = pruh();
+    for (int i = 0; i < tlacidlo_poc; ++i) r[n++] = obdlznik(tlacidlo[i]);
   }
-  return false;
+  r[n++] = Sprava_obdlznik(lpDDSPrimary);
+  if (ukazovatel) r[n++] = obdlznik(kurzor);
+  Prekryv_uloz(lpDDSPrimary, r, n);
 }
 
 // A back buffer lost with the display cannot be locked, so the frames that render would
@@ -112,16 +134,21 @@ void Poloz_ovladac_pruh(IDirectDrawSurface* d_SRF) {
   if (d_SRF->Lock(nullptr, &ddsd_D, DDLOCK_SURFACEMEMORYPTR | DDLOCK_WAIT, nullptr) != DD_OK) return;
   // Only what lies on the surface is written, whatever the strip's row or the screen size.
   const int sir = (int)ddsd_D.dwWidth, vys = (int)ddsd_D.dwHeight;
-  const int zaciatok = OVL_ZACIATOK * UI_mierka;
-  int koniec = zaciatok + obraz_sir - OVL_SKRATENIE * UI_mierka;
-  if (koniec > sir) koniec = sir;
+  const RECT r = pruh();
+  const int koniec = r.right > sir ? sir : (int)r.right;
   for (int j = 0; j < ovl_vys; ++j) {
     const int y = ovl_pos + j;
-    if (y < 0 || y >= vys || koniec <= zaciatok) continue;
-    Poloz_ovladac_riadok(riadok_pixelov(ddsd_D, y), ddsd_D.ddpfPixelFormat.dwRGBBitCount, zaciatok, koniec - zaciatok,
+    if (y < 0 || y >= vys || koniec <= r.left) continue;
+    Poloz_ovladac_riadok(riadok_pixelov(ddsd_D, y), ddsd_D.ddpfPixelFormat.dwRGBBitCount, r.left, koniec - r.left,
                          ovl_Mask[j * OVL_RIADKY / ovl_vys]);
   }
   d_SRF->Unlock(nullptr);
+}
+
+void Poloz_panely() {
+  if (dui_PANO.viditelny) dui_PANO.ZOBRAZ();
+  if (dui_gr_mod.viditelny) dui_gr_mod.ZOBRAZ();
+  if (dui_sito.viditelny) dui_sito.ZOBRAZ();
 }
 
 void Prekresli_scenu(unsigned char aj_prepocet) {
@@ -132,18 +159,22 @@ void Prekresli_scenu(unsigned char aj_prepocet) {
     const auto zaciatok = std::chrono::steady_clock::now();
     if (!Sito_Vykresli() && !obnov_a_vykresli()) return;
     OST_Po_snimke(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - zaciatok).count());
+    Prekryv_zabudni();
+  } else if (Prekryv_vrat(lpDDSPrimary)) {
+    // The last frame's view and panels, uncovered on the primary, go back to the back buffer.
+    lpDDSPrimary->Flip(nullptr, DDFLIP_WAIT);
   }
 
-  if (dui_PANO.viditelny) dui_PANO.ZOBRAZ();
-  if (dui_gr_mod.viditelny) dui_gr_mod.ZOBRAZ();
-  if (dui_sito.viditelny) dui_sito.ZOBRAZ();
-
+  Poloz_panely();
   if (!prezentuj()) return;
 
-  if (pulz_poc_msna < PULZ_SKRY_OVLADAC) {
+  const bool ovladace = pulz_poc_msna < PULZ_SKRY_OVLADAC;
+  const bool ukazovatel = pulz_poc_msna < PULZ_SKRY_KURZOR || Panel_zobrazeny();
+  uloz_podklad(ovladace, ukazovatel);
+  if (ovladace) {
     Poloz_ovladac_pruh(lpDDSPrimary);
     for (int i = 0; i < tlacidlo_poc; ++i) tlacidlo[i].ZOBRAZ(lpDDSPrimary);
   }
   Sprava_zobraz(lpDDSPrimary);
-  if (pulz_poc_msna < PULZ_SKRY_KURZOR || Panel_zobrazeny()) kurzor.ZOBRAZ(lpDDSPrimary);
+  if (ukazovatel) kurzor.ZOBRAZ(lpDDSPrimary);
 }

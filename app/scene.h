@@ -14,9 +14,12 @@ extern int ovl_chytdelta;        // row inside the strip where it was grabbed
 extern int ovl_ras_mod;          // kept from Init_ovladac
 extern int ovl_obs_mod;          // row colours: 0 black, 1 the 5-6-5 value 9, 2 from the sprite sheet
 
-// One frame: with aj_prepocet the view is rendered first; then panels, the copy to
-// the screen, the strip, the buttons and the pointer.
+// One frame: with aj_prepocet the view is rendered first (without it, the last frame's view
+// and panels are taken back); then panels, the flip to the screen, the strip, the buttons,
+// the message and the pointer.
 void Prekresli_scenu(unsigned char aj_prepocet);
+// The open panels into the back buffer, over the view.
+void Poloz_panely();
 
 // Strip height, position and row colours; releases any grab.
 void Init_ovladac(int oovl_ras_mod, int oovl_obs_mod);

@@ -48,10 +48,15 @@ void Zobraz_PANORAMU(const char* nazov, unsigned char start) {
 
 const char* Sprava_nad_pohladom() { return sprava; }
 
+RECT Sprava_obdlznik(const IDirectDrawSurface* srf) {
+  if (sprava[0] == '\0' || srf == nullptr) return RECT{0, 0, 0, 0};
+  return RECT{0, 0, srf->PLAT_Width(), SPRAVA_VYSKA * UI_mierka};
+}
+
 void Sprava_zobraz(IDirectDrawSurface* srf) {
   HDC dc = nullptr;
-  if (sprava[0] == '\0' || srf == nullptr || srf->GetDC(&dc) != DD_OK) return;
-  RECT r = {0, 0, srf->PLAT_Width(), SPRAVA_VYSKA * UI_mierka};
+  RECT r = Sprava_obdlznik(srf);
+  if (r.bottom == 0 || srf->GetDC(&dc) != DD_OK) return;
   FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   SelectObject(dc, dui_PANO.font_hnd);
   SetBkMode(dc, TRANSPARENT);

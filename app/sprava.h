@@ -13,7 +13,9 @@ void Zobraz_PANORAMU(const char* nazov, unsigned char start);
 
 // The text over the view, empty when there is none.
 const char* Sprava_nad_pohladom();
-// Draws it onto the screen surface: white letters on a black box across the top.
+// The box across the top of srf that the text covers; empty when there is no text.
+RECT Sprava_obdlznik(const IDirectDrawSurface* srf);
+// Draws it onto the screen surface: white letters on the black box.
 void Sprava_zobraz(IDirectDrawSurface* srf);
 
 // zaciatok + meno + koniec in a text of n bytes, the name cut (between characters) so that

@@ -193,10 +193,13 @@ BENCHMARK(BM_Ciele)->ArgNames({"sph", "pole"})->Args({0, 0})->Args({1, 0})->Args
 
 
 // Wall and processor seconds per sieve frame on `vlakna` drawing threads over a few frames,
-// after one that wakes the new threads and warms the caches.
+// after 10 ms of frames that warm the caches and let the system spread the new threads over
+// the cores (the first frames of a new pool often run its threads on one core).
 void Cas_vlakien(int vlakna, int snimky, double* stena, double* procesor) {
   Vlakna_Spusti(vlakna);
-  Sito_Vykresli();
+  const auto zahriate = std::chrono::steady_clock::now() + std::chrono::milliseconds(10);
+  do Sito_Vykresli();
+  while (std::chrono::steady_clock::now() < zahriate);
   const auto t0 = std::chrono::steady_clock::now();
   const std::clock_t c0 = std::clock();
   for (int i = 0; i < snimky; ++i) Sito_Vykresli();

@@ -4,8 +4,10 @@
 #include <emmintrin.h>
 #endif
 
+#include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "display/screen.h"
@@ -48,6 +50,8 @@ namespace {
 static_assert(W_MAX_SIR <= 32767 && W_MAX_VYS + 1 <= 32767,
               "store columns and rows travel as signed 16-bit halves in the index multiply-add");
 
+constexpr int SITO_ULOHY = 64;  // about how many tasks a frame is split into
+
 // One frame's constants, read by every drawing thread.
 struct TSito_ram {
   int otocka;  // W_sir in 24.8: one turn of the sphere (at least one column)
@@ -55,7 +59,9 @@ struct TSito_ram {
   int rmax;    // the full turn of the centre-cell pass, 24.8
   int stredx;  // its cell
   int filter;  // Sito_filter, nearest while the store has no levels
-  const pol_pas* uzly;  // every node row, Sito_pocx + 1 nodes each
+  int casti;   // tasks each band is split into
+  pol_pas* uzly;  // every node row, Sito_pocx + 1 nodes each
+  std::atomic<int> uzlov{0};  // node rows computed so far
   unsigned char* zaciatok;  // the locked buffer and its pitch in bytes
   long pitch;
   int x[SITO_MAX + 1];            // Sito_x of every node
@@ -230,10 +236,12 @@ void Sito_urovne(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, int v
   }
 }
 
-// Band j + 1: its pixel rows from node rows j and j + 1. A task of the drawing threads.
+// Part k % casti of band k / casti + 1: its share of the band's pixel rows, from the band's
+// node rows, once they are computed.
 template <class P>
-void Sito_pas(void* data, int j) {
-  const TSito_ram& ram = *static_cast<const TSito_ram*>(data);
+void Sito_pas(const TSito_ram& ram, int k) {
+  const int j = k / ram.casti, cast = k % ram.casti;
+  while (ram.uzlov.load(std::memory_order_acquire) < j + 2) std::this_thread::yield();
   const pol_pas* const a = ram.uzly + (size_t)j * (Sito_pocx + 1);
   const pol_pas* const b = a + Sito_pocx + 1;
   // Both left nodes of the centre cell beyond the same pole: its azimuths differ by a
@@ -243,8 +251,9 @@ void Sito_pas(void* data, int j) {
   const int y0 = Sito_y(j), vys = Sito_y(j + 1) - y0;
   int uroven[SITO_MAX + 1];
   Sito_urovne(ram, a, b, vys, cez_pol ? c : 0, uroven);
-  unsigned char* riadok = ram.zaciatok + (size_t)y0 * ram.pitch;
-  for (int riad = 1; riad <= vys; ++riad) {
+  const int od = vys * cast / ram.casti, po = vys * (cast + 1) / ram.casti;
+  unsigned char* riadok = ram.zaciatok + (size_t)(y0 + od) * ram.pitch;
+  for (int riad = od + 1; riad <= po; ++riad) {
     const float koef_v = (float)(riad - 1) / vys;
     Sito_riadok(ram, a, b, reinterpret_cast<P*>(riadok), koef_v, cez_pol ? c : 0, uroven);
     riadok += ram.pitch;
@@ -260,15 +269,26 @@ HRESULT Sito_zamkni() {
   return hr;
 }
 
-// Every node row of the frame, on the calling thread: S works in shared scratch values.
-const pol_pas* Sito_uzly() {
-  static std::vector<pol_pas> uzly;
-  uzly.resize((size_t)(Sito_pocx + 1) * (Sito_pocy + 1));
+// Every node row of the frame, in order, each made known as soon as it is computed. One
+// thread computes them all: S works in shared scratch values.
+void Sito_uzly(TSito_ram& ram) {
   for (int j = 0; j <= Sito_pocy; ++j) {
-    Sito_pasB = &uzly[(size_t)j * (Sito_pocx + 1)];
+    Sito_pasB = ram.uzly + (size_t)j * (Sito_pocx + 1);
     Napln_sito_pasB(Sito_y(j) + 1);
+    ram.uzlov.store(j + 1, std::memory_order_release);
   }
-  return uzly.data();
+}
+
+// Task 0 computes the node rows; the others draw the parts of the bands, each waiting only
+// for its own two node rows. Tasks are taken in order, so a waiting part never waits for a
+// task that no thread has taken, and the other threads draw while the nodes are computed.
+template <class P>
+void Sito_uloha(void* data, int k) {
+  TSito_ram& ram = *static_cast<TSito_ram*>(data);
+  if (k == 0)
+    Sito_uzly(ram);
+  else
+    Sito_pas<P>(ram, k - 1);
 }
 
 }  // namespace
@@ -279,7 +299,6 @@ int Sito_Vykresli() {
   ram.rmax = (int)((double)pi2 * opt_TA) * 256;
   ram.stredx = Sito_pocx / 2;
   ram.filter = Filter_pocet > 0 ? Sito_filter : SITO_NAJBLIZSI;
-  ram.uzly = Sito_uzly();
   if (Sito_zamkni() != DD_OK) return 0;
   // A grid made for a larger screen than this buffer is not drawn at all, nor a buffer of
   // another depth than a store with a picture.
@@ -299,7 +318,14 @@ int Sito_Vykresli() {
     ram.x[i] = Sito_x(i);
     ram.krok_inv[i] = 1.0 / (ram.x[i] - ram.x[i - 1]);
   }
-  Vlakna_Vykonaj(bajty == 4 ? Sito_pas<uint32_t> : Sito_pas<unsigned short>, &ram, Sito_pocy);
+  // Bands split into parts of whole rows, some SITO_ULOHY tasks in all, taken as threads come
+  // free: at the end no thread waits long for another's last task.
+  ram.casti = (SITO_ULOHY + Sito_pocy - 1) / Sito_pocy;
+  if (ram.casti > Sito_vys) ram.casti = Sito_vys;
+  static std::vector<pol_pas> uzly;
+  uzly.resize((size_t)(Sito_pocx + 1) * (Sito_pocy + 1));
+  ram.uzly = uzly.data();
+  Vlakna_Vykonaj(bajty == 4 ? Sito_uloha<uint32_t> : Sito_uloha<unsigned short>, &ram, 1 + Sito_pocy * ram.casti);
   lpDDSBack->Unlock(nullptr);
   return 1;
 }

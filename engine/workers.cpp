@@ -1,6 +1,7 @@
 #include "engine/workers.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <exception>
@@ -9,6 +10,8 @@
 #include <vector>
 
 namespace {
+
+constexpr std::chrono::microseconds BDENIE(200);  // the caller's wait for the others' last tasks, awake
 
 std::mutex zamok;                 // guards the job, the end flag and the sleep of both sides
 std::condition_variable budik;    // wakes the workers: a new job or the end
@@ -120,6 +123,11 @@ void Vlakna_Vykonaj(void (*uloha)(void*, int), void* data, int pocet_uloh) {
   }
   budik.notify_all();
   Vlakna_ber(cislo, uloha, data, pocet_uloh);
+  // What the others still run are their last tasks, short ones: wait for them awake for a
+  // while, as falling asleep and being woken would take about as long again.
+  const auto koniec_bdenia = std::chrono::steady_clock::now() + BDENIE;
+  while (hotove.load(std::memory_order_acquire) != pocet_uloh && std::chrono::steady_clock::now() < koniec_bdenia)
+    std::this_thread::yield();
   std::unique_lock<std::mutex> l(zamok);
   hotovo.wait(l, [&] { return hotove.load(std::memory_order_acquire) == pocet_uloh; });
 }

@@ -24,6 +24,7 @@ typedef HDC__* HDC;
 #define DDERR_DCALREADYCREATED ((HRESULT)0x8876026C)
 #define DDERR_UNSUPPORTED ((HRESULT)0x80004001)
 #define DDERR_INVALIDPIXELFORMAT ((HRESULT)0x88760091)
+#define DDERR_NOTFLIPPABLE ((HRESULT)0x88760246)
 
 // DDSURFACEDESC.dwFlags
 #define DDSD_CAPS 0x00000001u
@@ -60,6 +61,9 @@ typedef HDC__* HDC;
 #define DDBLTFAST_NOCOLORKEY 0x00000000u
 #define DDBLTFAST_SRCCOLORKEY 0x00000001u
 #define DDBLTFAST_WAIT 0x00000010u
+
+// Flip
+#define DDFLIP_WAIT 0x00000001u
 
 // SetColorKey
 #define DDCKEY_SRCBLT 0x00000008u
@@ -139,6 +143,10 @@ class IDirectDrawSurface {
   HRESULT Blt(RECT* dst, IDirectDrawSurface* src, RECT* srcRect, DWORD flags, DDBLTFX* fx);
   // BltFast: unscaled copy; with DDBLTFAST_SRCCOLORKEY source pixels equal to the key are skipped.
   HRESULT BltFast(DWORD x, DWORD y, IDirectDrawSurface* src, RECT* srcRect, DWORD trans);
+  // Flip, on the primary: it and its back buffer exchange their pixels, so the picture drawn
+  // in the back buffer is shown and the back buffer holds the one shown before. target must
+  // be null or the back buffer.
+  HRESULT Flip(IDirectDrawSurface* target, DWORD flags);
   HRESULT SetColorKey(DWORD flags, DDCOLORKEY* key);
   HRESULT GetColorKey(DWORD flags, DDCOLORKEY* key);
   HRESULT GetDC(HDC* dc);

@@ -1,4 +1,4 @@
-// One surface: locking, colour key, contexts, loss and restore, the back buffer, release.
+// One surface: locking, flipping, colour key, contexts, loss and restore, the back buffer, release.
 #include "platform/ddraw_internal.h"
 #include "platform/fault.h"
 
@@ -54,6 +54,15 @@ HRESULT IDirectDrawSurface::Unlock(void*) {
   locked = false;
   DDI_Touched(this);
   return lost ? DDERR_SURFACELOST : DD_OK;
+}
+
+HRESULT IDirectDrawSurface::Flip(IDirectDrawSurface* target, DWORD) {
+  if (!primary || !back || (target && target != back)) return DDERR_NOTFLIPPABLE;
+  if (lost || back->lost) return DDERR_SURFACELOST;
+  if (locked || dc_out || back->locked || back->dc_out) return DDERR_SURFACEBUSY;
+  pixels.swap(back->pixels);
+  DDI_Touched(this);
+  return DD_OK;
 }
 
 HRESULT IDirectDrawSurface::SetColorKey(DWORD flags, DDCOLORKEY* k) {

@@ -110,7 +110,13 @@ void AppTest::KlikTlacidlo(int i) {
   Klik(tlacidlo[i].x + (f.XP - f.XL) / 2, tlacidlo[i].y + (f.YD - f.YH) / 2);
 }
 
+void AppTest::Scena() {
+  Sito_Vykresli();
+  Poloz_panely();
+}
+
 bool AppTest::Prekryte(int x0, int y0, int x1, int y1) {
+  Scena();
   for (int y = y0; y <= y1; ++y) {
     if (y < 0 || y >= lpDDSPrimary->PLAT_Height()) continue;
     for (int x = x0; x <= x1; ++x) {

@@ -35,7 +35,10 @@ class AppTest : public ::testing::Test {
   // Clicks the middle of button i.
   void KlikTlacidlo(int i);
 
-  // True when the screen differs from the back buffer somewhere in the rectangle.
+  // Draws the scene of the last frame (its view and open panels) into the back buffer
+  // afresh: the screen shows it under the overlays.
+  static void Scena();
+  // True when the screen differs from that scene somewhere in the rectangle.
   static bool Prekryte(int x0, int y0, int x1, int y1);
   // Fills the back buffer with one value, to tell whether the next frame rendered.
   static void ZaplnZadny(uint16_t farba);

@@ -218,6 +218,7 @@ TEST_F(AppTest, LostSurfacesAreRestoredByTheNextFrame) {
   Prekresli_scenu(1);
   Prekresli_scenu(1);
   EXPECT_EQ(lpDDSPrimary->IsLost(), DD_OK);
+  Scena();
   EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(400, 300), lpDDSBack->PLAT_Pixel(400, 300));
   EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(300, ovl_pos), ovl_Mask[0]);
 }

@@ -48,6 +48,7 @@ TEST_F(AppTest, LayoutAtEveryAspectAndScale) {
     EXPECT_EQ(ovl_pos, t.vys - 15 * t.m - t.vys / 70);
     EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(30 * t.m, ovl_pos), ovl_Mask[0]);
     EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(t.sir - 25 * t.m - 1, ovl_pos + 15 * t.m - 1), ovl_Mask[14]);
+    Scena();
     EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(t.sir / 2, ovl_pos + 15 * t.m),
               lpDDSBack->PLAT_Pixel(t.sir / 2, ovl_pos + 15 * t.m));
     for (int i = 0; i < tlacidlo_poc; ++i) {

@@ -2,9 +2,12 @@
 // the window procedure.
 #include <sys/stat.h>
 
+#include <vector>
+
 #include "app/input.h"
 #include "app/pulse.h"
 #include "app/scene.h"
+#include "app/sprava.h"
 #include "app/ui.h"
 #include "app_fixture.h"
 #include "display/screen.h"
@@ -171,7 +174,7 @@ TEST_F(AppTest, StripIsDraggedToTheTopAndToTheBottom) {
   PULZ();
   EXPECT_FLOAT_EQ(YAW, 1.0f);
   pulz_poc_msna = 0;
-  Prekresli_scenu(0);
+  Prekresli_scenu(1);
   for (int j = 0; j < ovl_vys; ++j) EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(500, j), ovl_Mask[j]) << j;
   EXPECT_FALSE(Prekryte(0, 0, 29, 14));
   Pohyb(300, 5000);
@@ -179,6 +182,42 @@ TEST_F(AppTest, StripIsDraggedToTheTopAndToTheBottom) {
   Hore(300, 5000);
   Pohyb(300, 100);
   EXPECT_EQ(ovl_pos, 585);
+}
+
+std::vector<uint16_t> Obrazovka() {
+  std::vector<uint16_t> px;
+  for (int y = 0; y < lpDDSPrimary->PLAT_Height(); ++y)
+    px.insert(px.end(), lpDDSPrimary->PLAT_Row(y), lpDDSPrimary->PLAT_Row(y) + lpDDSPrimary->PLAT_Width());
+  return px;
+}
+
+// Pointer moves and the strip's drag draw no new view: the last one comes back from under the
+// overlays, so the screen is the one a frame with a new view of it shows, with the text over
+// the view or without.
+TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
+  Panoramy(1);
+  ASSERT_EQ(Spusti(""), 1);
+  dui_PANO.viditelny = 0;
+  for (const char* subor : {"pano_1.bmp", "chyba.bmp"}) {
+    Zobraz_PANORAMU(subor, 1);
+    Prekresli_scenu(1);
+    const int pruh = ovl_pos + 5, sipka_x = tlacidlo[5].x + 8, sipka_y = tlacidlo[5].y + 8;
+    const struct {
+      bool dole;
+      int x, y;
+    } kroky[] = {{false, 400, 300}, {false, 310, 10},  {false, sipka_x, sipka_y}, {false, 400, 300},
+                 {false, 300, pruh}, {true, 300, pruh}, {false, 320, 200},         {false, 330, 590}};
+    for (const auto& k : kroky) {
+      if (k.dole)
+        Dole(k.x, k.y);
+      else
+        Pohyb(k.x, k.y);
+      const std::vector<uint16_t> bez = Obrazovka();
+      Prekresli_scenu(1);
+      EXPECT_TRUE(Obrazovka() == bez) << subor << " " << k.x << "," << k.y;
+    }
+    Hore(330, 590);
+  }
 }
 
 TEST_F(AppTest, FrameIsSkippedWhenTheBackBufferCannotBeLocked) {

@@ -52,9 +52,17 @@ TEST_F(GfxTest, ThePrimaryHasOneBackBufferAndBothComeBackFromALoss) {
   Paint(back);
   ASSERT_EQ(DD_OK, p->BltFast(0, 0, back, nullptr, DDBLTFAST_WAIT));
   EXPECT_EQ((uint16_t)Pattern(63, 47), At(p, 63, 47));
+  // A flip exchanges the two pictures; only the primary flips, and only to its back buffer.
+  DDBLTFX fx = Fx(0x1234);
+  ASSERT_EQ(DD_OK, back->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx));
+  ASSERT_EQ(DD_OK, p->Flip(nullptr, DDFLIP_WAIT));
+  EXPECT_EQ(fx.dwFillColor, At(p, 63, 47));
+  EXPECT_EQ((uint16_t)Pattern(63, 47), At(back, 63, 47));
   IDirectDrawSurface* other = Make(4, 4);
+  EXPECT_EQ(DDERR_NOTFLIPPABLE, back->Flip(nullptr, 0));
+  EXPECT_EQ(DDERR_NOTFLIPPABLE, p->Flip(other, 0));
   PLAT_LoseAllSurfaces();
-  DDBLTFX fx = Fx();
+  EXPECT_EQ(DDERR_SURFACELOST, p->Flip(nullptr, 0));
   EXPECT_EQ(DDERR_SURFACELOST, other->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx));
   ASSERT_EQ(DD_OK, p->Restore());
   EXPECT_EQ(DD_OK, back->IsLost()) << "restored with the primary";
