@@ -48,21 +48,24 @@ struct TFilter_nazor {
   int pan_s;
   float yaw, pitch;
   int d, sfer;
+  double min_db;      // the filtered frame against the bilinear reference, at least
+  double nad_urovne;  // dB the levels gain against the supersampled one, at least
 };
 
 // Screen 480 × 360: the eye 240 pixels away sees a picture of 1508 columns at one picture
 // pixel a screen pixel.
 const TFilter_nazor kNazory[] = {
-    {"zoomed in", 400, 2.0f, 0.2f, 600, 0},
-    {"typical", 1500, 2.0f, 0.2f, 240, 0},
-    {"zoomed out, spherical", 4000, 2.0f, -0.4f, 100, 1},
-    {"widest, rectilinear", 4000, 2.0f, 0.2f, 100, 0},
-    {"pole", 2000, 1.0f, 1.4707963f, 240, 0},
+    {"zoomed in", 400, 2.0f, 0.2f, 600, 0, 36, 0},
+    {"typical", 1500, 2.0f, 0.2f, 240, 0, 27, 0},
+    {"zoomed out, spherical", 4000, 2.0f, -0.4f, 100, 1, 0, 3},
+    {"widest, rectilinear", 4000, 2.0f, 0.2f, 100, 0, 0, 3},
+    {"pole", 2000, 1.0f, 1.4707963f, 240, 0, 0, 0},
 };
 
 // Every view in every mode against both references (PSNR, dB); the filtered frame agrees
 // with the bilinear reference zoomed in and comes close to the supersampled one zoomed out,
-// where the nearest and the unlevelled frames fall far behind.
+// where the nearest and the unlevelled frames fall far behind. The typical view at one
+// picture pixel a screen pixel also holds the sieve's cells to their place.
 TEST_F(FilterTest, PsnrAgainstTheReferences) {
   std::printf("PSNR (dB) vs bilinear / supersampled 4x4 reference, 480x360, grid 20\n");
   std::printf("  %-22s %-3s %-15s %-15s %-15s\n", "view", "bpp", kRezimy[0], kRezimy[1], kRezimy[2]);
@@ -85,13 +88,10 @@ TEST_F(FilterTest, PsnrAgainstTheReferences) {
       std::printf("\n");
       if (n.d == 600) {
         EXPECT_LT(chyba, bity == 32 ? 1.5 : 3.0) << n.meno << ", " << bity;
-        EXPECT_GT(psnr[SITO_UROVNE][0], psnr[SITO_NAJBLIZSI][0] + 6) << n.meno << ", " << bity;
-      } else if (n.d == 100) {
-        EXPECT_GT(psnr[SITO_UROVNE][1], psnr[SITO_BILINEAR][1] + 3) << n.meno << ", " << bity;
       }
-      if (n.d < 600) {
-        EXPECT_GT(psnr[SITO_UROVNE][1], psnr[SITO_NAJBLIZSI][1] + 3) << n.meno << ", " << bity;
-      }
+      EXPECT_GT(psnr[SITO_UROVNE][0], n.min_db) << n.meno << ", " << bity;
+      EXPECT_GE(psnr[SITO_UROVNE][1], psnr[SITO_BILINEAR][1] + n.nad_urovne) << n.meno << ", " << bity;
+      EXPECT_GT(psnr[SITO_UROVNE][1], psnr[SITO_NAJBLIZSI][1] + 3) << n.meno << ", " << bity;
     }
   }
 }
@@ -149,8 +149,8 @@ TEST_F(FilterTest, NoLineAtTheSeam) {
 // every grid of the menu: every pixel drawn, none black, the same from 1, 2 and 8 threads.
 TEST_F(FilterTest, PolesFilledAlikeOnAnyNumberOfThreadsAndGrids) {
   const int obrazovky[][2] = {{320, 200}, {1366, 768}, {1920, 1080}};
-  const TFilter_nazor nazory[] = {{"over the zenith", 2000, 1.0f, 1.4707963f, 100, 0},
-                                  {"over the nadir, spherical", 2000, 5.5f, -1.4707963f, 160, 1}};
+  const TFilter_nazor nazory[] = {{"over the zenith", 2000, 1.0f, 1.4707963f, 100, 0, 0, 0},
+                                  {"over the nadir, spherical", 2000, 5.5f, -1.4707963f, 160, 1, 0, 0}};
   const TRef_obraz o = Ref_obraz(2000, 1000);
   for (const auto& ob : obrazovky) {
     Obrazovka(ob[0], ob[1], 32);
