@@ -128,19 +128,10 @@ inline uint32_t Filter_bod(const Z* a, const Z* b, int m, int m1, uint32_t fx, u
 }
 
 #ifdef __SSE2__
-// 32-bit levels, most of a filtered frame: the two pixels of a row come in one load (unless
-// the pair straddles the seam), their channels spread to 16 bits, blended down the column
-// then across, each pass rounded; no lane exceeds 255 · 256.
-template <>
-inline uint32_t Filter_bod<uint32_t>(const uint32_t* a, const uint32_t* b, int m, int m1, uint32_t fx, uint32_t fy) {
-  __m128i h, d;
-  if (m1 == m + 1) {
-    h = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(a + m));
-    d = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(b + m));
-  } else {
-    h = _mm_unpacklo_epi32(_mm_cvtsi32_si128((int)a[m]), _mm_cvtsi32_si128((int)a[m1]));
-    d = _mm_unpacklo_epi32(_mm_cvtsi32_si128((int)b[m]), _mm_cvtsi32_si128((int)b[m1]));
-  }
+// The blend of two pixels of a row (h) and the two below them (d), each pair in the low half
+// of a register: the channels spread to 16 bits, blended down the column then across, each
+// pass rounded; no lane exceeds 255 · 256.
+inline uint32_t Filter_zmiesaj_sse(__m128i h, __m128i d, uint32_t fx, uint32_t fy) {
   const __m128i nula = _mm_setzero_si128(), pol = _mm_set1_epi16(128);
   h = _mm_unpacklo_epi8(h, nula);
   d = _mm_unpacklo_epi8(d, nula);
@@ -152,11 +143,30 @@ inline uint32_t Filter_bod<uint32_t>(const uint32_t* a, const uint32_t* b, int m
   return (uint32_t)_mm_cvtsi128_si32(_mm_packus_epi16(v, v));
 }
 
-// Level 0 of a 16-bit store: its four pixels widened, then the same blend.
+// 32-bit levels, most of a filtered frame: the two pixels of a row come in one load, unless
+// the pair straddles the seam.
+template <>
+inline uint32_t Filter_bod<uint32_t>(const uint32_t* a, const uint32_t* b, int m, int m1, uint32_t fx, uint32_t fy) {
+  if (m1 == m + 1)
+    return Filter_zmiesaj_sse(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(a + m)),
+                              _mm_loadl_epi64(reinterpret_cast<const __m128i*>(b + m)), fx, fy);
+  return Filter_zmiesaj_sse(_mm_unpacklo_epi32(_mm_cvtsi32_si128((int)a[m]), _mm_cvtsi32_si128((int)a[m1])),
+                            _mm_unpacklo_epi32(_mm_cvtsi32_si128((int)b[m]), _mm_cvtsi32_si128((int)b[m1])), fx, fy);
+}
+
+// Level 0 of a 16-bit store: the four pixels widened together, each channel's top bits
+// repeated below it (r · 33 / 4 is r << 3 | r >> 2, g · 65 / 16 likewise), then the same blend.
 template <>
 inline uint32_t Filter_bod<uint16_t>(const uint16_t* a, const uint16_t* b, int m, int m1, uint32_t fx, uint32_t fy) {
-  const uint32_t h[2] = {Filter_rozbal(a[m]), Filter_rozbal(a[m1])}, d[2] = {Filter_rozbal(b[m]), Filter_rozbal(b[m1])};
-  return Filter_bod<uint32_t>(h, d, 0, 1, fx, fy);
+  __m128i p = _mm_cvtsi32_si128((int)(a[m] | (uint32_t)a[m1] << 16));
+  p = _mm_insert_epi16(_mm_insert_epi16(p, b[m], 2), b[m1], 3);
+  const __m128i r = _mm_srli_epi16(_mm_mullo_epi16(_mm_srli_epi16(p, 11), _mm_set1_epi16(33)), 2);
+  const __m128i g =
+      _mm_srli_epi16(_mm_mullo_epi16(_mm_and_si128(_mm_srli_epi16(p, 5), _mm_set1_epi16(63)), _mm_set1_epi16(65)), 4);
+  const __m128i m5 = _mm_and_si128(p, _mm_set1_epi16(31));
+  const __m128i bg = _mm_or_si128(_mm_srli_epi16(_mm_mullo_epi16(m5, _mm_set1_epi16(33)), 2), _mm_slli_epi16(g, 8));
+  const __m128i px = _mm_unpacklo_epi16(bg, r);
+  return Filter_zmiesaj_sse(px, _mm_srli_si128(px, 8), fx, fy);
 }
 #endif
 
