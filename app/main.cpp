@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/ostrost.h"
 #include "app/startup.h"
 #include "app/volby.h"
 #include "platform/backend.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   if (koniec >= 0) return koniec;
   // A folder that cannot be entered has been reported; the current one is shown instead.
   PANO_Otvor_cestu(volby, stderr);
+  OST_volba = volby.filter;
   TPlatOptions& plat = volby.plat;
 
   const char* tiche = std::getenv("PANO_QUIET_BOXES");

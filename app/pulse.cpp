@@ -1,7 +1,8 @@
 // The timer pulse: navigation while the left button is held, the idle count with its
-// staged redraws, and the idle rotation.
+// staged redraws, the idle rotation, and the sharp frame once the view rests.
 #include "app/pulse.h"
 
+#include "app/ostrost.h"
 #include "app/scene.h"
 #include "engine/view.h"
 
@@ -46,6 +47,8 @@ void PULZ() {
 
   if (demo_mod) {
     Zmen_smer(uhol_delta_2, 0);
+    Prekresli_scenu(1);
+  } else if (OST_Treba_ostru()) {
     Prekresli_scenu(1);
   }
 }

@@ -3,9 +3,11 @@
 #include "app/scene.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "app/app.h"
 #include "app/modes.h"
+#include "app/ostrost.h"
 #include "app/prekryv.h"
 #include "app/pulse.h"
 #include "app/sprava.h"
@@ -153,7 +155,10 @@ void Prekresli_scenu(unsigned char aj_prepocet) {
   // After the surfaces were released nothing is drawn.
   if (lpDDSPrimary == nullptr || lpDDSBack == nullptr) return;
   if (aj_prepocet != 0) {
+    OST_Pred_snimkou();
+    const auto zaciatok = std::chrono::steady_clock::now();
     if (!Sito_Vykresli() && !obnov_a_vykresli()) return;
+    OST_Po_snimke(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - zaciatok).count());
     Prekryv_zabudni();
   } else if (Prekryv_vrat(lpDDSPrimary)) {
     // The last frame's view and panels, uncovered on the primary, go back to the back buffer.

@@ -14,7 +14,8 @@
 namespace {
 
 const char* const POMOC =
-    "Usage: panorama [--window] [--mute] [G<mode>] [P<index> | <index>] [file | folder]\n"
+    "Usage: panorama [--window] [--mute] [--filter=off|on|auto] [G<mode>] [P<index> | <index>]\n"
+    "                [file | folder]\n"
     "       panorama --help | --version\n"
     "\n"
     "Shows the full-sphere (equirectangular, 2:1) pictures of a folder as a view\n"
@@ -25,6 +26,9 @@ const char* const POMOC =
     "  --version     the version\n"
     "  --window      a resizable window instead of the full screen\n"
     "  --mute        no sound\n"
+    "  --filter=auto smooth pictures when the view rests, sharp pixels while it\n"
+    "                moves unless the machine keeps 60 frames a second filtering\n"
+    "                (default); --filter=on always smooth, --filter=off never\n"
     "  --            what follows is not an option\n"
     "  G1 … G4       display mode 320x200, 640x480, 800x600, 1024x768, scaled\n"
     "  G6            the desktop's own size, pixel for pixel (default; with\n"
@@ -73,6 +77,14 @@ bool je_cesta(const char* s, TVolby* volby) {
   return true;
 }
 
+// The --filter= words in the order of OST_VYP, OST_ZAP, OST_AUTO; -1 for another word.
+int filter_volba(const char* s) {
+  const char* const slova[] = {"off", "on", "auto"};
+  for (int i = 0; i < 3; ++i)
+    if (std::strcmp(s, slova[i]) == 0) return i;
+  return -1;
+}
+
 void pridaj_slovo(std::string* riadok, const char* slovo) {
   if (!riadok->empty()) *riadok += ' ';
   *riadok += slovo;
@@ -101,6 +113,8 @@ int PANO_Rozober_volby(int argc, const char* const* argv, TVolby* volby, FILE* o
         volby->plat.window = true;
       } else if (std::strcmp(slovo, "--mute") == 0) {
         volby->plat.mute = true;
+      } else if (std::strncmp(slovo, "--filter=", 9) == 0 && filter_volba(slovo + 9) >= 0) {
+        volby->filter = filter_volba(slovo + 9);
       } else if (slovo[2] == '\0') {
         volby_skoncili = true;
       } else {

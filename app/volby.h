@@ -1,10 +1,12 @@
-// The options a Linux user expects ("--help", "--version", "--window", "--mute") and a
+// The options a Linux user expects ("--help", "--version", "--window", "--mute",
+// "--filter=off|on|auto") and a
 // file or folder named on the command line, read before the viewer's own command-line
 // rules (start index, display mode, file name), which get the remaining words.
 #pragma once
 #include <cstdio>
 #include <string>
 
+#include "app/ostrost.h"
 #include "platform/backend.h"
 
 // What the arguments ask for.
@@ -13,6 +15,7 @@ struct TVolby {
   std::string riadok;     // the words left for the viewer's rules, joined by blanks
   std::string priecinok;  // folder to open; empty: the current one
   std::string subor;      // bare name of the file to show in that folder; empty: none
+  int filter = OST_AUTO;  // sampling of the view: OST_VYP, OST_ZAP or OST_AUTO
 };
 
 // Reads argv[1 …]. Returns -1 when the viewer is to run with *volby; otherwise the exit

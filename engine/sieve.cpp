@@ -5,11 +5,13 @@
 #endif
 
 #include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <thread>
 #include <vector>
 
 #include "display/screen.h"
+#include "engine/filter.h"
 #include "engine/store.h"
 #include "engine/view.h"
 #include "engine/workers.h"
@@ -18,6 +20,7 @@ int Sito_pocx = 20, Sito_pocy = 20;
 int Sito_sir = 800 / 20, Sito_vys = 600 / 20;
 int Sito_zvys_x = 0, Sito_zvys_y = 0;
 pol_pas* Sito_pasB = nullptr;
+int Sito_filter = SITO_NAJBLIZSI;
 DDSURFACEDESC ddsd_D;
 
 int Reset_Sito(int pocx, int pocy) {
@@ -55,13 +58,14 @@ struct TSito_ram {
   int sir;     // columns of one turn, and of a store row
   int rmax;    // the full turn of the centre-cell pass, 24.8
   int stredx;  // its cell
+  int filter;  // Sito_filter, nearest while the store has no levels
   int casti;   // tasks each band is split into
   pol_pas* uzly;  // every node row, Sito_pocx + 1 nodes each
   std::atomic<int> uzlov{0};  // node rows computed so far
   unsigned char* zaciatok;  // the locked buffer and its pitch in bytes
   long pitch;
   int x[SITO_MAX + 1];            // Sito_x of every node
-  double krok_inv[SITO_MAX + 1];  // 1 / (width − 1) of cell i = 1 … Sito_pocx, for its steps
+  double krok_inv[SITO_MAX + 1];  // 1 / width of cell i = 1 … Sito_pocx, for its steps
 };
 
 // How many of the values v, v + d, v + 2d, … from v on stay in [dole, dole + sirka).
@@ -184,9 +188,11 @@ inline int Sito_delenie(int n, double inv) {
 }
 
 // One pixel row of a band between node rows a and b: the nodes interpolated to the row,
-// then every cell. `stred` is the centre cell to draw the short way across a pole (0: none).
+// then every cell, filtered from its level `uroven` when the frame filters. `stred` is the
+// centre cell to draw the short way across a pole (0: none).
 template <class P>
-void Sito_riadok(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, P* ciel, float koef_v, int stred) {
+void Sito_riadok(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, P* ciel, float koef_v, int stred,
+                 const int* uroven) {
   int r[SITO_MAX + 1], s[SITO_MAX + 1];
   for (int i = 0; i <= Sito_pocx; ++i) {
     r[i] = a[i].r + (int)((double)(b[i].r - a[i].r) * koef_v);
@@ -194,8 +200,39 @@ void Sito_riadok(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, P* ci
   }
   for (int i = 1; i <= Sito_pocx; ++i) {
     const int pr = i == stred ? r[i] - ram.rmax : r[i];
-    Sito_bunka(ram, ciel + ram.x[i - 1], ram.x[i] - ram.x[i - 1], r[i - 1], s[i - 1],
-               Sito_delenie(pr - r[i - 1], ram.krok_inv[i]), Sito_delenie(s[i] - s[i - 1], ram.krok_inv[i]));
+    const int n = ram.x[i] - ram.x[i - 1];
+    const int dr = Sito_delenie(pr - r[i - 1], ram.krok_inv[i]), ds = Sito_delenie(s[i] - s[i - 1], ram.krok_inv[i]);
+    if (ram.filter == SITO_NAJBLIZSI) {
+      Sito_bunka(ram, ciel + ram.x[i - 1], n, r[i - 1], s[i - 1], dr, ds);
+    } else {
+      Filter_usek(ciel + ram.x[i - 1], n, r[i - 1], s[i - 1], dr, ds, uroven[i]);
+    }
+  }
+}
+
+// Store pixels per screen pixel along an edge of a cell (dr, ds in 24.8 over n pixels),
+// columns counted at their true width on the sphere: near a pole a row's columns crowd
+// together, and counting them whole would blur the rows there as well.
+double Sito_krok(double dr, double ds, int n, double sirka) {
+  const double x = dr * sirka, y = ds;
+  return std::sqrt(x * x + y * y) / (256.0 * (n > 1 ? n : 1));
+}
+
+// The level of every cell of the band between node rows a and b, from its steps along the
+// top and bottom rows and down the left and right columns, whichever is longest.
+void Sito_urovne(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, int vys, int stred, int* uroven) {
+  for (int i = 1; i <= Sito_pocx; ++i) {
+    uroven[i] = 0;
+    if (ram.filter != SITO_UROVNE) continue;
+    const double s = (a[i - 1].s + a[i].s + b[i - 1].s + b[i].s) / 1024.0;
+    const double sirka = std::cos((opt_TB - s) / (opt_TC > 0 ? opt_TC : 1));
+    const int pa = i == stred ? a[i].r - ram.rmax : a[i].r, pb = i == stred ? b[i].r - ram.rmax : b[i].r;
+    const int n = ram.x[i] - ram.x[i - 1];
+    double krok = Sito_krok(pa - a[i - 1].r, a[i].s - a[i - 1].s, n, sirka);
+    krok = std::fmax(krok, Sito_krok(pb - b[i - 1].r, b[i].s - b[i - 1].s, n, sirka));
+    krok = std::fmax(krok, Sito_krok(b[i - 1].r - a[i - 1].r, b[i - 1].s - a[i - 1].s, vys, sirka));
+    krok = std::fmax(krok, Sito_krok(b[i].r - a[i].r, b[i].s - a[i].s, vys, sirka));
+    uroven[i] = Filter_uroven_kroku(krok);
   }
 }
 
@@ -212,11 +249,13 @@ void Sito_pas(const TSito_ram& ram, int k) {
   const int c = ram.stredx;
   const bool cez_pol = c >= 1 && a[c - 1].lam != 0 && a[c - 1].lam == b[c - 1].lam;
   const int y0 = Sito_y(j), vys = Sito_y(j + 1) - y0;
+  int uroven[SITO_MAX + 1];
+  Sito_urovne(ram, a, b, vys, cez_pol ? c : 0, uroven);
   const int od = vys * cast / ram.casti, po = vys * (cast + 1) / ram.casti;
   unsigned char* riadok = ram.zaciatok + (size_t)(y0 + od) * ram.pitch;
   for (int riad = od + 1; riad <= po; ++riad) {
     const float koef_v = (float)(riad - 1) / vys;
-    Sito_riadok(ram, a, b, reinterpret_cast<P*>(riadok), koef_v, cez_pol ? c : 0);
+    Sito_riadok(ram, a, b, reinterpret_cast<P*>(riadok), koef_v, cez_pol ? c : 0, uroven);
     riadok += ram.pitch;
   }
 }
@@ -259,6 +298,7 @@ int Sito_Vykresli() {
   TSito_ram ram;
   ram.rmax = (int)((double)pi2 * opt_TA) * 256;
   ram.stredx = Sito_pocx / 2;
+  ram.filter = Filter_pocet > 0 ? Sito_filter : SITO_NAJBLIZSI;
   if (Sito_zamkni() != DD_OK) return 0;
   // A grid made for a larger screen than this buffer is not drawn at all, nor a buffer of
   // another depth than a store with a picture.
@@ -276,7 +316,7 @@ int Sito_Vykresli() {
   ram.x[0] = 0;
   for (int i = 1; i <= Sito_pocx; ++i) {
     ram.x[i] = Sito_x(i);
-    ram.krok_inv[i] = 1.0 / (ram.x[i] - ram.x[i - 1] - 1);
+    ram.krok_inv[i] = 1.0 / (ram.x[i] - ram.x[i - 1]);
   }
   // Bands split into parts of whole rows, some SITO_ULOHY tasks in all, taken as threads come
   // free: at the end no thread waits long for another's last task.

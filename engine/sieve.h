@@ -17,6 +17,10 @@ extern int Sito_sir, Sito_vys;    // cell size in pixels, of the narrower cells
 // so that the grid covers the screen.
 extern int Sito_zvys_x, Sito_zvys_y;
 extern pol_pas* Sito_pasB;        // the node row Napln_sito_pasB fills
+// How the next frame samples the store: the nearest pixel, bilinear from the store, or
+// bilinear from the mip level that suits each cell's step (the calm, sharp still frame).
+enum { SITO_NAJBLIZSI = 0, SITO_BILINEAR = 1, SITO_UROVNE = 2 };
+extern int Sito_filter;
 extern DDSURFACEDESC ddsd_D;      // the surface being drawn on, locked
 
 // Sets the grid from obraz_sir, obraz_vys: 1 = set, 0 = refused (pocx outside 1 … 50,

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "engine/filter.h"
 #include "engine/view.h"
 
 namespace {
@@ -18,6 +19,7 @@ void* W_mapa = nullptr;
 size_t W_mapa_bajty = 0;
 
 void W_uvolni() {
+  Filter_uvolni();
   if (W_mapa) munmap(W_mapa, W_mapa_bajty);
   W_mapa = nullptr;
   W_mapa_bajty = 0;
@@ -145,9 +147,10 @@ void W_zapis_riadok(int y, const void* pixely) {
 // repeats the last row; every other row around the picture is black from W_priprav.
 void W_dokonci() {
   const int spodok = W_pan_hore + pan_vys;
-  if (pan_vys <= 0 || spodok != W_pan_vys || spodok > W_riadok_max) return;
   const size_t bajty = (size_t)W_sir * W_bajty;
-  std::memcpy(W + (size_t)spodok * bajty, W + (size_t)(spodok - 1) * bajty, bajty);
+  if (pan_vys > 0 && spodok == W_pan_vys && spodok <= W_riadok_max)
+    std::memcpy(W + (size_t)spodok * bajty, W + (size_t)(spodok - 1) * bajty, bajty);
+  if (W_bajty != 0) Filter_priprav(W, (long)bajty, W_bajty, W_sir, W_vys);
 }
 
 void Vyprazdni_W() {

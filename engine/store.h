@@ -51,7 +51,8 @@ int W_priprav(int sir, int vys, int bajty, const TGPano* vyrez);
 // Writes picture row y (0 … sir-1 pixels, the store's format) to its place in the store.
 // Rows outside the picture are ignored.
 void W_zapis_riadok(int y, const void* pixely);
-// Finishes a picture written row by row: the rows and columns around it the projection reads.
+// Finishes a picture written row by row: the rows and columns around it the projection reads,
+// and the filter levels.
 void W_dokonci();
 
 // Empties the store after a picture that did not load: no size, no placement, all black,

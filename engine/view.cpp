@@ -108,12 +108,13 @@ static float S_azimut() {
   return P.x < 0 ? pi + aalf : pi2 - aalf;
 }
 
-// trunc of a product into 24.8, kept finite and far from overflow whatever the view state.
+// A product into 24.8 with its fraction (the filtered view samples between pixels), kept
+// finite and far from overflow whatever the view state.
 static int S_na_fix(double v) {
   const double hranica = 1 << 20;
   if (!(v > -hranica)) v = v != v ? 0 : -hranica;
   if (v > hranica) v = hranica;
-  return (int)v * 256;
+  return (int)std::floor(v * 256);
 }
 
 void S(int xx, int yy, int* rr, int* ss, int* llam) {

@@ -24,7 +24,7 @@ namespace {
 
 const char* const kPouzitie =
     "usage: render_view [--yaw R] [--pitch R] [--d N] [--spherical] [--grid N]\n"
-    "                   [--width W] [--height H] [--16] -o out.bmp panorama.bmp\n"
+    "                   [--width W] [--height H] [--16] [--filter F] -o out.bmp panorama.bmp\n"
     "  --yaw R      azimuth of the view in radians (default pi: the middle of the picture)\n"
     "  --pitch R    elevation in radians, within +-1.4707963 (default 0.1)\n"
     "  --d N        eye distance in pixels, 1 … 100000 (default width / 2)\n"
@@ -32,11 +32,18 @@ const char* const kPouzitie =
     "  --grid N     sieve cells across and down, 1 … 50 (default 20)\n"
     "  --width W, --height H   screen size, 2 … 4096 (default 800 x 600)\n"
     "  --16         the classic modes' 16-bit 5-6-5 pixels (default: 8 bits a channel,\n"
-    "               as the desktop's mode)\n";
+    "               as the desktop's mode)\n"
+    "  --filter F   nearest: the nearest picture pixel (the viewer while moving);\n"
+    "               bilinear: bilinear from the picture itself; auto: bilinear from\n"
+    "               the level of detail each part needs (default: the still view)\n";
+
+// The --filter words, in the order of the sieve's modes.
+const char* const kFiltre[] = {"nearest", "bilinear", "auto"};
 
 struct TVolby {
   double yaw = 3.1415927, pitch = 0.1;
   long d = 0, grid = 20, sir = 800, vys = 600;
+  int filter = SITO_UROVNE;
   bool sfer = false;
   int bity = 32;
   const char* vystup = nullptr;
@@ -83,6 +90,13 @@ const char* Citaj_volby(int argc, char** argv, TVolby* o) {
       ok = Cele(hodnota, 2, 4096, &o->sir);
     } else if (!std::strcmp(a, "--height")) {
       ok = Cele(hodnota, 2, 4096, &o->vys);
+    } else if (!std::strcmp(a, "--filter")) {
+      ok = false;
+      for (int f = 0; f < 3; ++f)
+        if (hodnota && !std::strcmp(hodnota, kFiltre[f])) {
+          o->filter = f;
+          ok = true;
+        }
     } else if (!std::strcmp(a, "-o")) {
       ok = hodnota && *hodnota;
       o->vystup = hodnota;
@@ -130,6 +144,7 @@ int Vykresli(const TVolby& o) {
                  o.vys);
     return 2;
   }
+  Sito_filter = o.filter;
   if (!Sito_Vykresli()) {
     std::fprintf(stderr, "render_view: the view could not be drawn\n");
     return 1;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/ostrost.h"
 #include "bmpfiles/dbmp.h"
 #include "platform/dsound.h"
 #include "tools/bmp24.h"
@@ -19,6 +20,8 @@ void pociatocny_stav() {
   lave_dole = ovl_uchopeny = 0;
   pulz_poc_msna = 0;
   demo_mod = 0;
+  OST_volba = OST_AUTO;
+  OST_ms_filtra = 0;
   l_CTRL_stlac = 0;
   dui_PANO_vystup_2_sta = -1;
   MAXX = 800;

@@ -77,7 +77,7 @@ TEST(Volby, HelpVersionAndUnknownOptions) {
   EXPECT_EQ(verzia.kod, 0);
   EXPECT_TRUE(std::regex_match(verzia.out, std::regex("panorama \\(Tessarin Panorama Player\\) \\d+\\.\\d+\\.\\d+\n")))
       << verzia.out;
-  for (const char* zla : {"--windows", "--help=all", "---", "--MUTE"}) {
+  for (const char* zla : {"--windows", "--help=all", "---", "--MUTE", "--filter=fast", "--filter"}) {
     const TVysledok v = Rozober({"--window", zla, "pano.bmp"});
     EXPECT_EQ(v.kod, 2) << zla;
     EXPECT_EQ(v.err, std::string("panorama: unknown option '") + zla + "'\nTry 'panorama --help'.\n");
@@ -94,12 +94,13 @@ TEST(Volby, OptionsPathsAndTheWordsLeftForTheViewer) {
     std::vector<const char*> slova;
     bool okno, ticho;
     std::string priecinok, subor, riadok;
+    int filter;
   } pripady[] = {
-      {{"G2", "--mute", "P3", "nic.bmp"}, false, true, "", "", "G2 P3 nic.bmp"},
-      {{"--", "--help", "-x"}, false, false, "", "", "--help -x"},
-      {{"--window", "G4", subor.c_str(), "P2"}, true, false, dir + "/", "a b.bmp", "G4 P2"},
-      {{dir.c_str(), subor.c_str()}, false, false, dir, "", subor},  // the first path counts
-      {{nie.c_str()}, false, false, "", "", nie},                     // left to the viewer's rules
+      {{"G2", "--mute", "P3", "nic.bmp", "--filter=off"}, false, true, "", "", "G2 P3 nic.bmp", OST_VYP},
+      {{"--", "--help", "-x", "--filter=on"}, false, false, "", "", "--help -x --filter=on", OST_AUTO},
+      {{"--window", "G4", subor.c_str(), "--filter=on", "P2"}, true, false, dir + "/", "a b.bmp", "G4 P2", OST_ZAP},
+      {{dir.c_str(), subor.c_str()}, false, false, dir, "", subor, OST_AUTO},  // the first path counts
+      {{nie.c_str()}, false, false, "", "", nie, OST_AUTO},                     // left to the viewer's rules
   };
   for (const auto& p : pripady) {
     const TVysledok v = Rozober(p.slova);
@@ -109,6 +110,7 @@ TEST(Volby, OptionsPathsAndTheWordsLeftForTheViewer) {
     EXPECT_EQ(v.volby.priecinok, p.priecinok);
     EXPECT_EQ(v.volby.subor, p.subor);
     EXPECT_EQ(v.volby.riadok, p.riadok);
+    EXPECT_EQ(v.volby.filter, p.filter);
   }
   std::remove(subor.c_str());
   rmdir(vzor);

@@ -32,8 +32,8 @@ void Ref_rad_uzlov(std::vector<TRef_uzol>& rad, int yy) {
 
 // One cell row: sir pixels from node l to node p, MT at every pixel.
 void Ref_bunka(const TRef_ciel& c, int y, int x0, int sir, const TRef_uzol& l, const TRef_uzol& p) {
-  const int dr = (p.r - l.r) / (sir - 1);
-  const int ds = (p.s - l.s) / (sir - 1);
+  const int dr = (p.r - l.r) / sir;
+  const int ds = (p.s - l.s) / sir;
   int rr = l.r, ss = l.s;
   for (int k = 0; k < sir; ++k) {
     int mm, nn;

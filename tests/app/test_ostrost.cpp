@@ -1,0 +1,60 @@
+// Sharp when still: which frames of the view are filtered and when the resting view is
+// drawn once more, for each --filter choice.
+#include "app/ostrost.h"
+#include "app/pulse.h"
+#include "app_fixture.h"
+#include "engine/sieve.h"
+#include "platform/backend.h"
+
+namespace {
+
+enum { KLAVES, PULZ_, OTACANIE };
+
+struct TOst_krok {
+  int volba;
+  double ms_filtra;  // the last filtered view's time (< 0: as measured)
+  int akcia;
+  DWORD pred;        // ms the clock moves before the action
+  bool vykreslene;   // a frame of the view was drawn
+  int filter;        // and sampled so
+};
+
+TEST_F(AppTest, SharpFrameOnceTheViewRests) {
+  Panoramy(1);
+  ASSERT_EQ(Spusti(""), 1);
+  const uint16_t ZNACKA = 0x4321;
+  const TOst_krok kroky[] = {
+      // A slow machine: nearest while turning, one filtered frame 150 ms after the last turn.
+      {OST_AUTO, 50, KLAVES, 0, true, SITO_NAJBLIZSI},
+      {OST_AUTO, 50, PULZ_, 140, false, SITO_NAJBLIZSI},
+      {OST_AUTO, 50, PULZ_, 10, true, SITO_UROVNE},
+      {OST_AUTO, -1, PULZ_, 10, false, SITO_UROVNE},
+      {OST_AUTO, 50, OTACANIE, 500, true, SITO_NAJBLIZSI},  // auto-rotation never rests
+      {OST_AUTO, 50, PULZ_, 500, true, SITO_UROVNE},
+      // A fast one filters while turning.
+      {OST_AUTO, 5, KLAVES, 500, true, SITO_UROVNE},
+      {OST_VYP, 5, KLAVES, 500, true, SITO_NAJBLIZSI},
+      {OST_VYP, 5, PULZ_, 500, false, SITO_NAJBLIZSI},
+      {OST_ZAP, 50, KLAVES, 0, true, SITO_UROVNE},
+  };
+  int i = 0;
+  for (const TOst_krok& k : kroky) {
+    OST_volba = k.volba;
+    if (k.ms_filtra >= 0) OST_ms_filtra = k.ms_filtra;
+    demo_mod = k.akcia == OTACANIE;
+    pulz_poc_msna = 0;
+    PLAT_AdvanceTime(k.pred);
+    ZaplnZadny(ZNACKA);
+    if (k.akcia == KLAVES) {
+      Klaves(VK_RIGHT);
+    } else {
+      PULZ();
+    }
+    EXPECT_EQ(!ZadnyZaplneny(ZNACKA), k.vykreslene) << "step " << i;
+    EXPECT_EQ(Sito_filter, k.filter) << "step " << i;
+    ++i;
+  }
+  demo_mod = 0;
+}
+
+}  // namespace
