@@ -1,5 +1,6 @@
 #include "app_fixture.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/ostrost.h"
@@ -13,26 +14,18 @@ namespace {
 void pociatocny_stav() {
   GM = GM_PLOCHA;
   PAN_param_file[0] = '\0';
-  PAN_id = 0;
-  bActive = 0;
+  PAN_id = bActive = pulz_poc_msna = IN_dx = IN_dy = 0;
   hWnd_GLOB = nullptr;
-  IN_dx = IN_dy = 0;
-  lave_dole = ovl_uchopeny = 0;
-  pulz_poc_msna = 0;
-  demo_mod = 0;
+  lave_dole = ovl_uchopeny = demo_mod = l_CTRL_stlac = 0;
   OST_volba = OST_AUTO;
   OST_ms_filtra = 0;
-  l_CTRL_stlac = 0;
   dui_PANO_vystup_2_sta = -1;
-  MAXX = 800;
-  MAXY = 600;
-  SX = 400;
+  MAXX = obraz_sir = 800;
+  MAXY = obraz_vys = 600;
+  SX = D = 400;
   SY = 300;
-  obraz_sir = 800;
-  obraz_vys = 600;
   YAW = pi;
   PITCH = 0.1f;
-  D = 400;
   sfer_perspekt = 0;
   Sito_pocx = Sito_pocy = 20;
   dui_PANO.viditelny = dui_gr_mod.viditelny = dui_sito.viditelny = 0;
@@ -96,6 +89,17 @@ void AppTest::KlikTlacidlo(int i) {
   Klik(tlacidlo[i].x + (f.XP - f.XL) / 2, tlacidlo[i].y + (f.YD - f.YH) / 2);
 }
 
+bool AppTest::KlikPolozku(const CDUI& panel, int id) {
+  for (int i = 0; i < panel.VOL_pocet; ++i) {
+    const RECT& r = panel.VOL[i].rect;
+    if (panel.VOL[i].ID == id && r.bottom - r.top > 4) {
+      Klik((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+      return true;
+    }
+  }
+  return false;
+}
+
 void AppTest::Scena() {
   Sito_Vykresli();
   Poloz_panely();
@@ -103,13 +107,9 @@ void AppTest::Scena() {
 
 bool AppTest::Prekryte(int x0, int y0, int x1, int y1) {
   Scena();
-  for (int y = y0; y <= y1; ++y) {
-    if (y < 0 || y >= lpDDSPrimary->PLAT_Height()) continue;
-    for (int x = x0; x <= x1; ++x) {
-      if (x >= 0 && x < lpDDSPrimary->PLAT_Width() && lpDDSPrimary->PLAT_Pixel(x, y) != lpDDSBack->PLAT_Pixel(x, y))
-        return true;
-    }
-  }
+  for (int y = std::max(y0, 0); y <= y1 && y < lpDDSPrimary->PLAT_Height(); ++y)
+    for (int x = std::max(x0, 0); x <= x1 && x < lpDDSPrimary->PLAT_Width(); ++x)
+      if (lpDDSPrimary->PLAT_Pixel(x, y) != lpDDSBack->PLAT_Pixel(x, y)) return true;
   return false;
 }
 

@@ -28,6 +28,7 @@ class AppTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
+  void Znova() { TearDown(), SetUp(); }  // between the rows of a table that each start the viewer
 
   // A picture file of sir × vys in shades of red and green over this blue.
   static void Obrazok(const std::string& meno, int sir = 40, int vys = 20, int modra = 60);
@@ -43,13 +44,10 @@ class AppTest : public ::testing::Test {
   void Pohyb(int x, int y) { Posli(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
   void Dole(int x, int y) { Posli(WM_LBUTTONDOWN, 1, MAKELPARAM(x, y)); }
   void Hore(int x, int y) { Posli(WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
-  void Klik(int x, int y) {
-    Pohyb(x, y);
-    Dole(x, y);
-    Hore(x, y);
-  }
-  // Clicks the middle of button i.
-  void KlikTlacidlo(int i);
+  void Klik(int x, int y) { Pohyb(x, y), Dole(x, y), Hore(x, y); }
+  void KlikTlacidlo(int i);  // the middle of button i
+  // Clicks the middle of the panel's shown item with this ID; false when none is shown.
+  bool KlikPolozku(const CDUI& panel, int id);
 
   // Draws the scene of the last frame (its view and open panels) into the back buffer
   // afresh: the screen shows it under the overlays.

@@ -1,37 +1,32 @@
 // A run of the viewer: start-up and its failures, one whole session through the window
 // procedure, display-mode changes and lost surfaces.
-
 #include "app_fixture.h"
 
 namespace {
 
 const char* const PROBLEM = "Problem pri inicializacii";
 
-struct TStart {
-  const char* riadok;
-  int PAN_id, pan_sir, zoznam;  // pan_sir 0: nothing loaded
-  const char* sprava;
-};
+std::string Prva_sprava() { return PLAT_MessageBoxes().empty() ? "" : PLAT_MessageBoxes()[0].text; }
 
-class StartUp : public AppTest, public ::testing::WithParamInterface<TStart> {};
-
-TEST_P(StartUp, ShowsTheNamedOrFirstPanorama) {
-  const TStart& c = GetParam();
-  Panoramy(3, 300, 150);
-  Panoramy(2);
-  ASSERT_EQ(Spusti(c.riadok), 1);
-  EXPECT_EQ(PAN_id, c.PAN_id);
-  EXPECT_EQ(PAN_id_max, 2);
-  EXPECT_EQ(pan_sir, c.pan_sir);
-  EXPECT_EQ(dui_PANO.viditelny, c.zoznam);
-  const auto& b = PLAT_MessageBoxes();
-  EXPECT_EQ(b.empty() ? std::string() : b[0].text, c.sprava);
+TEST_F(AppTest, StartShowsTheNamedOrFirstPanorama) {
+  const struct {
+    const char* riadok;
+    int PAN_id, pan_sir, zoznam;  // pan_sir 0: nothing loaded
+    const char* sprava;
+  } pripady[] = {{"", 0, 200, 1, ""},
+                 {"P2 pano_3.bmp", 2, 300, 0, ""},
+                 {"1 nic.bmp", 1, 200, 0, "Súbor nic.bmp nebol nájdený, neexistuje."},
+                 {"P12", 12, 0, 1, ""}};
+  for (const auto& c : pripady) {
+    SCOPED_TRACE(c.riadok);
+    Panoramy(3, 300, 150);
+    Panoramy(2);
+    ASSERT_EQ(Spusti(c.riadok), 1);
+    EXPECT_EQ(std::make_tuple(PAN_id, PAN_id_max, pan_sir, (int)dui_PANO.viditelny, Prva_sprava()),
+              std::make_tuple(c.PAN_id, 2, c.pan_sir, c.zoznam, std::string(c.sprava)));
+    Znova();
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, StartUp,
-                         ::testing::Values(TStart{"", 0, 200, 1, ""}, TStart{"P2 pano_3.bmp", 2, 300, 0, ""},
-                                           TStart{"1 nic.bmp", 1, 200, 0, "Súbor nic.bmp nebol nájdený, neexistuje."},
-                                           TStart{"P12", 12, 0, 1, ""}));
 
 TEST_F(AppTest, ListHasOneEntryPerPanoramaAndTheCloseEntry) {
   Panoramy(3);
@@ -40,63 +35,36 @@ TEST_F(AppTest, ListHasOneEntryPerPanoramaAndTheCloseEntry) {
   ASSERT_EQ(Spusti(""), 1);
   ASSERT_EQ(dui_PANO.VOLR_pocet, 4);
   const int id[] = {1, 2, 3, 100}, icon[] = {0, -1, 2, -1};
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(dui_PANO.VOLR[i].ID, id[i]) << i;
-    EXPECT_EQ(dui_PANO.VOLR[i].icon, icon[i]) << i;
-  }
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(std::make_pair(dui_PANO.VOLR[i].ID, dui_PANO.VOLR[i].icon), std::make_pair(id[i], icon[i]));
   EXPECT_STREQ(dui_PANO.VOLR[1].text, "pano_2");
 }
 
-TEST_F(AppTest, EmptyFolderEndsWithItsMessageAndCodeZero) {
-  EXPECT_EQ(PANO_WinMain("", SW_SHOW), 0);
+TEST_F(AppTest, StartGivesUpWithItsMessageAndCodeZero) {
+  EXPECT_EQ(PANO_WinMain("", SW_SHOW), 0);  // an empty folder
   ASSERT_EQ(PLAT_MessageBoxes().size(), 1u);
-  EXPECT_EQ(PLAT_MessageBoxes()[0].text, "Žiadne panorámy v lokálnom adresári!");
+  EXPECT_EQ(Prva_sprava(), "Žiadne panorámy v lokálnom adresári!");
   EXPECT_EQ(PLAT_MessageBoxes()[0].caption, "Tessarin Panorama Player");
+  for (TPlatCall c : {PC_DirectDrawCreate, PC_SetCooperativeLevel, PC_SetDisplayMode, PC_CreatePrimary,
+                      PC_GetAttachedSurface}) {
+    Znova();
+    Panoramy(1);
+    PLAT_FaultSet(c, 0, -1, DDERR_GENERIC);
+    EXPECT_EQ(PANO_WinMain("", SW_SHOW), 0) << c;
+    EXPECT_EQ(PLAT_MessageBoxes().size(), 1u) << c;
+    EXPECT_EQ(Prva_sprava(), PROBLEM) << c;
+    EXPECT_TRUE(lpDD == nullptr && lpDDSPrimary == nullptr) << c;
+  }
 }
-
-class StartFailure : public AppTest, public ::testing::WithParamInterface<TPlatCall> {};
-
-TEST_P(StartFailure, GivesUpWithTheCommonMessage) {
-  Panoramy(1);
-  PLAT_FaultSet(GetParam(), 0, -1, DDERR_GENERIC);
-  EXPECT_EQ(PANO_WinMain("", SW_SHOW), 0);
-  ASSERT_EQ(PLAT_MessageBoxes().size(), 1u);
-  EXPECT_EQ(PLAT_MessageBoxes()[0].text, PROBLEM);
-  EXPECT_EQ(lpDD, nullptr);
-  EXPECT_EQ(lpDDSPrimary, nullptr);
-}
-
-INSTANTIATE_TEST_SUITE_P(Steps, StartFailure,
-                         ::testing::Values(PC_DirectDrawCreate, PC_SetCooperativeLevel, PC_SetDisplayMode,
-                                           PC_CreatePrimary, PC_GetAttachedSurface));
 
 // One session: the list, scrolling, a choice, both menus, the panorama buttons and the
 // close button, then the loop ends the run.
-bool StredPolozky(const CDUI& panel, int id, int* x, int* y) {
-  for (int i = 0; i < panel.VOL_pocet; ++i) {
-    const RECT& r = panel.VOL[i].rect;
-    if (panel.VOL[i].ID == id && r.bottom - r.top > 4) {
-      *x = (r.left + r.right) / 2;
-      *y = (r.top + r.bottom) / 2;
-      return true;
-    }
-  }
-  return false;
-}
-
-class Session : public AppTest {
- protected:
+TEST_F(AppTest, FullSession) {
   // Clicks the item with this ID in the panel; the panel closes.
-  void Zvol(CDUI& panel, int id) {
+  const auto zvol = [this](CDUI& panel, int id) {
     ASSERT_EQ(panel.viditelny, 1);
-    int x = 0, y = 0;
-    ASSERT_TRUE(StredPolozky(panel, id, &x, &y));
-    Klik(x, y);
+    ASSERT_TRUE(KlikPolozku(panel, id));
     EXPECT_EQ(panel.viditelny, 0);
-  }
-};
-
-TEST_F(Session, FullSession) {
+  };
   Panoramy(10, 120, 60);
   ASSERT_EQ(Spusti("G2"), 1);
   ASSERT_EQ(MAXX, 640);
@@ -105,23 +73,19 @@ TEST_F(Session, FullSession) {
   ASSERT_EQ(dui_PANO.Rol_mod, 1);
   EXPECT_EQ(dui_PANO.Rol_max, 3 * 32);
   // The down arrow scrolls; the third panorama is chosen.
-  const CTlac& dole = dui_PANO.tlacB_;
-  Klik(dole.x + 5, dole.y + 5);
+  Klik(dui_PANO.tlacB_.x + 5, dui_PANO.tlacB_.y + 5);
   EXPECT_GT(dui_PANO.Rol_pos, 0);
-  Zvol(dui_PANO, 3);
+  zvol(dui_PANO, 3);
   EXPECT_EQ(PAN_id, 2);
   // The grid menu, "40 x 40"; the display-mode menu, "1024 x 768"; "<Zavriet>" only closes.
   KlikTlacidlo(TL_SITO);
-  Zvol(dui_sito, 5);
-  EXPECT_EQ(Sito_pocx, 40);
-  EXPECT_EQ(Sito_sir, 16);
+  zvol(dui_sito, 5);
+  EXPECT_EQ(std::make_pair(Sito_pocx, Sito_sir), std::make_pair(40, 16));
   KlikTlacidlo(TL_GR_MOD);
-  Zvol(dui_gr_mod, 4);
-  EXPECT_EQ(MAXX, 1024);
-  EXPECT_EQ(Sito_sir, 25);
-  EXPECT_EQ(PAN_id, 2);
+  zvol(dui_gr_mod, 4);
+  EXPECT_EQ(std::make_tuple(MAXX, Sito_sir, PAN_id), std::make_tuple(1024, 25, 2));
   KlikTlacidlo(TL_SITO);
-  Zvol(dui_sito, 100);
+  zvol(dui_sito, 100);
   EXPECT_EQ(Sito_pocx, 40);
   // Previous thrice from the third comes round to the last; next from the last to the first.
   for (int i = 0; i < 3; ++i) KlikTlacidlo(TL_PRED);
@@ -159,30 +123,27 @@ TEST_F(AppTest, ModeChangeKeepsTheViewAndRendersAtTheNewSize) {
   EXPECT_NE(lpDDSPrimary->PLAT_Pixel(512, 384), 0u);
 }
 
-class RecreationFailure : public AppTest, public ::testing::WithParamInterface<std::pair<TPlatCall, const char*>> {};
-
-TEST_P(RecreationFailure, ShowsItsLetterThenEnds) {
-  Panoramy(1);
-  ASSERT_EQ(Spusti(""), 1);
-  PLAT_ClearMessageBoxes();
-  PLAT_FaultSet(GetParam().first, 0, 1, DDERR_OUTOFMEMORY);
-  EXPECT_EQ(RESET_GM(2), 0);
-  const auto& b = PLAT_MessageBoxes();
-  ASSERT_EQ(b.size(), 2u);
-  EXPECT_EQ(b[0].text, GetParam().second);
-  EXPECT_EQ(b[1].text, PROBLEM);
-  EXPECT_EQ(lpDDSPrimary, nullptr);
-  Prekresli_scenu(1);  // draws nothing
-  MSG m;
-  bool koniec = false;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) koniec = koniec || m.message == WM_QUIT;
-  EXPECT_TRUE(koniec);
+TEST_F(AppTest, RecreationFailureShowsItsLetterThenEnds) {
+  for (const auto& c : {std::make_pair(PC_CreatePrimary, "b"), std::make_pair(PC_GetAttachedSurface, "c"),
+                        std::make_pair(PC_CreateOffscreen, "e")}) {
+    SCOPED_TRACE(c.second);
+    Panoramy(1);
+    ASSERT_EQ(Spusti(""), 1);
+    PLAT_ClearMessageBoxes();
+    PLAT_FaultSet(c.first, 0, 1, DDERR_OUTOFMEMORY);
+    EXPECT_EQ(RESET_GM(2), 0);
+    const auto& b = PLAT_MessageBoxes();
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_EQ(b[0].text + b[1].text, c.second + std::string(PROBLEM));
+    EXPECT_EQ(lpDDSPrimary, nullptr);
+    Prekresli_scenu(1);  // draws nothing
+    MSG m;
+    bool koniec = false;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) koniec = koniec || m.message == WM_QUIT;
+    EXPECT_TRUE(koniec);
+    Znova();
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Steps, RecreationFailure,
-                         ::testing::Values(std::make_pair(PC_CreatePrimary, "b"),
-                                           std::make_pair(PC_GetAttachedSurface, "c"),
-                                           std::make_pair(PC_CreateOffscreen, "e")));
 
 TEST_F(AppTest, LostSurfacesAreRestoredByTheNextFrame) {
   Panoramy(1);

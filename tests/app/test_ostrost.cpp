@@ -1,10 +1,7 @@
 // Sharp when still: which frames of the view are filtered and when the resting view is
 // drawn once more, for each --filter choice.
 #include "app/ostrost.h"
-#include "app/pulse.h"
 #include "app_fixture.h"
-#include "engine/sieve.h"
-#include "platform/backend.h"
 
 namespace {
 
@@ -14,9 +11,9 @@ struct TOst_krok {
   int volba;
   double ms_filtra;  // the last filtered view's time (< 0: as measured)
   int akcia;
-  DWORD pred;        // ms the clock moves before the action
-  bool vykreslene;   // a frame of the view was drawn
-  int filter;        // and sampled so
+  DWORD pred;       // ms the clock moves before the action
+  bool vykreslene;  // a frame of the view was drawn, and sampled so:
+  int filter;
 };
 
 TEST_F(AppTest, SharpFrameOnceTheViewRests) {
@@ -45,14 +42,8 @@ TEST_F(AppTest, SharpFrameOnceTheViewRests) {
     pulz_poc_msna = 0;
     PLAT_AdvanceTime(k.pred);
     ZaplnZadny(ZNACKA);
-    if (k.akcia == KLAVES) {
-      Klaves(VK_RIGHT);
-    } else {
-      PULZ();
-    }
-    EXPECT_EQ(!ZadnyZaplneny(ZNACKA), k.vykreslene) << "step " << i;
-    EXPECT_EQ(Sito_filter, k.filter) << "step " << i;
-    ++i;
+    k.akcia == KLAVES ? Klaves(VK_RIGHT) : PULZ();
+    EXPECT_EQ(std::make_pair(!ZadnyZaplneny(ZNACKA), Sito_filter), std::make_pair(k.vykreslene, k.filter)) << i++;
   }
   demo_mod = 0;
 }

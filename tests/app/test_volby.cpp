@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <regex>
 #include <string>
 #include <vector>
@@ -14,7 +13,6 @@
 #include "app/panorama.h"
 #include "app/startup.h"
 #include "app/volby.h"
-#include "engine/store.h"
 
 namespace {
 
@@ -36,9 +34,8 @@ TEST(Cmdline, StartIndexModeAndFile) {
     GM = 3;
     PAN_param_file[0] = '\0';
     Rozober_prikazovy_riadok(t.riadok);
-    EXPECT_EQ(PAN_id, t.PAN_id) << t.riadok;
-    EXPECT_EQ(GM, t.GM) << t.riadok;
-    EXPECT_STREQ(PAN_param_file, t.subor) << t.riadok;
+    EXPECT_EQ(std::make_tuple(PAN_id, GM, std::string(PAN_param_file)), std::make_tuple(t.PAN_id, t.GM, t.subor))
+        << t.riadok;
   }
   const std::string dlhy = "G2" + std::string(5000, '1') + " " + std::string(10000, 'y');
   Rozober_prikazovy_riadok(dlhy.c_str());
@@ -71,8 +68,7 @@ TVysledok Rozober(std::vector<const char*> slova) {
 TEST(Volby, HelpVersionAndUnknownOptions) {
   const TVysledok pomoc = Rozober({"--mute", "--help", "--bogus"});
   EXPECT_EQ(pomoc.kod, 0);
-  for (const char* s : {"Usage: panorama", "--window", "--mute", "--version", "G1", "P12", "F2", "Escape"})
-    EXPECT_NE(pomoc.out.find(s), std::string::npos) << s;
+  EXPECT_EQ(pomoc.out.rfind("Usage: panorama", 0), 0u);
   const TVysledok verzia = Rozober({"--version"});
   EXPECT_EQ(verzia.kod, 0);
   EXPECT_TRUE(std::regex_match(verzia.out, std::regex("panorama \\(Tessarin Panorama Player\\) \\d+\\.\\d+\\.\\d+\n")))
@@ -104,13 +100,10 @@ TEST(Volby, OptionsPathsAndTheWordsLeftForTheViewer) {
   };
   for (const auto& p : pripady) {
     const TVysledok v = Rozober(p.slova);
-    EXPECT_EQ(v.kod, -1);
-    EXPECT_EQ(v.volby.plat.window, p.okno);
-    EXPECT_EQ(v.volby.plat.mute, p.ticho);
-    EXPECT_EQ(v.volby.priecinok, p.priecinok);
-    EXPECT_EQ(v.volby.subor, p.subor);
-    EXPECT_EQ(v.volby.riadok, p.riadok);
-    EXPECT_EQ(v.volby.filter, p.filter);
+    EXPECT_EQ(std::make_tuple(v.kod, v.volby.plat.window, v.volby.plat.mute, v.volby.filter),
+              std::make_tuple(-1, p.okno, p.ticho, p.filter));
+    EXPECT_EQ(std::make_tuple(v.volby.priecinok, v.volby.subor, v.volby.riadok),
+              std::make_tuple(p.priecinok, p.subor, p.riadok));
   }
   std::remove(subor.c_str());
   rmdir(vzor);

@@ -4,107 +4,81 @@
 
 #include <vector>
 
+#include "app/ostrost.h"
 #include "app/sprava.h"
 #include "app_fixture.h"
+#include "log/zeph_log.h"
+#include "tests/common/engine_ref.h"
 
 namespace {
 
 constexpr float DVA_PI = 6.2831855f;
 constexpr uint16_t ZNACKA = 0x4321;
 
-struct TVstup {
-  UINT msg;
-  WPARAM kod;
-  bool ctrl;
-  float yaw, pitch;
-  int d;
-  float yaw_po, pitch_po;
-  int d_po, pulz_po;  // the idle count after, from 900
-};
-
 WPARAM Koliesko(int delta) { return MAKEWPARAM(0, (WORD)(short)delta); }
 
-class KeyTable : public AppTest, public ::testing::WithParamInterface<TVstup> {};
-
-TEST_P(KeyTable, ChangesTheViewStopsTheIdleTurningAndRenders) {
+TEST_F(AppTest, KeysAndWheelChangeTheViewStopTheIdleTurningAndRender) {
+  // One of the view's values set before (the others at 1, 0.1, 400) and all three after.
+  enum { Y, P, DD };
+  const struct {
+    UINT msg;
+    WPARAM kod;
+    bool ctrl;
+    int co;
+    float pred, yaw, pitch, d;
+  } pripady[] = {
+      {WM_KEYDOWN, VK_ADD, 0, DD, 110, 1, 0.1f, 100},       {WM_KEYDOWN, VK_SUBTRACT, 0, DD, 581, 1, 0.1f, 600},
+      {WM_KEYDOWN, VK_SUBTRACT, 0, DD, 640, 1, 0.1f, 600},  // above the limit after a mode change
+      {WM_KEYDOWN, VK_UP, 1, DD, 590, 1, 0.1f, 600},        {WM_KEYDOWN, VK_DOWN, 1, DD, 119, 1, 0.1f, 100},
+      {WM_KEYDOWN, VK_NUMPAD8, 1, DD, 400, 1, 0.1f, 430},   {WM_KEYDOWN, VK_LEFT, 0, Y, 0.05f, 0.05f - 0.1f + DVA_PI, 0.1f, 400},
+      {WM_KEYDOWN, VK_NUMPAD4, 0, Y, 1, 0.9f, 0.1f, 400},   {WM_KEYDOWN, VK_RIGHT, 0, Y, 6.25f, 6.25f + 0.1f - DVA_PI, 0.1f, 400},
+      {WM_KEYDOWN, VK_NUMPAD6, 0, Y, 1, 1.1f, 0.1f, 400},   {WM_KEYDOWN, VK_UP, 0, P, 1.45f, 1, 1.4707963f, 400},
+      {WM_KEYDOWN, VK_NUMPAD2, 0, P, -1.45f, 1, -1.4707963f, 400}, {WM_KEYDOWN, VK_DOWN, 0, P, 0.3f, 1, 0.2f, 400},
+      {WM_KEYDOWN, VK_SHIFT, 0, P, 0.3f, 1, 0.3f, 400},
+      // The wheel: a sixth of the delta, limited; it resets the idle count.
+      {WM_MOUSEWHEEL, Koliesko(120), 0, DD, 400, 1, 0.1f, 420}, {WM_MOUSEWHEEL, Koliesko(-120), 0, DD, 400, 1, 0.1f, 380},
+      {WM_MOUSEWHEEL, Koliesko(240), 0, DD, 590, 1, 0.1f, 600}, {WM_MOUSEWHEEL, Koliesko(-120), 0, DD, 110, 1, 0.1f, 100},
+      {WM_MOUSEWHEEL, Koliesko(-5), 0, DD, 400, 1, 0.1f, 400},  {WM_MOUSEWHEEL, Koliesko(-7), 0, DD, 400, 1, 0.1f, 399}};
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);
-  const TVstup& k = GetParam();
-  if (k.ctrl) Klaves(VK_CONTROL);
-  YAW = k.yaw;
-  PITCH = k.pitch;
-  D = k.d;
-  demo_mod = 1;
-  pulz_poc_msna = 900;
-  ZaplnZadny(ZNACKA);
-  Posli(k.msg, k.kod, 0);
-  EXPECT_FLOAT_EQ(YAW, k.yaw_po);
-  EXPECT_FLOAT_EQ(PITCH, k.pitch_po);
-  EXPECT_EQ(D, k.d_po);
-  EXPECT_EQ(demo_mod, 0);
-  EXPECT_EQ(pulz_poc_msna, k.pulz_po);
-  if (k.msg == WM_KEYDOWN) {
-    EXPECT_FALSE(ZadnyZaplneny(ZNACKA));
+  int i = 0;
+  for (const auto& k : pripady) {
+    SCOPED_TRACE(i++);
+    l_CTRL_stlac = k.ctrl;
+    YAW = k.co == Y ? k.pred : 1;
+    PITCH = k.co == P ? k.pred : 0.1f;
+    D = k.co == DD ? (int)k.pred : 400;
+    demo_mod = 1;
+    pulz_poc_msna = 900;
+    ZaplnZadny(ZNACKA);
+    Posli(k.msg, k.kod, 0);
+    EXPECT_FLOAT_EQ(YAW, k.yaw);
+    EXPECT_FLOAT_EQ(PITCH, k.pitch);
+    EXPECT_EQ(std::make_tuple(D, (int)demo_mod, pulz_poc_msna), std::make_tuple((int)k.d, 0, k.msg == WM_KEYDOWN ? 401 : 0));
+    EXPECT_TRUE(k.msg != WM_KEYDOWN || !ZadnyZaplneny(ZNACKA));
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, KeyTable,
-    ::testing::Values(
-        TVstup{WM_KEYDOWN, VK_ADD, false, 1, 0.1f, 110, 1, 0.1f, 100, 401},
-        TVstup{WM_KEYDOWN, VK_SUBTRACT, false, 1, 0.1f, 590, 1, 0.1f, 600, 401},
-        // Above the limit after a mode change: the next zoom input limits it.
-        TVstup{WM_KEYDOWN, VK_SUBTRACT, false, 1, 0.1f, 640, 1, 0.1f, 600, 401},
-        TVstup{WM_KEYDOWN, VK_UP, true, 1, 0.1f, 590, 1, 0.1f, 600, 401},
-        TVstup{WM_KEYDOWN, VK_DOWN, true, 1, 0.1f, 110, 1, 0.1f, 100, 401},
-        TVstup{WM_KEYDOWN, VK_NUMPAD8, true, 1, 0.1f, 400, 1, 0.1f, 430, 401},
-        TVstup{WM_KEYDOWN, VK_LEFT, false, 0.05f, 0.1f, 400, 0.05f - 0.1f + DVA_PI, 0.1f, 400, 401},
-        TVstup{WM_KEYDOWN, VK_NUMPAD4, false, 1, 0.1f, 400, 0.9f, 0.1f, 400, 401},
-        TVstup{WM_KEYDOWN, VK_RIGHT, false, 6.25f, 0.1f, 400, 6.25f + 0.1f - DVA_PI, 0.1f, 400, 401},
-        TVstup{WM_KEYDOWN, VK_NUMPAD6, false, 1, 0.1f, 400, 1.1f, 0.1f, 400, 401},
-        TVstup{WM_KEYDOWN, VK_UP, false, 1, 1.45f, 400, 1, 1.4707963f, 400, 401},
-        TVstup{WM_KEYDOWN, VK_NUMPAD2, false, 1, -1.45f, 400, 1, -1.4707963f, 400, 401},
-        TVstup{WM_KEYDOWN, VK_DOWN, false, 1, 0.3f, 400, 1, 0.2f, 400, 401},
-        TVstup{WM_KEYDOWN, VK_SHIFT, false, 1, 0.3f, 400, 1, 0.3f, 400, 401},
-        // The wheel: a sixth of the delta, limited; it resets the idle count.
-        TVstup{WM_MOUSEWHEEL, Koliesko(120), false, 1, 0.1f, 400, 1, 0.1f, 420, 0},
-        TVstup{WM_MOUSEWHEEL, Koliesko(-120), false, 1, 0.1f, 400, 1, 0.1f, 380, 0},
-        TVstup{WM_MOUSEWHEEL, Koliesko(240), false, 1, 0.1f, 590, 1, 0.1f, 600, 0},
-        TVstup{WM_MOUSEWHEEL, Koliesko(-120), false, 1, 0.1f, 110, 1, 0.1f, 100, 0},
-        TVstup{WM_MOUSEWHEEL, Koliesko(-5), false, 1, 0.1f, 400, 1, 0.1f, 400, 0},
-        TVstup{WM_MOUSEWHEEL, Koliesko(-7), false, 1, 0.1f, 400, 1, 0.1f, 399, 0}));
-
-struct TKrok {
-  int dx, dy;
-  float yaw, pitch;
-  int dx_po, dy_po;
-  float yaw_po, pitch_po;
-};
-
-class PulseStep : public AppTest, public ::testing::WithParamInterface<TKrok> {};
-
-TEST_P(PulseStep, TurnsQuadraticallyWithTheOffsetsSign) {
-  const TKrok& k = GetParam();
+TEST_F(AppTest, PulseTurnsQuadraticallyWithTheOffsetsSign) {
+  // Clamped to 160 and stored; 160² / 640000 = 0.04. The wrap and the pitch limit are the
+  // keys' (one rule for both).
+  const struct {
+    int dx, dy, dx_po, dy_po;
+    float yaw_po, pitch_po;
+  } pripady[] = {{300, 0, 160, 0, 1.04f, 0.1f}, {-300, 0, -160, 0, 0.96f, 0.1f}, {80, 0, 80, 0, 1.01f, 0.1f},
+                 {0, 80, 0, 80, 1.0f, 0.11f},  {0, -1000, 0, -160, 1.0f, 0.06f}};
   lave_dole = 1;
-  IN_dx = k.dx;
-  IN_dy = k.dy;
-  YAW = k.yaw;
-  PITCH = k.pitch;
-  PULZ();
-  EXPECT_EQ(IN_dx, k.dx_po);
-  EXPECT_EQ(IN_dy, k.dy_po);
-  EXPECT_FLOAT_EQ(YAW, k.yaw_po);
-  EXPECT_FLOAT_EQ(PITCH, k.pitch_po);
+  for (const auto& k : pripady) {
+    IN_dx = k.dx;
+    IN_dy = k.dy;
+    YAW = 1.0f;
+    PITCH = 0.1f;
+    PULZ();
+    EXPECT_EQ(std::make_pair(IN_dx, IN_dy), std::make_pair(k.dx_po, k.dy_po)) << k.dx << "," << k.dy;
+    EXPECT_FLOAT_EQ(YAW, k.yaw_po) << k.dx;
+    EXPECT_FLOAT_EQ(PITCH, k.pitch_po) << k.dy;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, PulseStep,
-    ::testing::Values(
-        // Clamped to 160 and stored; 160² / 640000 = 0.04. The wrap and the pitch limit are the
-        // keys' (one rule for both).
-        TKrok{300, 0, 1.0f, 0.1f, 160, 0, 1.04f, 0.1f}, TKrok{-300, 0, 1.0f, 0.1f, -160, 0, 0.96f, 0.1f},
-        TKrok{80, 0, 1.0f, 0.1f, 80, 0, 1.01f, 0.1f}, TKrok{0, 80, 1.0f, 0.1f, 0, 80, 1.0f, 0.11f},
-        TKrok{0, -1000, 1.0f, 0.1f, 0, -160, 1.0f, 0.06f}));
 
 // The idle count: a frame at 200 (strip gone), 400 (pointer gone) and 800 (idle turning
 // starts), stopping at 5000; what the next frame puts over the view.
@@ -120,6 +94,7 @@ TEST_F(AppTest, IdleCountRendersAndHidesTheOverlaysAtItsStages) {
                  {798, false, false, false, false},  {799, true, true, false, false},   {4999, false, false, false, false},
                  {5000, false, false, false, false}};
   for (const auto& c : pripady) {
+    SCOPED_TRACE(c.pred);
     YAW = 1.0f;
     demo_mod = 0;
     pulz_poc_msna = c.pred;
@@ -128,42 +103,17 @@ TEST_F(AppTest, IdleCountRendersAndHidesTheOverlaysAtItsStages) {
     ZaplnZadny(ZNACKA);
     PULZ();
     EXPECT_EQ(pulz_poc_msna, c.pred < 5000 ? c.pred + 1 : 5000);
-    EXPECT_EQ(!ZadnyZaplneny(ZNACKA), c.vykresli) << c.pred;
-    EXPECT_EQ(demo_mod, c.demo ? 1 : 0) << c.pred;
-    EXPECT_FLOAT_EQ(YAW, c.demo ? 1.001f : 1.0f) << c.pred;
+    EXPECT_EQ(!ZadnyZaplneny(ZNACKA), c.vykresli);
+    EXPECT_EQ(demo_mod, c.demo ? 1 : 0);
+    EXPECT_FLOAT_EQ(YAW, c.demo ? 1.001f : 1.0f);
     Prekresli_scenu(1);
-    EXPECT_EQ(Prekryte(250, ovl_pos, 300, ovl_pos + 14), c.pruh) << c.pred;
-    EXPECT_EQ(Prekryte(tlacidlo[4].x, tlacidlo[4].y, tlacidlo[4].x + 15, tlacidlo[4].y + 14), c.pruh) << c.pred;
-    EXPECT_EQ(Prekryte(300, 100, 317, 119), c.kurzor) << c.pred;
+    EXPECT_EQ(Prekryte(250, ovl_pos, 300, ovl_pos + 14), c.pruh);
+    EXPECT_EQ(Prekryte(tlacidlo[4].x, tlacidlo[4].y, tlacidlo[4].x + 15, tlacidlo[4].y + 14), c.pruh);
+    EXPECT_EQ(Prekryte(300, 100, 317, 119), c.kurzor);
   }
   dui_sito.viditelny = 1;  // an open panel keeps the pointer
   Prekresli_scenu(1);
   EXPECT_TRUE(Prekryte(300, 100, 317, 119));
-}
-
-TEST_F(AppTest, StripIsDraggedToTheTopAndToTheBottom) {
-  Panoramy(1);
-  ASSERT_EQ(Spusti(""), 1);
-  dui_PANO.viditelny = 0;
-  Pohyb(300, ovl_pos + 5);
-  Dole(300, ovl_pos + 5);
-  ASSERT_EQ(ovl_uchopeny, 1);
-  Pohyb(300, 2);
-  EXPECT_EQ(ovl_pos, 0);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(tlacidlo[i].y, 0) << i;
-  // The view does not turn while the strip is held; the strip shows the sheet's colours.
-  YAW = 1.0f;
-  PULZ();
-  EXPECT_FLOAT_EQ(YAW, 1.0f);
-  pulz_poc_msna = 0;
-  Prekresli_scenu(1);
-  for (int j = 0; j < ovl_vys; ++j) EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(500, j), ovl_Mask[j]) << j;
-  EXPECT_FALSE(Prekryte(0, 0, 29, 14));
-  Pohyb(300, 5000);
-  EXPECT_EQ(ovl_pos, 585);
-  Hore(300, 5000);
-  Pohyb(300, 100);
-  EXPECT_EQ(ovl_pos, 585);
 }
 
 std::vector<uint32_t> Obrazovka() {
@@ -175,8 +125,9 @@ std::vector<uint32_t> Obrazovka() {
 
 // Pointer moves and the strip's drag draw no new view: the last one comes back from under the
 // overlays, so the screen is the one a frame with a new view of it shows, with the text over
-// the view or without.
+// the view or without. (Never sharpened: a resting view's filtered frame would differ.)
 TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
+  OST_volba = OST_VYP;
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);
   dui_PANO.viditelny = 0;
@@ -188,17 +139,19 @@ TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
       bool dole;
       int x, y;
     } kroky[] = {{false, 400, 300}, {false, 310, 10},  {false, sipka_x, sipka_y}, {false, 400, 300},
-                 {false, 300, pruh}, {true, 300, pruh}, {false, 320, 200},         {false, 330, 590}};
+                 {false, 300, pruh}, {true, 300, pruh}, {false, 320, 200},         {false, 300, 2},
+                 {false, 330, 590}};
     for (const auto& k : kroky) {
-      if (k.dole)
-        Dole(k.x, k.y);
-      else
-        Pohyb(k.x, k.y);
+      k.dole ? Dole(k.x, k.y) : Pohyb(k.x, k.y);
       const std::vector<uint32_t> bez = Obrazovka();
       Prekresli_scenu(1);
       EXPECT_TRUE(Obrazovka() == bez) << subor << " " << k.x << "," << k.y;
+      EXPECT_TRUE(k.y != 2 || ovl_pos == 0);  // dragged to the top
     }
+    EXPECT_EQ(ovl_pos, 585);  // the strip dragged to the bottom stays there
     Hore(330, 590);
+    Pohyb(300, 100);
+    EXPECT_EQ(ovl_pos, 585);
   }
 }
 
@@ -217,9 +170,18 @@ TEST_F(AppTest, FrameIsSkippedWhenTheBackBufferCannotBeLocked) {
   EXPECT_NE(lpDDSPrimary->PLAT_Pixel(700, 50), ZNACKA);
 }
 
-TEST_F(AppTest, F2WritesTheScreenshotAndEscapeCloses) {
+// F2 on a full disk is reported and logged, and leaves no file; then it writes the screenshot.
+// Escape closes without a frame.
+TEST_F(AppTest, F2WritesTheScreenshotOrSaysWhyNotAndEscapeCloses) {
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);
+  PLAT_FaultSet(PC_FileWrite, 100, -1, 0);  // the disk fills in the rows
+  Klaves(VK_F2);
+  PLAT_FaultClear();
+  ASSERT_EQ(PLAT_MessageBoxes().size(), 1u);
+  EXPECT_EQ(PLAT_MessageBoxes()[0].text, "Snímku obrazovky sa nepodarilo uložiť: TSSCAN.bmp");
+  EXPECT_NE(CitajSubor(ZEPH_LOG_SUBOR).find("DBMP_5(148) : PROBLEM pri zapise riadkov TSSCAN.bmp"), std::string::npos);
+  EXPECT_EQ(TTempFolder::Obsah(), (std::vector<std::string>{ZEPH_LOG_SUBOR, "pano_1.bmp", "pano_1.thm"}));
   Klaves(VK_F2);
   struct stat st;
   ASSERT_EQ(stat("TSSCAN.bmp", &st), 0);
