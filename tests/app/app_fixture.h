@@ -58,11 +58,6 @@ class AppTest : public ::testing::Test {
   static void ZaplnZadny(uint16_t farba);
   static bool ZadnyZaplneny(uint16_t farba);
 
-  static std::string Teraz() {
-    char c[4096];
-    return getcwd(c, sizeof c) != nullptr ? c : "";
-  }
-  std::string stary_priecinok_ = Teraz();  // the folder the test was started in
-  TTempFolder tmp_;                        // the current folder while the test runs
+  TTempFolder tmp_;  // the current folder while the test runs
   std::string priecinok_;
 };

@@ -19,11 +19,7 @@ int Vyska_pisma() {
 
 TEST_F(AppTest, ModeAndLayoutAtEveryDesktopAspectAndScale) {
   // The first row, at the natural scale, gives the sizes the others are measured against.
-  const struct {
-    int sir, vys;
-    const char* riadok;
-    int GM, MAXX, MAXY, D, m;
-  } tabulka[] = {
+  const struct { int sir, vys; const char* riadok; int GM, MAXX, MAXY, D, m; } tabulka[] = {
       {1920, 1080, "", GM_PLOCHA, 1920, 1080, 720, 1},  // the start distance grown with the height
       {3840, 2160, "G6", GM_PLOCHA, 3840, 2160, 1440, 2}, {2560, 1080, "", GM_PLOCHA, 2560, 1080, 720, 2},
       {1366, 768, "G5", GM_PLOCHA, 1366, 768, 512, 1},  // mode 5 is not for the command line
@@ -79,38 +75,46 @@ TEST_F(AppTest, ModeAndLayoutAtEveryDesktopAspectAndScale) {
   }
 }
 
-// The store follows the display's depth: the panorama is loaded again, the view kept.
-TEST_F(AppTest, DesktopModeChosenFromTheMenu) {
+// Bad modes change nothing; a mode change keeps the view and the panorama, renders at the new
+// size, and the store follows the display's depth (the panorama loaded again).
+TEST_F(AppTest, ModeChangeKeepsTheViewAndTheStoreFollowsTheDepth) {
+  Panoramy(2);
   ASSERT_EQ(SpustiNaPloche(1920, 1080, "G3"), 1);
+  Nahraj_PANORAMU(1, 0);
   EXPECT_EQ(W_bajty, 2);
   YAW = 1.25f;
+  PITCH = -0.4f;
+  Reset_Sito(25, 25);
+  for (int gm : {0, 7, -1}) EXPECT_EQ(RESET_GM(gm), 0) << gm;
+  EXPECT_EQ(std::make_pair(GM, MAXX), std::make_pair(3, 800));
+  PLAT_FaultSet(PC_SetDisplayMode, 0, 1, DDERR_INVALIDMODE);
+  EXPECT_EQ(RESET_GM(2), DDERR_INVALIDMODE);
+  EXPECT_EQ(MAXX, 800);
   KlikTlacidlo(TL_GR_MOD);
   ASSERT_TRUE(KlikPolozku(dui_gr_mod, GM_PLOCHA));
-  EXPECT_EQ(std::make_tuple(GM, lpDDSPrimary->PLAT_Width(), D_max, W_bajty, YAW),
-            std::make_tuple(GM_PLOCHA, 1920, 1080, 4, 1.25f));
+  EXPECT_EQ(std::make_tuple(GM, lpDDSPrimary->PLAT_Width(), D_max, W_bajty, YAW, PAN_id),
+            std::make_tuple(GM_PLOCHA, 1920, 1080, 4, 1.25f, 1));
   // A classic mode takes back the distances of 800 × 600.
   ASSERT_EQ(RESET_GM(4), 0);
-  EXPECT_EQ(std::make_tuple(D_max, D_start, W_bajty, YAW), std::make_tuple(600, 400, 2, 1.25f));
+  EXPECT_EQ(std::make_tuple(GM, SX, SY, D, PAN_id, Sito_sir, Sito_vys, YAW, PITCH),
+            std::make_tuple(4, 512, 384, 512, 1, 40, 30, 1.25f, -0.4f));
+  EXPECT_EQ(std::make_tuple(D_max, D_start, W_bajty, lpDDSBack->PLAT_Width()), std::make_tuple(600, 400, 2, 1024));
+  EXPECT_EQ(dui_PANO.SRF_PTR, lpDDSBack);
   EXPECT_GT(pan_sir, 0);
+  Prekresli_scenu(1);
+  EXPECT_NE(lpDDSPrimary->PLAT_Pixel(512, 384), 0u);
 }
 
-struct TZmena {
-  int gm;                 // mode when the window is resized
-  int sir, vys;           // the last size reported
-  int MAXX, MAXY;         // the screen afterwards
-  const char* oznacenie;  // the desktop's menu item afterwards
-  int vytvorene;          // primary surfaces made for it
-  int mierka;             // of the controls afterwards
-};
-
 TEST_F(AppTest, ResizeAppliedOnceWhenTheSizeRests) {
-  const TZmena tabulka[] = {
+  // The mode when the window is resized, the last size reported; the screen, the desktop's menu
+  // item, the primary surfaces made and the controls' scale afterwards.
+  const struct { int gm, sir, vys, MAXX, MAXY; const char* oznacenie; int vytvorene, mierka; } tabulka[] = {
       {GM_PLOCHA, 1024, 640, 1024, 640, "1024 x 640", 1, 1},
       {GM_PLOCHA, 2560, 1440, 2560, 1440, "2560 x 1440", 1, 2},
       {GM_PLOCHA, 100, 50, 320, 200, "320 x 200", 1, 1},  // held at the smallest mode
       {3, 1024, 640, 800, 600, "1024 x 640", 0, 1},       // a classic mode keeps its size
   };
-  for (const TZmena& t : tabulka) {
+  for (const auto& t : tabulka) {
     SCOPED_TRACE(t.sir);
     GM = t.gm;
     ASSERT_EQ(SpustiNaPloche(800, 600), 1);

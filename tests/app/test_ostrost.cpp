@@ -7,20 +7,13 @@ namespace {
 
 enum { KLAVES, PULZ_, OTACANIE };
 
-struct TOst_krok {
-  int volba;
-  double ms_filtra;  // the last filtered view's time (< 0: as measured)
-  int akcia;
-  DWORD pred;       // ms the clock moves before the action
-  bool vykreslene;  // a frame of the view was drawn, and sampled so:
-  int filter;
-};
-
 TEST_F(AppTest, SharpFrameOnceTheViewRests) {
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);
   const uint16_t ZNACKA = 0x4321;
-  const TOst_krok kroky[] = {
+  // The choice, the last filtered view's time (< 0: as measured), the action and the ms the
+  // clock moves before it; whether a frame of the view was drawn, and sampled how.
+  const struct { int volba; double ms_filtra; int akcia; DWORD pred; bool vykreslene; int filter; } kroky[] = {
       // A slow machine: nearest while turning, one filtered frame 150 ms after the last turn.
       {OST_AUTO, 50, KLAVES, 0, true, SITO_NAJBLIZSI},
       {OST_AUTO, 50, PULZ_, 140, false, SITO_NAJBLIZSI},
@@ -35,7 +28,7 @@ TEST_F(AppTest, SharpFrameOnceTheViewRests) {
       {OST_ZAP, 50, KLAVES, 0, true, SITO_UROVNE},
   };
   int i = 0;
-  for (const TOst_krok& k : kroky) {
+  for (const auto& k : kroky) {
     OST_volba = k.volba;
     if (k.ms_filtra >= 0) OST_ms_filtra = k.ms_filtra;
     demo_mod = k.akcia == OTACANIE;

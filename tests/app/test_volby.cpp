@@ -17,11 +17,7 @@
 namespace {
 
 TEST(Cmdline, StartIndexModeAndFile) {
-  const struct {
-    const char* riadok;
-    int PAN_id, GM;
-    const char* subor;
-  } pripady[] = {
+  const struct { const char* riadok; int PAN_id, GM; const char* subor; } pripady[] = {
       {"", 0, 3, ""}, {"P12", 12, 3, ""}, {"G2", 0, 2, ""}, {"G5", 0, 3, ""}, {"G6", 0, 6, ""},
       {"G1P3 /tmp/a b.bmp", 3, 1, "/tmp/a"},
       {"4 G2", 4, 3, "G2"},  // the blank after a number starts the file rule
@@ -86,12 +82,7 @@ TEST(Volby, OptionsPathsAndTheWordsLeftForTheViewer) {
   ASSERT_NE(mkdtemp(vzor), nullptr);
   const std::string dir = vzor, subor = dir + "/a b.bmp", nie = dir + "/nie.bmp";
   std::fclose(std::fopen(subor.c_str(), "wb"));
-  const struct {
-    std::vector<const char*> slova;
-    bool okno, ticho;
-    std::string priecinok, subor, riadok;
-    int filter;
-  } pripady[] = {
+  const struct { std::vector<const char*> slova; bool okno, ticho; std::string priecinok, subor, riadok; int filter; } pripady[] = {
       {{"G2", "--mute", "P3", "nic.bmp", "--filter=off"}, false, true, "", "", "G2 P3 nic.bmp", OST_VYP},
       {{"--", "--help", "-x", "--filter=on"}, false, false, "", "", "--help -x --filter=on", OST_AUTO},
       {{"--window", "G4", subor.c_str(), "--filter=on", "P2"}, true, false, dir + "/", "a b.bmp", "G4 P2", OST_ZAP},

@@ -20,13 +20,7 @@ WPARAM Koliesko(int delta) { return MAKEWPARAM(0, (WORD)(short)delta); }
 TEST_F(AppTest, KeysAndWheelChangeTheViewStopTheIdleTurningAndRender) {
   // One of the view's values set before (the others at 1, 0.1, 400) and all three after.
   enum { Y, P, DD };
-  const struct {
-    UINT msg;
-    WPARAM kod;
-    bool ctrl;
-    int co;
-    float pred, yaw, pitch, d;
-  } pripady[] = {
+  const struct { UINT msg; WPARAM kod; bool ctrl; int co; float pred, yaw, pitch, d; } pripady[] = {
       {WM_KEYDOWN, VK_ADD, 0, DD, 110, 1, 0.1f, 100},       {WM_KEYDOWN, VK_SUBTRACT, 0, DD, 581, 1, 0.1f, 600},
       {WM_KEYDOWN, VK_SUBTRACT, 0, DD, 640, 1, 0.1f, 600},  // above the limit after a mode change
       {WM_KEYDOWN, VK_UP, 1, DD, 590, 1, 0.1f, 600},        {WM_KEYDOWN, VK_DOWN, 1, DD, 119, 1, 0.1f, 100},
@@ -62,10 +56,7 @@ TEST_F(AppTest, KeysAndWheelChangeTheViewStopTheIdleTurningAndRender) {
 TEST_F(AppTest, PulseTurnsQuadraticallyWithTheOffsetsSign) {
   // Clamped to 160 and stored; 160² / 640000 = 0.04. The wrap and the pitch limit are the
   // keys' (one rule for both).
-  const struct {
-    int dx, dy, dx_po, dy_po;
-    float yaw_po, pitch_po;
-  } pripady[] = {{300, 0, 160, 0, 1.04f, 0.1f}, {-300, 0, -160, 0, 0.96f, 0.1f}, {80, 0, 80, 0, 1.01f, 0.1f},
+  const struct { int dx, dy, dx_po, dy_po; float yaw_po, pitch_po; } pripady[] = {{300, 0, 160, 0, 1.04f, 0.1f}, {-300, 0, -160, 0, 0.96f, 0.1f}, {80, 0, 80, 0, 1.01f, 0.1f},
                  {0, 80, 0, 80, 1.0f, 0.11f},  {0, -1000, 0, -160, 1.0f, 0.06f}};
   lave_dole = 1;
   for (const auto& k : pripady) {
@@ -86,10 +77,7 @@ TEST_F(AppTest, IdleCountRendersAndHidesTheOverlaysAtItsStages) {
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);
   dui_PANO.viditelny = 0;
-  const struct {
-    int pred;
-    bool vykresli, demo, pruh, kurzor;
-  } pripady[] = {{198, false, false, true, true},    {199, true, false, false, true},   {200, false, false, false, true},
+  const struct { int pred; bool vykresli, demo, pruh, kurzor; } pripady[] = {{198, false, false, true, true},    {199, true, false, false, true},   {200, false, false, false, true},
                  {398, false, false, false, true},   {399, true, false, false, false},  {400, false, false, false, false},
                  {798, false, false, false, false},  {799, true, true, false, false},   {4999, false, false, false, false},
                  {5000, false, false, false, false}};
@@ -135,10 +123,7 @@ TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
     Zobraz_PANORAMU(subor, 1);
     Prekresli_scenu(1);
     const int pruh = ovl_pos + 5, sipka_x = tlacidlo[5].x + 8, sipka_y = tlacidlo[5].y + 8;
-    const struct {
-      bool dole;
-      int x, y;
-    } kroky[] = {{false, 400, 300}, {false, 310, 10},  {false, sipka_x, sipka_y}, {false, 400, 300},
+    const struct { bool dole; int x, y; } kroky[] = {{false, 400, 300}, {false, 310, 10},  {false, sipka_x, sipka_y}, {false, 400, 300},
                  {false, 300, pruh}, {true, 300, pruh}, {false, 320, 200},         {false, 300, 2},
                  {false, 330, 590}};
     for (const auto& k : kroky) {
