@@ -64,15 +64,6 @@ void AppTest::Obrazok(const std::string& meno, int sir, int vys, int modra) {
   ASSERT_TRUE(BMP24_Zapis(obr, meno.c_str()));
 }
 
-void AppTest::Panoramy(int n, int sir, int vys) {
-  for (int i = 1; i <= n; ++i) Obrazok("pano_" + std::to_string(i) + ".bmp", sir, vys, i * 40);
-}
-
-int AppTest::Spusti(const char* riadok) {
-  Rozober_prikazovy_riadok(riadok);
-  return Inicializuj(GetModuleHandleA(nullptr), SW_SHOW);
-}
-
 int AppTest::SpustiNaPloche(int sir, int vys, const char* riadok) {
   TPlatOptions o;
   o.desktop_width = sir;
@@ -81,8 +72,6 @@ int AppTest::SpustiNaPloche(int sir, int vys, const char* riadok) {
   Panoramy(1);
   return Spusti(riadok);
 }
-
-LRESULT AppTest::Posli(UINT msg, WPARAM w, LPARAM l) { return WindowProc(hWnd_GLOB, msg, w, l); }
 
 void AppTest::KlikTlacidlo(int i) {
   const TFAZA& f = tlacidlo[i].FAZY[0];
@@ -98,11 +87,6 @@ bool AppTest::KlikPolozku(const CDUI& panel, int id) {
     }
   }
   return false;
-}
-
-void AppTest::Scena() {
-  Sito_Vykresli();
-  Poloz_panely();
 }
 
 bool AppTest::Prekryte(int x0, int y0, int x1, int y1) {

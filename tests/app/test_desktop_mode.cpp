@@ -18,14 +18,16 @@ int Vyska_pisma() {
 }
 
 TEST_F(AppTest, ModeAndLayoutAtEveryDesktopAspectAndScale) {
-  // The first row, at the natural scale, gives the sizes the others are measured against.
-  const struct { int sir, vys; const char* riadok; int GM, MAXX, MAXY, D, m; } tabulka[] = {
-      {1920, 1080, "", GM_PLOCHA, 1920, 1080, 720, 1},  // the start distance grown with the height
-      {3840, 2160, "G6", GM_PLOCHA, 3840, 2160, 1440, 2}, {2560, 1080, "", GM_PLOCHA, 2560, 1080, 720, 2},
-      {1366, 768, "G5", GM_PLOCHA, 1366, 768, 512, 1},  // mode 5 is not for the command line
-      {1920, 1200, "", GM_PLOCHA, 1920, 1200, 800, 1}, {1024, 768, "", GM_PLOCHA, 1024, 768, 512, 1},
-      {1920, 1080, "G3", 3, 800, 600, 400, 1},
-  };
+  // The first row, at the natural scale, gives the sizes the others are measured against. The start
+  // distance grows with the height; mode 5 is not for the command line.
+  const struct {
+    int sir, vys;
+    const char* riadok;
+    int GM, MAXX, MAXY, D, m;
+  } tabulka[] = {{1920, 1080, "", GM_PLOCHA, 1920, 1080, 720, 1}, {3840, 2160, "G6", GM_PLOCHA, 3840, 2160, 1440, 2},
+                 {2560, 1080, "", GM_PLOCHA, 2560, 1080, 720, 2}, {1366, 768, "G5", GM_PLOCHA, 1366, 768, 512, 1},
+                 {1920, 1200, "", GM_PLOCHA, 1920, 1200, 800, 1}, {1024, 768, "", GM_PLOCHA, 1024, 768, 512, 1},
+                 {1920, 1080, "G3", 3, 800, 600, 400, 1}};
   TFAZA prirodzene[TLACIDLO_MAX];
   int pismo = 0;
   for (const auto& t : tabulka) {
@@ -107,13 +109,16 @@ TEST_F(AppTest, ModeChangeKeepsTheViewAndTheStoreFollowsTheDepth) {
 
 TEST_F(AppTest, ResizeAppliedOnceWhenTheSizeRests) {
   // The mode when the window is resized, the last size reported; the screen, the desktop's menu
-  // item, the primary surfaces made and the controls' scale afterwards.
-  const struct { int gm, sir, vys, MAXX, MAXY; const char* oznacenie; int vytvorene, mierka; } tabulka[] = {
-      {GM_PLOCHA, 1024, 640, 1024, 640, "1024 x 640", 1, 1},
-      {GM_PLOCHA, 2560, 1440, 2560, 1440, "2560 x 1440", 1, 2},
-      {GM_PLOCHA, 100, 50, 320, 200, "320 x 200", 1, 1},  // held at the smallest mode
-      {3, 1024, 640, 800, 600, "1024 x 640", 0, 1},       // a classic mode keeps its size
-  };
+  // item, the primary surfaces made and the controls' scale afterwards. A small window is held at
+  // the smallest mode; a classic mode keeps its size.
+  const struct {
+    int gm, sir, vys, MAXX, MAXY;
+    const char* oznacenie;
+    int vytvorene, mierka;
+  } tabulka[] = {{GM_PLOCHA, 1024, 640, 1024, 640, "1024 x 640", 1, 1},
+                 {GM_PLOCHA, 2560, 1440, 2560, 1440, "2560 x 1440", 1, 2},
+                 {GM_PLOCHA, 100, 50, 320, 200, "320 x 200", 1, 1},
+                 {3, 1024, 640, 800, 600, "1024 x 640", 0, 1}};
   for (const auto& t : tabulka) {
     SCOPED_TRACE(t.sir);
     GM = t.gm;
@@ -122,25 +127,21 @@ TEST_F(AppTest, ResizeAppliedOnceWhenTheSizeRests) {
     // An edge dragged: a size every 50 ms, then a minimised window; nothing applied yet.
     for (int k = 0; k < 5; ++k) {
       Posli(WM_SIZE, 0, MAKELPARAM(900 + k * 10, 620 + k));
-      PLAT_AdvanceTime(50);
-      Posli(WM_TIMER, 1);
+      Pulz(50);
     }
     Posli(WM_SIZE, 0, 0);
     Posli(WM_SIZE, 0, MAKELPARAM(t.sir, t.vys));
-    PLAT_AdvanceTime(199);
-    Posli(WM_TIMER, 1);
+    Pulz(199);
     EXPECT_EQ(PLAT_CallCount(PC_CreatePrimary), 0);
-    PLAT_AdvanceTime(1);
-    Posli(WM_TIMER, 1);
+    Pulz(1);
     EXPECT_EQ(std::make_pair(lpDDSBack->PLAT_Width(), MAXY), std::make_pair(t.MAXX, t.MAXY));
     EXPECT_STREQ(Polozka_plochy().text, t.oznacenie);
     // The controls follow the scale: the strip's rows, the pointer's phase measured again.
-    EXPECT_EQ(ovl_vys, OVL_RIADKY * t.mierka);
-    EXPECT_EQ(kurzor.FAZY[0].XP - kurzor.FAZY[0].XL, 18 * t.mierka);
+    EXPECT_EQ(std::make_pair(ovl_vys, kurzor.FAZY[0].XP - kurzor.FAZY[0].XL),
+              std::make_pair(OVL_RIADKY * t.mierka, 18 * t.mierka));
     // Once: the same size again and later pulses change nothing.
     Posli(WM_SIZE, 0, MAKELPARAM(t.sir, t.vys));
-    PLAT_AdvanceTime(500);
-    Posli(WM_TIMER, 1);
+    Pulz(500);
     EXPECT_EQ(PLAT_CallCount(PC_CreatePrimary), t.vytvorene);
     Znova();
   }

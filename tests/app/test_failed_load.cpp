@@ -12,8 +12,8 @@
 #include "app/sprava.h"
 #include "app/volby.h"
 #include "app_fixture.h"
-#include "tests/common/engine_ref.h"
 #include "log/zeph_log.h"
+#include "tests/common/engine_ref.h"
 
 namespace {
 
@@ -60,8 +60,8 @@ TEST_F(AppTest, APictureThatDoesNotLoadIsNeverShownAsAnotherAndNeverStalls) {
 }
 
 // A quick load leaves the frame alone; every load counted as long shows its progress over the
-// frame (a black box in the picture's place), and an Escape waiting in the queue stops the next load, which leaves an empty store
-// and no message, and the key ends the program.
+// frame (a black box in the picture's place), and an Escape waiting in the queue stops the next load, which leaves an
+// empty store and no message, and the key ends the program.
 TEST_F(AppTest, ALongLoadShowsItsProgressAndEscapeStopsItAndEndsTheProgram) {
   Obrazok("a.bmp");
   Obrazok("b.bmp", 400, 200);

@@ -17,14 +17,24 @@
 namespace {
 
 TEST(Cmdline, StartIndexModeAndFile) {
-  const struct { const char* riadok; int PAN_id, GM; const char* subor; } pripady[] = {
-      {"", 0, 3, ""}, {"P12", 12, 3, ""}, {"G2", 0, 2, ""}, {"G5", 0, 3, ""}, {"G6", 0, 6, ""},
-      {"G1P3 /tmp/a b.bmp", 3, 1, "/tmp/a"},
-      {"4 G2", 4, 3, "G2"},  // the blank after a number starts the file rule
-      {"PG2", 0, 2, ""},     // a lone "P" reads nothing
-      {"P0x10", 16, 3, ""}, {"010", 8, 3, ""}, {"\"moja panorama.bmp\"", 0, 3, "\"moja"}, {"3   ", 3, 3, ""},
-      {"99999999999999999999", 2147483647, 3, ""},
-  };
+  // The blank after a number starts the file rule; a lone "P" reads nothing.
+  const struct {
+    const char* riadok;
+    int PAN_id, GM;
+    const char* subor;
+  } pripady[] = {{"", 0, 3, ""},
+                 {"P12", 12, 3, ""},
+                 {"G2", 0, 2, ""},
+                 {"G5", 0, 3, ""},
+                 {"G6", 0, 6, ""},
+                 {"G1P3 /tmp/a b.bmp", 3, 1, "/tmp/a"},
+                 {"4 G2", 4, 3, "G2"},
+                 {"PG2", 0, 2, ""},
+                 {"P0x10", 16, 3, ""},
+                 {"010", 8, 3, ""},
+                 {"\"moja panorama.bmp\"", 0, 3, "\"moja"},
+                 {"3   ", 3, 3, ""},
+                 {"99999999999999999999", 2147483647, 3, ""}};
   for (const auto& t : pripady) {
     PAN_id = 0;
     GM = 3;
@@ -82,13 +92,18 @@ TEST(Volby, OptionsPathsAndTheWordsLeftForTheViewer) {
   ASSERT_NE(mkdtemp(vzor), nullptr);
   const std::string dir = vzor, subor = dir + "/a b.bmp", nie = dir + "/nie.bmp";
   std::fclose(std::fopen(subor.c_str(), "wb"));
-  const struct { std::vector<const char*> slova; bool okno, ticho; std::string priecinok, subor, riadok; int filter; } pripady[] = {
+  // Of two paths the first counts; a missing file is left to the viewer's rules.
+  const struct {
+    std::vector<const char*> slova;
+    bool okno, ticho;
+    std::string priecinok, subor, riadok;
+    int filter;
+  } pripady[] = {
       {{"G2", "--mute", "P3", "nic.bmp", "--filter=off"}, false, true, "", "", "G2 P3 nic.bmp", OST_VYP},
       {{"--", "--help", "-x", "--filter=on"}, false, false, "", "", "--help -x --filter=on", OST_AUTO},
       {{"--window", "G4", subor.c_str(), "--filter=on", "P2"}, true, false, dir + "/", "a b.bmp", "G4 P2", OST_ZAP},
-      {{dir.c_str(), subor.c_str()}, false, false, dir, "", subor, OST_AUTO},  // the first path counts
-      {{nie.c_str()}, false, false, "", "", nie, OST_AUTO},                     // left to the viewer's rules
-  };
+      {{dir.c_str(), subor.c_str()}, false, false, dir, "", subor, OST_AUTO},
+      {{nie.c_str()}, false, false, "", "", nie, OST_AUTO}};
   for (const auto& p : pripady) {
     const TVysledok v = Rozober(p.slova);
     EXPECT_EQ(std::make_tuple(v.kod, v.volby.plat.window, v.volby.plat.mute, v.volby.filter),

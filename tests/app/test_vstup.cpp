@@ -18,21 +18,27 @@ constexpr uint16_t ZNACKA = 0x4321;
 WPARAM Koliesko(int delta) { return MAKEWPARAM(0, (WORD)(short)delta); }
 
 TEST_F(AppTest, KeysAndWheelChangeTheViewStopTheIdleTurningAndRender) {
-  // One of the view's values set before (the others at 1, 0.1, 400) and all three after.
+  // One of the view's values before and after; the others stay at 1, 0.1 and 400. Above the
+  // limit after a mode change, the next zoom limits it. The wheel: a sixth of the delta.
   enum { Y, P, DD };
-  const struct { UINT msg; WPARAM kod; bool ctrl; int co; float pred, yaw, pitch, d; } pripady[] = {
-      {WM_KEYDOWN, VK_ADD, 0, DD, 110, 1, 0.1f, 100},       {WM_KEYDOWN, VK_SUBTRACT, 0, DD, 581, 1, 0.1f, 600},
-      {WM_KEYDOWN, VK_SUBTRACT, 0, DD, 640, 1, 0.1f, 600},  // above the limit after a mode change
-      {WM_KEYDOWN, VK_UP, 1, DD, 590, 1, 0.1f, 600},        {WM_KEYDOWN, VK_DOWN, 1, DD, 119, 1, 0.1f, 100},
-      {WM_KEYDOWN, VK_NUMPAD8, 1, DD, 400, 1, 0.1f, 430},   {WM_KEYDOWN, VK_LEFT, 0, Y, 0.05f, 0.05f - 0.1f + DVA_PI, 0.1f, 400},
-      {WM_KEYDOWN, VK_NUMPAD4, 0, Y, 1, 0.9f, 0.1f, 400},   {WM_KEYDOWN, VK_RIGHT, 0, Y, 6.25f, 6.25f + 0.1f - DVA_PI, 0.1f, 400},
-      {WM_KEYDOWN, VK_NUMPAD6, 0, Y, 1, 1.1f, 0.1f, 400},   {WM_KEYDOWN, VK_UP, 0, P, 1.45f, 1, 1.4707963f, 400},
-      {WM_KEYDOWN, VK_NUMPAD2, 0, P, -1.45f, 1, -1.4707963f, 400}, {WM_KEYDOWN, VK_DOWN, 0, P, 0.3f, 1, 0.2f, 400},
-      {WM_KEYDOWN, VK_SHIFT, 0, P, 0.3f, 1, 0.3f, 400},
-      // The wheel: a sixth of the delta, limited; it resets the idle count.
-      {WM_MOUSEWHEEL, Koliesko(120), 0, DD, 400, 1, 0.1f, 420}, {WM_MOUSEWHEEL, Koliesko(-120), 0, DD, 400, 1, 0.1f, 380},
-      {WM_MOUSEWHEEL, Koliesko(240), 0, DD, 590, 1, 0.1f, 600}, {WM_MOUSEWHEEL, Koliesko(-120), 0, DD, 110, 1, 0.1f, 100},
-      {WM_MOUSEWHEEL, Koliesko(-5), 0, DD, 400, 1, 0.1f, 400},  {WM_MOUSEWHEEL, Koliesko(-7), 0, DD, 400, 1, 0.1f, 399}};
+  constexpr UINT K = WM_KEYDOWN, W = WM_MOUSEWHEEL;
+  constexpr float L = 0.05f - 0.1f + DVA_PI, R = 6.25f + 0.1f - DVA_PI;
+  const struct {
+    UINT msg;
+    WPARAM kod;
+    bool ctrl;
+    int co;
+    float pred, po;
+  } pripady[] = {{K, VK_ADD, 0, DD, 110, 100},        {K, VK_SUBTRACT, 0, DD, 581, 600},
+                 {K, VK_SUBTRACT, 0, DD, 640, 600},   {K, VK_UP, 1, DD, 590, 600},
+                 {K, VK_DOWN, 1, DD, 119, 100},       {K, VK_NUMPAD8, 1, DD, 400, 430},
+                 {K, VK_LEFT, 0, Y, 0.05f, L},        {K, VK_NUMPAD4, 0, Y, 1, 0.9f},
+                 {K, VK_RIGHT, 0, Y, 6.25f, R},       {K, VK_NUMPAD6, 0, Y, 1, 1.1f},
+                 {K, VK_UP, 0, P, 1.45f, 1.4707963f}, {K, VK_NUMPAD2, 0, P, -1.45f, -1.4707963f},
+                 {K, VK_DOWN, 0, P, 0.3f, 0.2f},      {K, VK_SHIFT, 0, P, 0.3f, 0.3f},
+                 {W, Koliesko(120), 0, DD, 400, 420}, {W, Koliesko(-120), 0, DD, 400, 380},
+                 {W, Koliesko(240), 0, DD, 590, 600}, {W, Koliesko(-120), 0, DD, 110, 100},
+                 {W, Koliesko(-5), 0, DD, 400, 400},  {W, Koliesko(-7), 0, DD, 400, 399}};
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);
   int i = 0;
@@ -46,18 +52,25 @@ TEST_F(AppTest, KeysAndWheelChangeTheViewStopTheIdleTurningAndRender) {
     pulz_poc_msna = 900;
     ZaplnZadny(ZNACKA);
     Posli(k.msg, k.kod, 0);
-    EXPECT_FLOAT_EQ(YAW, k.yaw);
-    EXPECT_FLOAT_EQ(PITCH, k.pitch);
-    EXPECT_EQ(std::make_tuple(D, (int)demo_mod, pulz_poc_msna), std::make_tuple((int)k.d, 0, k.msg == WM_KEYDOWN ? 401 : 0));
-    EXPECT_TRUE(k.msg != WM_KEYDOWN || !ZadnyZaplneny(ZNACKA));
+    EXPECT_FLOAT_EQ(YAW, k.co == Y ? k.po : 1);
+    EXPECT_FLOAT_EQ(PITCH, k.co == P ? k.po : 0.1f);
+    EXPECT_EQ(std::make_tuple(D, (int)demo_mod, pulz_poc_msna),
+              std::make_tuple(k.co == DD ? (int)k.po : 400, 0, k.msg == K ? 401 : 0));
+    EXPECT_TRUE(k.msg != K || !ZadnyZaplneny(ZNACKA));
   }
 }
 
 TEST_F(AppTest, PulseTurnsQuadraticallyWithTheOffsetsSign) {
   // Clamped to 160 and stored; 160² / 640000 = 0.04. The wrap and the pitch limit are the
   // keys' (one rule for both).
-  const struct { int dx, dy, dx_po, dy_po; float yaw_po, pitch_po; } pripady[] = {{300, 0, 160, 0, 1.04f, 0.1f}, {-300, 0, -160, 0, 0.96f, 0.1f}, {80, 0, 80, 0, 1.01f, 0.1f},
-                 {0, 80, 0, 80, 1.0f, 0.11f},  {0, -1000, 0, -160, 1.0f, 0.06f}};
+  const struct {
+    int dx, dy, dx_po, dy_po;
+    float yaw_po, pitch_po;
+  } pripady[] = {{300, 0, 160, 0, 1.04f, 0.1f},
+                 {-300, 0, -160, 0, 0.96f, 0.1f},
+                 {80, 0, 80, 0, 1.01f, 0.1f},
+                 {0, 80, 0, 80, 1.0f, 0.11f},
+                 {0, -1000, 0, -160, 1.0f, 0.06f}};
   lave_dole = 1;
   for (const auto& k : pripady) {
     IN_dx = k.dx;
@@ -77,10 +90,14 @@ TEST_F(AppTest, IdleCountRendersAndHidesTheOverlaysAtItsStages) {
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);
   dui_PANO.viditelny = 0;
-  const struct { int pred; bool vykresli, demo, pruh, kurzor; } pripady[] = {{198, false, false, true, true},    {199, true, false, false, true},   {200, false, false, false, true},
-                 {398, false, false, false, true},   {399, true, false, false, false},  {400, false, false, false, false},
-                 {798, false, false, false, false},  {799, true, true, false, false},   {4999, false, false, false, false},
-                 {5000, false, false, false, false}};
+  const struct {
+    int pred;
+    bool vykresli, demo, pruh, kurzor;
+  } pripady[] = {{198, false, false, true, true},    {199, true, false, false, true},
+                 {200, false, false, false, true},   {398, false, false, false, true},
+                 {399, true, false, false, false},   {400, false, false, false, false},
+                 {798, false, false, false, false},  {799, true, true, false, false},
+                 {4999, false, false, false, false}, {5000, false, false, false, false}};
   for (const auto& c : pripady) {
     SCOPED_TRACE(c.pred);
     YAW = 1.0f;
@@ -123,9 +140,11 @@ TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
     Zobraz_PANORAMU(subor, 1);
     Prekresli_scenu(1);
     const int pruh = ovl_pos + 5, sipka_x = tlacidlo[5].x + 8, sipka_y = tlacidlo[5].y + 8;
-    const struct { bool dole; int x, y; } kroky[] = {{false, 400, 300}, {false, 310, 10},  {false, sipka_x, sipka_y}, {false, 400, 300},
-                 {false, 300, pruh}, {true, 300, pruh}, {false, 320, 200},         {false, 300, 2},
-                 {false, 330, 590}};
+    const struct {
+      bool dole;
+      int x, y;
+    } kroky[] = {{false, 400, 300}, {false, 310, 10},  {false, sipka_x, sipka_y}, {false, 400, 300}, {false, 300, pruh},
+                 {true, 300, pruh}, {false, 320, 200}, {false, 300, 2},           {false, 330, 590}};
     for (const auto& k : kroky) {
       k.dole ? Dole(k.x, k.y) : Pohyb(k.x, k.y);
       const std::vector<uint32_t> bez = Obrazovka();
