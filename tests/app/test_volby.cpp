@@ -57,17 +57,13 @@ struct TVysledok {
 TVysledok Rozober(std::vector<const char*> slova) {
   slova.insert(slova.begin(), "panorama");
   TVysledok v;
-  char *out_text = nullptr, *err_text = nullptr;
-  size_t out_n = 0, err_n = 0;
-  FILE* out = open_memstream(&out_text, &out_n);
-  FILE* err = open_memstream(&err_text, &err_n);
+  char* text[2] = {};
+  size_t n[2] = {};
+  FILE *out = open_memstream(&text[0], &n[0]), *err = open_memstream(&text[1], &n[1]);
   v.kod = PANO_Rozober_volby((int)slova.size(), slova.data(), &v.volby, out, err);
-  std::fclose(out);
-  std::fclose(err);
-  v.out = out_text;
-  v.err = err_text;
-  std::free(out_text);
-  std::free(err_text);
+  std::fclose(out), std::fclose(err);
+  v.out = text[0], v.err = text[1];
+  std::free(text[0]), std::free(text[1]);
   return v;
 }
 
