@@ -9,22 +9,19 @@ const char* const PROBLEM = "Problem pri inicializacii";
 std::string Prva_sprava() { return PLAT_MessageBoxes().empty() ? "" : PLAT_MessageBoxes()[0].text; }
 
 TEST_F(AppTest, StartShowsTheNamedOrFirstPanorama) {
-  // pan_sir 0: nothing loaded.
-  const struct {
-    const char* riadok;
-    int PAN_id, pan_sir, zoznam;
-    const char* sprava;
-  } pripady[] = {{"", 0, 200, 1, ""},
-                 {"P2 pano_3.bmp", 2, 300, 0, ""},
-                 {"P12", 12, 0, 1, ""},
-                 {"1 nic.bmp", 1, 200, 0, "Súbor nic.bmp nebol nájdený, neexistuje."}};
-  for (const auto& c : pripady) {
-    SCOPED_TRACE(c.riadok);
+  // The command line; the panorama shown, its width (0: nothing loaded), the list open, the message.
+  const std::tuple<const char*, int, int, int, const char*> pripady[] = {
+      {"", 0, 200, 1, ""},
+      {"P2 pano_3.bmp", 2, 300, 0, ""},
+      {"P12", 12, 0, 1, ""},
+      {"1 nic.bmp", 1, 200, 0, "Súbor nic.bmp nebol nájdený, neexistuje."}};
+  for (const auto& [riadok, id, sir, zoznam, sprava] : pripady) {
+    SCOPED_TRACE(riadok);
     Panoramy(3, 300, 150);
     Panoramy(2);
-    ASSERT_EQ(Spusti(c.riadok), 1);
+    ASSERT_EQ(Spusti(riadok), 1);
     EXPECT_EQ(std::make_tuple(PAN_id, PAN_id_max, pan_sir, (int)dui_PANO.viditelny, Prva_sprava()),
-              std::make_tuple(c.PAN_id, 2, c.pan_sir, c.zoznam, std::string(c.sprava)));
+              std::make_tuple(id, 2, sir, zoznam, std::string(sprava)));
     Znova();
   }
 }

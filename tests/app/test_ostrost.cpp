@@ -15,28 +15,22 @@ TEST_F(AppTest, SharpFrameOnceTheViewRests) {
   // clock moves before it; whether a frame of the view was drawn, and sampled how. A slow machine:
   // nearest while turning, one filtered frame 150 ms after the last turn; auto-rotation never
   // rests. A fast one filters while turning.
-  const struct {
-    int volba;
-    double ms_filtra;
-    int akcia;
-    DWORD pred;
-    bool vykreslene;
-    int filter;
-  } kroky[] = {{OST_AUTO, 50, KLAVES, 0, true, SITO_NAJBLIZSI},     {OST_AUTO, 50, PULZ_, 140, false, SITO_NAJBLIZSI},
-               {OST_AUTO, 50, PULZ_, 10, true, SITO_UROVNE},        {OST_AUTO, -1, PULZ_, 10, false, SITO_UROVNE},
-               {OST_AUTO, 50, OTACANIE, 500, true, SITO_NAJBLIZSI}, {OST_AUTO, 50, PULZ_, 500, true, SITO_UROVNE},
-               {OST_AUTO, 5, KLAVES, 500, true, SITO_UROVNE},       {OST_VYP, 5, KLAVES, 500, true, SITO_NAJBLIZSI},
-               {OST_VYP, 5, PULZ_, 500, false, SITO_NAJBLIZSI},     {OST_ZAP, 50, KLAVES, 0, true, SITO_UROVNE}};
+  const std::tuple<int, double, int, DWORD, bool, int> kroky[] = {
+      {OST_AUTO, 50, KLAVES, 0, true, SITO_NAJBLIZSI},     {OST_AUTO, 50, PULZ_, 140, false, SITO_NAJBLIZSI},
+      {OST_AUTO, 50, PULZ_, 10, true, SITO_UROVNE},        {OST_AUTO, -1, PULZ_, 10, false, SITO_UROVNE},
+      {OST_AUTO, 50, OTACANIE, 500, true, SITO_NAJBLIZSI}, {OST_AUTO, 50, PULZ_, 500, true, SITO_UROVNE},
+      {OST_AUTO, 5, KLAVES, 500, true, SITO_UROVNE},       {OST_VYP, 5, KLAVES, 500, true, SITO_NAJBLIZSI},
+      {OST_VYP, 5, PULZ_, 500, false, SITO_NAJBLIZSI},     {OST_ZAP, 50, KLAVES, 0, true, SITO_UROVNE}};
   int i = 0;
-  for (const auto& k : kroky) {
-    OST_volba = k.volba;
-    if (k.ms_filtra >= 0) OST_ms_filtra = k.ms_filtra;
-    demo_mod = k.akcia == OTACANIE;
+  for (const auto& [volba, ms_filtra, akcia, pred, vykreslene, filter] : kroky) {
+    OST_volba = volba;
+    if (ms_filtra >= 0) OST_ms_filtra = ms_filtra;
+    demo_mod = akcia == OTACANIE;
     pulz_poc_msna = 0;
-    PLAT_AdvanceTime(k.pred);
+    PLAT_AdvanceTime(pred);
     ZaplnZadny(ZNACKA);
-    k.akcia == KLAVES ? Klaves(VK_RIGHT) : PULZ();
-    EXPECT_EQ(std::make_pair(!ZadnyZaplneny(ZNACKA), Sito_filter), std::make_pair(k.vykreslene, k.filter)) << i++;
+    akcia == KLAVES ? Klaves(VK_RIGHT) : PULZ();
+    EXPECT_EQ(std::make_pair(!ZadnyZaplneny(ZNACKA), Sito_filter), std::make_pair(vykreslene, filter)) << i++;
   }
   demo_mod = 0;
 }

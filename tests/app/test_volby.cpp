@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/app.h"
@@ -17,31 +18,27 @@
 namespace {
 
 TEST(Cmdline, StartIndexModeAndFile) {
-  // The blank after a number starts the file rule; a lone "P" reads nothing.
-  const struct {
-    const char* riadok;
-    int PAN_id, GM;
-    const char* subor;
-  } pripady[] = {{"", 0, 3, ""},
-                 {"P12", 12, 3, ""},
-                 {"G2", 0, 2, ""},
-                 {"G5", 0, 3, ""},
-                 {"G6", 0, 6, ""},
-                 {"G1P3 /tmp/a b.bmp", 3, 1, "/tmp/a"},
-                 {"4 G2", 4, 3, "G2"},
-                 {"PG2", 0, 2, ""},
-                 {"P0x10", 16, 3, ""},
-                 {"010", 8, 3, ""},
-                 {"\"moja panorama.bmp\"", 0, 3, "\"moja"},
-                 {"3   ", 3, 3, ""},
-                 {"99999999999999999999", 2147483647, 3, ""}};
-  for (const auto& t : pripady) {
+  // The line; the index, the mode and the file. The blank after a number starts the file rule; a
+  // lone "P" reads nothing.
+  const std::tuple<const char*, int, int, const char*> pripady[] = {{"", 0, 3, ""},
+                                                                    {"P12", 12, 3, ""},
+                                                                    {"G2", 0, 2, ""},
+                                                                    {"G5", 0, 3, ""},
+                                                                    {"G6", 0, 6, ""},
+                                                                    {"G1P3 /tmp/a b.bmp", 3, 1, "/tmp/a"},
+                                                                    {"4 G2", 4, 3, "G2"},
+                                                                    {"PG2", 0, 2, ""},
+                                                                    {"P0x10", 16, 3, ""},
+                                                                    {"010", 8, 3, ""},
+                                                                    {"\"moja panorama.bmp\"", 0, 3, "\"moja"},
+                                                                    {"3   ", 3, 3, ""},
+                                                                    {"99999999999999999999", 2147483647, 3, ""}};
+  for (const auto& [riadok, id, gm, subor] : pripady) {
     PAN_id = 0;
     GM = 3;
     PAN_param_file[0] = '\0';
-    Rozober_prikazovy_riadok(t.riadok);
-    EXPECT_EQ(std::make_tuple(PAN_id, GM, std::string(PAN_param_file)), std::make_tuple(t.PAN_id, t.GM, t.subor))
-        << t.riadok;
+    Rozober_prikazovy_riadok(riadok);
+    EXPECT_EQ(std::make_tuple(PAN_id, GM, std::string(PAN_param_file)), std::make_tuple(id, gm, subor)) << riadok;
   }
   const std::string dlhy = "G2" + std::string(5000, '1') + " " + std::string(10000, 'y');
   Rozober_prikazovy_riadok(dlhy.c_str());
@@ -88,24 +85,19 @@ TEST(Volby, OptionsPathsAndTheWordsLeftForTheViewer) {
   ASSERT_NE(mkdtemp(vzor), nullptr);
   const std::string dir = vzor, subor = dir + "/a b.bmp", nie = dir + "/nie.bmp";
   std::fclose(std::fopen(subor.c_str(), "wb"));
-  // Of two paths the first counts; a missing file is left to the viewer's rules.
-  const struct {
-    std::vector<const char*> slova;
-    bool okno, ticho;
-    std::string priecinok, subor, riadok;
-    int filter;
-  } pripady[] = {
+  // The words; the window, mute, folder, file, words left and filter. Of two paths the first
+  // counts; a missing file is left to the viewer's rules.
+  const std::tuple<std::vector<const char*>, bool, bool, std::string, std::string, std::string, int> pripady[] = {
       {{"G2", "--mute", "P3", "nic.bmp", "--filter=off"}, false, true, "", "", "G2 P3 nic.bmp", OST_VYP},
       {{"--", "--help", "-x", "--filter=on"}, false, false, "", "", "--help -x --filter=on", OST_AUTO},
       {{"--window", "G4", subor.c_str(), "--filter=on", "P2"}, true, false, dir + "/", "a b.bmp", "G4 P2", OST_ZAP},
       {{dir.c_str(), subor.c_str()}, false, false, dir, "", subor, OST_AUTO},
       {{nie.c_str()}, false, false, "", "", nie, OST_AUTO}};
-  for (const auto& p : pripady) {
-    const TVysledok v = Rozober(p.slova);
-    EXPECT_EQ(std::make_tuple(v.kod, v.volby.plat.window, v.volby.plat.mute, v.volby.filter),
-              std::make_tuple(-1, p.okno, p.ticho, p.filter));
-    EXPECT_EQ(std::make_tuple(v.volby.priecinok, v.volby.subor, v.volby.riadok),
-              std::make_tuple(p.priecinok, p.subor, p.riadok));
+  for (const auto& [slova, okno, ticho, priecinok, subor_, riadok, filter] : pripady) {
+    const TVysledok v = Rozober(slova);
+    const TVolby& o = v.volby;
+    EXPECT_EQ(std::make_tuple(v.kod, o.plat.window, o.plat.mute, o.priecinok, o.subor, o.riadok, o.filter),
+              std::make_tuple(-1, okno, ticho, priecinok, subor_, riadok, filter));
   }
   std::remove(subor.c_str());
   rmdir(vzor);
