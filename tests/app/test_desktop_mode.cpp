@@ -111,17 +111,14 @@ TEST_F(AppTest, ResizeAppliedOnceWhenTheSizeRests) {
   // The mode when the window is resized, the last size reported; the screen, the desktop's menu
   // item, the primary surfaces made and the controls' scale afterwards. A small window is held at
   // the smallest mode; a classic mode keeps its size.
-  const struct {
-    int gm, sir, vys, MAXX, MAXY;
-    const char* oznacenie;
-    int vytvorene, mierka;
-  } tabulka[] = {{GM_PLOCHA, 1024, 640, 1024, 640, "1024 x 640", 1, 1},
-                 {GM_PLOCHA, 2560, 1440, 2560, 1440, "2560 x 1440", 1, 2},
-                 {GM_PLOCHA, 100, 50, 320, 200, "320 x 200", 1, 1},
-                 {3, 1024, 640, 800, 600, "1024 x 640", 0, 1}};
-  for (const auto& t : tabulka) {
-    SCOPED_TRACE(t.sir);
-    GM = t.gm;
+  const std::tuple<int, int, int, int, int, const char*, int, int> tabulka[] = {
+      {GM_PLOCHA, 1024, 640, 1024, 640, "1024 x 640", 1, 1},
+      {GM_PLOCHA, 2560, 1440, 2560, 1440, "2560 x 1440", 1, 2},
+      {GM_PLOCHA, 100, 50, 320, 200, "320 x 200", 1, 1},
+      {3, 1024, 640, 800, 600, "1024 x 640", 0, 1}};
+  for (const auto& [gm, sir, vys, maxx, maxy, oznacenie, vytvorene, mierka] : tabulka) {
+    SCOPED_TRACE(sir);
+    GM = gm;
     ASSERT_EQ(SpustiNaPloche(800, 600), 1);
     PLAT_FaultClear();  // counts the calls from here
     // An edge dragged: a size every 50 ms, then a minimised window; nothing applied yet.
@@ -130,19 +127,19 @@ TEST_F(AppTest, ResizeAppliedOnceWhenTheSizeRests) {
       Pulz(50);
     }
     Posli(WM_SIZE, 0, 0);
-    Posli(WM_SIZE, 0, MAKELPARAM(t.sir, t.vys));
+    Posli(WM_SIZE, 0, MAKELPARAM(sir, vys));
     Pulz(199);
     EXPECT_EQ(PLAT_CallCount(PC_CreatePrimary), 0);
     Pulz(1);
-    EXPECT_EQ(std::make_pair(lpDDSBack->PLAT_Width(), MAXY), std::make_pair(t.MAXX, t.MAXY));
-    EXPECT_STREQ(Polozka_plochy().text, t.oznacenie);
+    EXPECT_EQ(std::make_pair(lpDDSBack->PLAT_Width(), MAXY), std::make_pair(maxx, maxy));
+    EXPECT_STREQ(Polozka_plochy().text, oznacenie);
     // The controls follow the scale: the strip's rows, the pointer's phase measured again.
     EXPECT_EQ(std::make_pair(ovl_vys, kurzor.FAZY[0].XP - kurzor.FAZY[0].XL),
-              std::make_pair(OVL_RIADKY * t.mierka, 18 * t.mierka));
+              std::make_pair(OVL_RIADKY * mierka, 18 * mierka));
     // Once: the same size again and later pulses change nothing.
-    Posli(WM_SIZE, 0, MAKELPARAM(t.sir, t.vys));
+    Posli(WM_SIZE, 0, MAKELPARAM(sir, vys));
     Pulz(500);
-    EXPECT_EQ(PLAT_CallCount(PC_CreatePrimary), t.vytvorene);
+    EXPECT_EQ(PLAT_CallCount(PC_CreatePrimary), vytvorene);
     Znova();
   }
 }
