@@ -20,58 +20,54 @@ int Vyska_pisma() {
 TEST_F(AppTest, ModeAndLayoutAtEveryDesktopAspectAndScale) {
   // The first row, at the natural scale, gives the sizes the others are measured against. The start
   // distance grows with the height; mode 5 is not for the command line.
-  const struct {
-    int sir, vys;
-    const char* riadok;
-    int GM, MAXX, MAXY, D, m;
-  } tabulka[] = {{1920, 1080, "", GM_PLOCHA, 1920, 1080, 720, 1}, {3840, 2160, "G6", GM_PLOCHA, 3840, 2160, 1440, 2},
-                 {2560, 1080, "", GM_PLOCHA, 2560, 1080, 720, 2}, {1366, 768, "G5", GM_PLOCHA, 1366, 768, 512, 1},
-                 {1920, 1200, "", GM_PLOCHA, 1920, 1200, 800, 1}, {1024, 768, "", GM_PLOCHA, 1024, 768, 512, 1},
-                 {1920, 1080, "G3", 3, 800, 600, 400, 1}};
+  const std::tuple<int, int, const char*, int, int, int, int, int> tabulka[] = {
+      {1920, 1080, "", GM_PLOCHA, 1920, 1080, 720, 1}, {3840, 2160, "G6", GM_PLOCHA, 3840, 2160, 1440, 2},
+      {2560, 1080, "", GM_PLOCHA, 2560, 1080, 720, 2}, {1366, 768, "G5", GM_PLOCHA, 1366, 768, 512, 1},
+      {1920, 1200, "", GM_PLOCHA, 1920, 1200, 800, 1}, {1024, 768, "", GM_PLOCHA, 1024, 768, 512, 1},
+      {1920, 1080, "G3", 3, 800, 600, 400, 1}};
   TFAZA prirodzene[TLACIDLO_MAX];
   int pismo = 0;
-  for (const auto& t : tabulka) {
-    SCOPED_TRACE(testing::Message() << t.sir << " " << t.riadok);
-    ASSERT_EQ(SpustiNaPloche(t.sir, t.vys, t.riadok), 1);
+  for (const auto& [sir, vys, riadok, gm, maxx, maxy, d, m] : tabulka) {
+    SCOPED_TRACE(testing::Message() << sir << " " << riadok);
+    ASSERT_EQ(SpustiNaPloche(sir, vys, riadok), 1);
     EXPECT_EQ(std::make_tuple(GM, lpDDSBack->PLAT_Width(), lpDDSBack->PLAT_Height(), D),
-              std::make_tuple(t.GM, t.MAXX, t.MAXY, t.D));
-    ASSERT_EQ(UI_mierka, t.m);
+              std::make_tuple(gm, maxx, maxy, d));
+    ASSERT_EQ(UI_mierka, m);
     // Listed by its size after the classic modes, before the closing item.
     ASSERT_EQ(dui_gr_mod.VOL_pocet, 6);
     EXPECT_EQ(Polozka_plochy().ID, GM_PLOCHA);
-    EXPECT_EQ(Polozka_plochy().text, std::to_string(t.sir) + " x " + std::to_string(t.vys));
-    if (&t == tabulka) {
+    EXPECT_EQ(Polozka_plochy().text, std::to_string(sir) + " x " + std::to_string(vys));
+    if (pismo == 0) {  // the first row
       for (int i = 0; i < tlacidlo_poc; ++i) prirodzene[i] = tlacidlo[i].FAZY[0];
       pismo = Vyska_pisma();
     }
-    EXPECT_NEAR(Vyska_pisma(), t.m * pismo, 3);  // the font's own rounding
+    EXPECT_NEAR(Vyska_pisma(), m * pismo, 3);  // the font's own rounding
     for (const CDUI* panel : {static_cast<const CDUI*>(&dui_PANO), static_cast<const CDUI*>(&dui_gr_mod),
                               static_cast<const CDUI*>(&dui_sito)}) {
-      EXPECT_NEAR(panel->podkl_rect.left + panel->podkl_rect.right, t.MAXX, 1);
-      EXPECT_NEAR(panel->podkl_rect.top + panel->podkl_rect.bottom, t.MAXY, panel->b);
+      EXPECT_NEAR(panel->podkl_rect.left + panel->podkl_rect.right, maxx, 1);
+      EXPECT_NEAR(panel->podkl_rect.top + panel->podkl_rect.bottom, maxy, panel->b);
     }
     // The strip: OVL_RIADKY rows at the scale, from 30 to 25 pixels (at the scale) off the sides.
     Prekresli_scenu(1);
-    EXPECT_EQ(ovl_pos, t.MAXY - 15 * t.m - t.MAXY / 70);
-    EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(30 * t.m, ovl_pos), ovl_Mask[0]);
-    EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(t.MAXX - 25 * t.m - 1, ovl_pos + 15 * t.m - 1), ovl_Mask[14]);
+    EXPECT_EQ(ovl_pos, maxy - 15 * m - maxy / 70);
+    EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(30 * m, ovl_pos), ovl_Mask[0]);
+    EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(maxx - 25 * m - 1, ovl_pos + 15 * m - 1), ovl_Mask[14]);
     Scena();
-    EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(t.MAXX / 2, ovl_pos + 15 * t.m),
-              lpDDSBack->PLAT_Pixel(t.MAXX / 2, ovl_pos + 15 * t.m));
+    EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(maxx / 2, ovl_pos + 15 * m), lpDDSBack->PLAT_Pixel(maxx / 2, ovl_pos + 15 * m));
     for (int i = 0; i < tlacidlo_poc; ++i) {
       const CTlac& b = tlacidlo[i];
       const TFAZA& f = b.FAZY[0];
-      EXPECT_EQ(f.XP - f.XL, t.m * (prirodzene[i].XP - prirodzene[i].XL)) << i;
-      EXPECT_EQ(f.YD - f.YH, t.m * (prirodzene[i].YD - prirodzene[i].YH)) << i;
-      EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + f.SIR <= t.MAXX && b.y + f.VYS <= t.MAXY) << i;
-      EXPECT_TRUE(b.ZASAH(b.x + f.SIR - 2 * t.m, b.y + f.VYS - 2 * t.m)) << i;
+      EXPECT_EQ(f.XP - f.XL, m * (prirodzene[i].XP - prirodzene[i].XL)) << i;
+      EXPECT_EQ(f.YD - f.YH, m * (prirodzene[i].YD - prirodzene[i].YH)) << i;
+      EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + f.SIR <= maxx && b.y + f.VYS <= maxy) << i;
+      EXPECT_TRUE(b.ZASAH(b.x + f.SIR - 2 * m, b.y + f.VYS - 2 * m)) << i;
       EXPECT_FALSE(b.ZASAH(b.x + f.SIR, b.y + f.VYS / 2)) << i;
     }
     // The grid menu opened by its button and an item chosen by a click on it.
     KlikTlacidlo(TL_SITO);
     ASSERT_EQ(dui_sito.viditelny, 1);
-    EXPECT_EQ(dui_sito.VOL[0].rect.bottom - dui_sito.VOL[0].rect.top, 30 * t.m);
-    Klik(dui_sito.VOL[0].rect.left + 2 * t.m, dui_sito.VOL[0].rect.bottom - 2 * t.m);
+    EXPECT_EQ(dui_sito.VOL[0].rect.bottom - dui_sito.VOL[0].rect.top, 30 * m);
+    Klik(dui_sito.VOL[0].rect.left + 2 * m, dui_sito.VOL[0].rect.bottom - 2 * m);
     EXPECT_EQ(Sito_pocx, 10);
     Znova();
   }

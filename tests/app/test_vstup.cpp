@@ -23,64 +23,56 @@ TEST_F(AppTest, KeysAndWheelChangeTheViewStopTheIdleTurningAndRender) {
   enum { Y, P, DD };
   constexpr UINT K = WM_KEYDOWN, W = WM_MOUSEWHEEL;
   constexpr float L = 0.05f - 0.1f + DVA_PI, R = 6.25f + 0.1f - DVA_PI;
-  const struct {
-    UINT msg;
-    WPARAM kod;
-    bool ctrl;
-    int co;
-    float pred, po;
-  } pripady[] = {{K, VK_ADD, 0, DD, 110, 100},        {K, VK_SUBTRACT, 0, DD, 581, 600},
-                 {K, VK_SUBTRACT, 0, DD, 640, 600},   {K, VK_UP, 1, DD, 590, 600},
-                 {K, VK_DOWN, 1, DD, 119, 100},       {K, VK_NUMPAD8, 1, DD, 400, 430},
-                 {K, VK_LEFT, 0, Y, 0.05f, L},        {K, VK_NUMPAD4, 0, Y, 1, 0.9f},
-                 {K, VK_RIGHT, 0, Y, 6.25f, R},       {K, VK_NUMPAD6, 0, Y, 1, 1.1f},
-                 {K, VK_UP, 0, P, 1.45f, 1.4707963f}, {K, VK_NUMPAD2, 0, P, -1.45f, -1.4707963f},
-                 {K, VK_DOWN, 0, P, 0.3f, 0.2f},      {K, VK_SHIFT, 0, P, 0.3f, 0.3f},
-                 {W, Koliesko(120), 0, DD, 400, 420}, {W, Koliesko(-120), 0, DD, 400, 380},
-                 {W, Koliesko(240), 0, DD, 590, 600}, {W, Koliesko(-120), 0, DD, 110, 100},
-                 {W, Koliesko(-5), 0, DD, 400, 400},  {W, Koliesko(-7), 0, DD, 400, 399}};
+  const std::tuple<UINT, WPARAM, bool, int, float, float> pripady[] = {
+      {K, VK_ADD, 0, DD, 110, 100},        {K, VK_SUBTRACT, 0, DD, 581, 600},
+      {K, VK_SUBTRACT, 0, DD, 640, 600},   {K, VK_UP, 1, DD, 590, 600},
+      {K, VK_DOWN, 1, DD, 119, 100},       {K, VK_NUMPAD8, 1, DD, 400, 430},
+      {K, VK_LEFT, 0, Y, 0.05f, L},        {K, VK_NUMPAD4, 0, Y, 1, 0.9f},
+      {K, VK_RIGHT, 0, Y, 6.25f, R},       {K, VK_NUMPAD6, 0, Y, 1, 1.1f},
+      {K, VK_UP, 0, P, 1.45f, 1.4707963f}, {K, VK_NUMPAD2, 0, P, -1.45f, -1.4707963f},
+      {K, VK_DOWN, 0, P, 0.3f, 0.2f},      {K, VK_SHIFT, 0, P, 0.3f, 0.3f},
+      {W, Koliesko(120), 0, DD, 400, 420}, {W, Koliesko(-120), 0, DD, 400, 380},
+      {W, Koliesko(240), 0, DD, 590, 600}, {W, Koliesko(-120), 0, DD, 110, 100},
+      {W, Koliesko(-5), 0, DD, 400, 400},  {W, Koliesko(-7), 0, DD, 400, 399}};
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);
   int i = 0;
-  for (const auto& k : pripady) {
+  for (const auto& [msg, kod, ctrl, co, pred, po] : pripady) {
     SCOPED_TRACE(i++);
-    l_CTRL_stlac = k.ctrl;
-    YAW = k.co == Y ? k.pred : 1;
-    PITCH = k.co == P ? k.pred : 0.1f;
-    D = k.co == DD ? (int)k.pred : 400;
+    l_CTRL_stlac = ctrl;
+    YAW = co == Y ? pred : 1;
+    PITCH = co == P ? pred : 0.1f;
+    D = co == DD ? (int)pred : 400;
     demo_mod = 1;
     pulz_poc_msna = 900;
     ZaplnZadny(ZNACKA);
-    Posli(k.msg, k.kod, 0);
-    EXPECT_FLOAT_EQ(YAW, k.co == Y ? k.po : 1);
-    EXPECT_FLOAT_EQ(PITCH, k.co == P ? k.po : 0.1f);
+    Posli(msg, kod, 0);
+    EXPECT_FLOAT_EQ(YAW, co == Y ? po : 1);
+    EXPECT_FLOAT_EQ(PITCH, co == P ? po : 0.1f);
     EXPECT_EQ(std::make_tuple(D, (int)demo_mod, pulz_poc_msna),
-              std::make_tuple(k.co == DD ? (int)k.po : 400, 0, k.msg == K ? 401 : 0));
-    EXPECT_TRUE(k.msg != K || !ZadnyZaplneny(ZNACKA));
+              std::make_tuple(co == DD ? (int)po : 400, 0, msg == K ? 401 : 0));
+    EXPECT_TRUE(msg != K || !ZadnyZaplneny(ZNACKA));
   }
 }
 
 TEST_F(AppTest, PulseTurnsQuadraticallyWithTheOffsetsSign) {
   // Clamped to 160 and stored; 160² / 640000 = 0.04. The wrap and the pitch limit are the
   // keys' (one rule for both). The yaw after, from 1, and the pitch after, from 0.1.
-  const struct {
-    int dx, dy, dx_po, dy_po;
-    float yaw, pitch;
-  } pripady[] = {{300, 0, 160, 0, 1.04f, 0.1f},
-                 {-300, 0, -160, 0, 0.96f, 0.1f},
-                 {80, 0, 80, 0, 1.01f, 0.1f},
-                 {0, 80, 0, 80, 1, 0.11f},
-                 {0, -1000, 0, -160, 1, 0.06f}};
+  const std::tuple<int, int, int, int, float, float> pripady[] = {{300, 0, 160, 0, 1.04f, 0.1f},
+                                                                  {-300, 0, -160, 0, 0.96f, 0.1f},
+                                                                  {80, 0, 80, 0, 1.01f, 0.1f},
+                                                                  {0, 80, 0, 80, 1, 0.11f},
+                                                                  {0, -1000, 0, -160, 1, 0.06f}};
   lave_dole = 1;
-  for (const auto& k : pripady) {
-    IN_dx = k.dx;
-    IN_dy = k.dy;
+  for (const auto& [dx, dy, dx_po, dy_po, yaw, pitch] : pripady) {
+    IN_dx = dx;
+    IN_dy = dy;
     YAW = 1.0f;
     PITCH = 0.1f;
     PULZ();
-    EXPECT_EQ(std::make_pair(IN_dx, IN_dy), std::make_pair(k.dx_po, k.dy_po)) << k.dx << "," << k.dy;
-    EXPECT_FLOAT_EQ(YAW, k.yaw) << k.dx;
-    EXPECT_FLOAT_EQ(PITCH, k.pitch) << k.dy;
+    EXPECT_EQ(std::make_pair(IN_dx, IN_dy), std::make_pair(dx_po, dy_po)) << dx << "," << dy;
+    EXPECT_FLOAT_EQ(YAW, yaw) << dx;
+    EXPECT_FLOAT_EQ(PITCH, pitch) << dy;
   }
 }
 
@@ -90,28 +82,26 @@ TEST_F(AppTest, IdleCountRendersAndHidesTheOverlaysAtItsStages) {
   Panoramy(1);
   ASSERT_EQ(Spusti(""), 1);
   dui_PANO.viditelny = 0;
-  const struct {
-    int pred;
-    bool vykresli, demo, pruh, kurzor;
-  } pripady[] = {{198, 0, 0, 1, 1}, {199, 1, 0, 0, 1}, {200, 0, 0, 0, 1}, {398, 0, 0, 0, 1},  {399, 1, 0, 0, 0},
-                 {400, 0, 0, 0, 0}, {798, 0, 0, 0, 0}, {799, 1, 1, 0, 0}, {4999, 0, 0, 0, 0}, {5000, 0, 0, 0, 0}};
-  for (const auto& c : pripady) {
-    SCOPED_TRACE(c.pred);
+  const std::tuple<int, bool, bool, bool, bool> pripady[] = {
+      {198, 0, 0, 1, 1}, {199, 1, 0, 0, 1}, {200, 0, 0, 0, 1}, {398, 0, 0, 0, 1},  {399, 1, 0, 0, 0},
+      {400, 0, 0, 0, 0}, {798, 0, 0, 0, 0}, {799, 1, 1, 0, 0}, {4999, 0, 0, 0, 0}, {5000, 0, 0, 0, 0}};
+  for (const auto& [pred, vykresli, demo, pruh, v_kurzore] : pripady) {
+    SCOPED_TRACE(pred);
     YAW = 1.0f;
     demo_mod = 0;
-    pulz_poc_msna = c.pred;
+    pulz_poc_msna = pred;
     kurzor.x = 300;
     kurzor.y = 100;
     ZaplnZadny(ZNACKA);
     PULZ();
-    EXPECT_EQ(pulz_poc_msna, c.pred < 5000 ? c.pred + 1 : 5000);
-    EXPECT_EQ(!ZadnyZaplneny(ZNACKA), c.vykresli);
-    EXPECT_EQ(demo_mod, c.demo ? 1 : 0);
-    EXPECT_FLOAT_EQ(YAW, c.demo ? 1.001f : 1.0f);
+    EXPECT_EQ(pulz_poc_msna, pred < 5000 ? pred + 1 : 5000);
+    EXPECT_EQ(!ZadnyZaplneny(ZNACKA), vykresli);
+    EXPECT_EQ(demo_mod, demo ? 1 : 0);
+    EXPECT_FLOAT_EQ(YAW, demo ? 1.001f : 1.0f);
     Prekresli_scenu(1);
-    EXPECT_EQ(Prekryte(250, ovl_pos, 300, ovl_pos + 14), c.pruh);
-    EXPECT_EQ(Prekryte(tlacidlo[4].x, tlacidlo[4].y, tlacidlo[4].x + 15, tlacidlo[4].y + 14), c.pruh);
-    EXPECT_EQ(Prekryte(300, 100, 317, 119), c.kurzor);
+    EXPECT_EQ(Prekryte(250, ovl_pos, 300, ovl_pos + 14), pruh);
+    EXPECT_EQ(Prekryte(tlacidlo[4].x, tlacidlo[4].y, tlacidlo[4].x + 15, tlacidlo[4].y + 14), pruh);
+    EXPECT_EQ(Prekryte(300, 100, 317, 119), v_kurzore);
   }
   dui_sito.viditelny = 1;  // an open panel keeps the pointer
   Prekresli_scenu(1);
