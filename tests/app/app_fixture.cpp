@@ -78,15 +78,14 @@ void AppTest::KlikTlacidlo(int i) {
   Klik(tlacidlo[i].x + (f.XP - f.XL) / 2, tlacidlo[i].y + (f.YD - f.YH) / 2);
 }
 
-bool AppTest::KlikPolozku(const CDUI& panel, int id) {
-  for (int i = 0; i < panel.VOL_pocet; ++i) {
-    const RECT& r = panel.VOL[i].rect;
-    if (panel.VOL[i].ID == id && r.bottom - r.top > 4) {
-      Klik((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-      return true;
-    }
-  }
-  return false;
+void AppTest::Zvol(const CDUI& panel, int id) {
+  ASSERT_EQ(panel.viditelny, 1);
+  int i = 0;
+  while (i < panel.VOL_pocet && (panel.VOL[i].ID != id || panel.VOL[i].rect.bottom - panel.VOL[i].rect.top <= 4)) ++i;
+  ASSERT_LT(i, panel.VOL_pocet) << "no item " << id;
+  const RECT& r = panel.VOL[i].rect;
+  Klik((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  EXPECT_EQ(panel.viditelny, 0);
 }
 
 bool AppTest::Prekryte(int x0, int y0, int x1, int y1) {

@@ -51,8 +51,8 @@ class AppTest : public ::testing::Test {
   void Hore(int x, int y) { Posli(WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
   void Klik(int x, int y) { Pohyb(x, y), Dole(x, y), Hore(x, y); }
   void KlikTlacidlo(int i);  // the middle of button i
-  // Clicks the middle of the panel's shown item with this ID; false when none is shown.
-  bool KlikPolozku(const CDUI& panel, int id);
+  // Clicks the middle of the open panel's shown item with this ID; the panel closes.
+  void Zvol(const CDUI& panel, int id);
 
   // Draws the scene of the last frame (its view and open panels) into the back buffer
   // afresh: the screen shows it under the overlays.

@@ -58,12 +58,6 @@ TEST_F(AppTest, StartGivesUpWithItsMessageAndCodeZero) {
 // One session: the list, scrolling, a choice, both menus, the panorama buttons and the
 // close button, then the loop ends the run.
 TEST_F(AppTest, FullSession) {
-  // Clicks the item with this ID in the panel; the panel closes.
-  const auto zvol = [this](CDUI& panel, int id) {
-    ASSERT_EQ(panel.viditelny, 1);
-    ASSERT_TRUE(KlikPolozku(panel, id));
-    EXPECT_EQ(panel.viditelny, 0);
-  };
   Panoramy(10, 120, 60);
   ASSERT_EQ(Spusti("G2"), 1);
   ASSERT_EQ(MAXX, 640);
@@ -74,17 +68,17 @@ TEST_F(AppTest, FullSession) {
   // The down arrow scrolls; the third panorama is chosen.
   Klik(dui_PANO.tlacB_.x + 5, dui_PANO.tlacB_.y + 5);
   EXPECT_GT(dui_PANO.Rol_pos, 0);
-  zvol(dui_PANO, 3);
+  Zvol(dui_PANO, 3);
   EXPECT_EQ(PAN_id, 2);
   // The grid menu, "40 x 40"; the display-mode menu, "1024 x 768"; "<Zavriet>" only closes.
   KlikTlacidlo(TL_SITO);
-  zvol(dui_sito, 5);
+  Zvol(dui_sito, 5);
   EXPECT_EQ(std::make_pair(Sito_pocx, Sito_sir), std::make_pair(40, 16));
   KlikTlacidlo(TL_GR_MOD);
-  zvol(dui_gr_mod, 4);
+  Zvol(dui_gr_mod, 4);
   EXPECT_EQ(std::make_tuple(MAXX, Sito_sir, PAN_id), std::make_tuple(1024, 25, 2));
   KlikTlacidlo(TL_SITO);
-  zvol(dui_sito, 100);
+  Zvol(dui_sito, 100);
   EXPECT_EQ(Sito_pocx, 40);
   // Previous thrice from the third comes round to the last; next from the last to the first.
   for (int i = 0; i < 3; ++i) KlikTlacidlo(TL_PRED);

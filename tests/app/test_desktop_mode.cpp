@@ -42,8 +42,7 @@ TEST_F(AppTest, ModeAndLayoutAtEveryDesktopAspectAndScale) {
       pismo = Vyska_pisma();
     }
     EXPECT_NEAR(Vyska_pisma(), m * pismo, 3);  // the font's own rounding
-    for (const CDUI* panel : {static_cast<const CDUI*>(&dui_PANO), static_cast<const CDUI*>(&dui_gr_mod),
-                              static_cast<const CDUI*>(&dui_sito)}) {
+    for (CDUI* panel : {&dui_gr_mod, &dui_sito, static_cast<CDUI*>(&dui_PANO)}) {
       EXPECT_NEAR(panel->podkl_rect.left + panel->podkl_rect.right, maxx, 1);
       EXPECT_NEAR(panel->podkl_rect.top + panel->podkl_rect.bottom, maxy, panel->b);
     }
@@ -89,7 +88,7 @@ TEST_F(AppTest, ModeChangeKeepsTheViewAndTheStoreFollowsTheDepth) {
   EXPECT_EQ(RESET_GM(2), DDERR_INVALIDMODE);
   EXPECT_EQ(MAXX, 800);
   KlikTlacidlo(TL_GR_MOD);
-  ASSERT_TRUE(KlikPolozku(dui_gr_mod, GM_PLOCHA));
+  Zvol(dui_gr_mod, GM_PLOCHA);
   EXPECT_EQ(std::make_tuple(GM, lpDDSPrimary->PLAT_Width(), D_max, W_bajty, YAW, PAN_id),
             std::make_tuple(GM_PLOCHA, 1920, 1080, 4, 1.25f, 1));
   // A classic mode takes back the distances of 800 × 600.

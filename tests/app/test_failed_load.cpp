@@ -112,7 +112,7 @@ TEST_F(AppTest, InALargeFolderEveryPictureIsReachedByNextAndTheList) {
   }
   dui_PANO.viditelny = 1;
   dui_PANO.RESET(dui_PANO.Rol_max);
-  ASSERT_TRUE(KlikPolozku(dui_PANO, 300));
+  Zvol(dui_PANO, 300);
   EXPECT_STREQ(PAN_subor[PAN_id], "./p299.bmp");
 }
 

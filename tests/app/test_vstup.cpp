@@ -127,17 +127,15 @@ TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
     Zobraz_PANORAMU(subor, 1);
     Prekresli_scenu(1);
     const int pruh = ovl_pos + 5, sipka_x = tlacidlo[5].x + 8, sipka_y = tlacidlo[5].y + 8;
-    const struct {
-      bool dole;
-      int x, y;
-    } kroky[] = {{false, 400, 300}, {false, 310, 10},  {false, sipka_x, sipka_y}, {false, 400, 300}, {false, 300, pruh},
-                 {true, 300, pruh}, {false, 320, 200}, {false, 300, 2},           {false, 330, 590}};
-    for (const auto& k : kroky) {
-      k.dole ? Dole(k.x, k.y) : Pohyb(k.x, k.y);
+    const std::tuple<bool, int, int> kroky[] = {{false, 400, 300}, {false, 310, 10},   {false, sipka_x, sipka_y},
+                                                {false, 400, 300}, {false, 300, pruh}, {true, 300, pruh},
+                                                {false, 320, 200}, {false, 300, 2},    {false, 330, 590}};
+    for (const auto& [dole, x, y] : kroky) {
+      dole ? Dole(x, y) : Pohyb(x, y);
       const std::vector<uint32_t> bez = Obrazovka();
       Prekresli_scenu(1);
-      EXPECT_TRUE(Obrazovka() == bez) << subor << " " << k.x << "," << k.y;
-      EXPECT_TRUE(k.y != 2 || ovl_pos == 0);  // dragged to the top
+      EXPECT_TRUE(Obrazovka() == bez) << subor << " " << x << "," << y;
+      EXPECT_TRUE(y != 2 || ovl_pos == 0);  // dragged to the top
     }
     EXPECT_EQ(ovl_pos, 585);  // the strip dragged to the bottom stays there
     Hore(330, 590);
