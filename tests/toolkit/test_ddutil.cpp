@@ -16,11 +16,8 @@ std::vector<uint8_t> Info(uint32_t bi_size, int bity, uint32_t clr_used, int v_t
   auto put32 = [&v, f](size_t at, uint32_t x) {
     for (int i = 0; i < 4; i++) v[f + at + i] = (uint8_t)(x >> (8 * i));
   };
-  put32(0, bi_size);
-  put32(4, 8);
-  put32(8, 1);
-  put32(12, 1 | (uint32_t)bity << 16);
-  put32(32, clr_used);
+  for (const auto& p : {std::make_pair(0u, bi_size), {4u, 8u}, {8u, 1u}, {12u, 1 | (uint32_t)bity << 16}, {32u, clr_used}})
+    put32(p.first, p.second);
   for (int i = 0; i < v_tabulke; i++) put32(h + 4 * i, (uint32_t)(i | 2 * i << 8 | 3 * i << 16));
   if (subor) v[0] = 'B', v[1] = 'M';
   if (dlzka) v.resize(dlzka);
