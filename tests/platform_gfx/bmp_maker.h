@@ -77,7 +77,7 @@ inline std::vector<uint8_t> MakeBmp(const TPic& p, int bits, TBmpForm form) {
       } else if (bits == 16) {
         Le(&row, fields ? (r8 >> 3) << 11 | (g8 >> 2) << 5 | b8 >> 3 : (r8 >> 3) << 10 | (g8 >> 3) << 5 | b8 >> 3, 2);
       } else {
-        Le(&row, c, bits / 8);
+        Le(&row, c | 0xA5000000u, bits / 8);  // at 32 bits a top byte that is no colour
       }
     }
     if (nbits > 0) row.push_back((uint8_t)(acc << (8 - nbits)));
