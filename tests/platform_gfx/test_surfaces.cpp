@@ -192,7 +192,8 @@ TEST_F(GfxTest, FillsAreClippedAndConstantAlphaBlendsPerChannel) {
     uint32_t expect;
   } cases[] = {{16, 0xFFFF, 0, 0, 0x0000},    {16, 0xFFFF, 0, 255, 0xFFFF},  {16, 0xFFFF, 0, 128, (16 << 11) | (32 << 5) | 16},
                {16, 0xFFFF, 0, 300, 0xFFFF},  {16, 0, 0xFFFF, 100, (19 << 11) | (38 << 5) | 19},
-               {32, 0xFFFFFF, 0, 128, 0x808080}, {32, 0, 0xFFFFFF, 100, 0x9B9B9B}, {32, 0x0000FF, 0xFF0001, 51, 0xCC0034}};
+               {32, 0xFFFFFF, 0, 128, 0x808080}, {32, 0, 0xFFFFFF, 100, 0x9B9B9B}, {32, 0x0000FF, 0xFF0001, 51, 0xCC0034},
+               {32, 0xFFFFFF, 0, 300, 0xFFFFFF}};
   for (const auto& c : cases) {
     ASSERT_EQ(DD_OK, dd->SetDisplayMode(64, 48, c.bits));
     IDirectDrawSurface *s = Keep(Make(8, 8)), *d = Keep(Make(8, 8));
