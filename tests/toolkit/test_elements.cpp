@@ -36,11 +36,10 @@ TEST(Element, MouseStepsOverTheBox) {
   d.viditelny = 0;
   EXPECT_FALSE(d.INFORMUJ_SA(495, 500, 0));
   MAXX = 800;  // drift wraps around the screen by the phase's width
-  for (const auto& p : {std::make_tuple(798, 5, -13), std::make_tuple(-13, -5, 800), std::make_tuple(795, 5, 800)}) {
-    d.x = std::get<0>(p);
-    d.vx = std::get<1>(p);
-    d.AKTIVUJ();
-    EXPECT_EQ(std::get<2>(p), d.x) << std::get<0>(p);
+  const int drift[][3] = {{798, 5, -13}, {-13, -5, 800}, {795, 5, 800}};  // x, vx → x
+  for (const auto& p : drift) {
+    d.x = p[0], d.vx = p[1], d.AKTIVUJ();
+    EXPECT_EQ(p[2], d.x) << p[0];
   }
 }
 
@@ -94,18 +93,19 @@ TEST(Widgets, ASliderKnobStaysOnItsTrack) {
     p.map_B = 50;
     int& pozdlz = typ == 'H' ? p.x : p.y;
     const int& napriec = typ == 'H' ? p.y : p.x;
-    for (const auto& c : {std::make_tuple(20, 20, 180), std::make_tuple(70, 50, 300), std::make_tuple(-5, 0, 100)}) {
-      p.SP(std::get<0>(c));
-      EXPECT_EQ(std::make_tuple(std::get<1>(c), std::get<2>(c), 40), std::make_tuple(p.GP(), pozdlz, napriec)) << typ;
+    const int nastav[][3] = {{20, 20, 180}, {70, 50, 300}, {-5, 0, 100}};  // value set → read, place
+    for (const auto& c : nastav) {
+      p.SP(c[0]);
+      EXPECT_EQ(std::make_tuple(c[1], c[2], 40), std::make_tuple(p.GP(), pozdlz, napriec)) << typ;
     }
-    // Grabbed 5 pixels into the knob and dragged to 255, 306 and 94 along the track.
-    for (const auto& c : {std::make_tuple(255, 250, 37), std::make_tuple(306, 300, 50), std::make_tuple(94, 100, 0)}) {
+    // Grabbed 5 pixels into the knob and dragged along the track: pointer → place, value.
+    const int tahy[][3] = {{255, 250, 37}, {306, 300, 50}, {94, 100, 0}};
+    for (const auto& c : tahy) {
       for (int mtlac : {0, 1}) p.INFORMUJ_SA(p.x + 5, p.y + 5, mtlac);
-      const int m = std::get<0>(c);
-      EXPECT_TRUE(typ == 'H' ? p.INFORMUJ_SA(m, 400, 0) : p.INFORMUJ_SA(400, m, 0));
-      EXPECT_EQ(std::make_tuple(std::get<1>(c), 40, std::get<2>(c)), std::make_tuple(pozdlz, napriec, p.GP())) << typ;
+      EXPECT_TRUE(typ == 'H' ? p.INFORMUJ_SA(c[0], 400, 0) : p.INFORMUJ_SA(400, c[0], 0));
+      EXPECT_EQ(std::make_tuple(c[1], 40, c[2]), std::make_tuple(pozdlz, napriec, p.GP())) << typ;
       p.INFORMUJ_SA(0, 0, -1);
-      EXPECT_EQ(std::get<2>(c), p.GP()) << "the release keeps the value";
+      EXPECT_EQ(c[2], p.GP()) << "the release keeps the value";
     }
   }
 }
