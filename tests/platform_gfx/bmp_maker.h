@@ -20,11 +20,8 @@ enum TBmpForm { BMP_PLAIN, BMP_TOP_DOWN, BMP_RLE, BMP_FIELDS, BMP_CORE };
 // Colours whose channels are 0 or 255 survive every depth, 5-5-5 and 5-6-5 included.
 inline TPic MakePic(int w, int h, int colours) {
   static const uint32_t kColours[] = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x00FFFF, 0xFF00FF, 0xFFFF00};
-  TPic p;
-  p.w = w;
-  p.h = h;
-  for (int y = 0; y < h; y++)
-    for (int x = 0; x < w; x++) p.px.push_back(kColours[(x / 3 + y * 2 + (x * y) % 5) % colours]);
+  TPic p{w, h, {}};
+  for (int i = 0; i < w * h; i++) p.px.push_back(kColours[(i % w / 3 + i / w * 2 + (i % w * (i / w)) % 5) % colours]);
   return p;
 }
 
@@ -34,14 +31,12 @@ inline void Le(std::vector<uint8_t>* b, uint32_t v, int bytes) {
 inline void Put32(std::vector<uint8_t>* b, size_t at, uint32_t v) {
   for (int i = 0; i < 4; i++) (*b)[at + i] = (uint8_t)(v >> (8 * i));
 }
-
 inline std::vector<uint32_t> Palette(const TPic& p) {
   std::vector<uint32_t> pal;
   for (uint32_t c : p.px)
     if (std::find(pal.begin(), pal.end(), c) == pal.end()) pal.push_back(c);
   return pal;
 }
-
 inline int Index(const std::vector<uint32_t>& pal, uint32_t c) {
   return (int)(std::find(pal.begin(), pal.end(), c) - pal.begin());
 }
@@ -49,29 +44,19 @@ inline int Index(const std::vector<uint32_t>& pal, uint32_t c) {
 inline std::vector<uint8_t> MakeBmp(const TPic& p, int bits, TBmpForm form) {
   const std::vector<uint32_t> pal = Palette(p);
   const bool core = form == BMP_CORE, fields = form == BMP_FIELDS, rle = form == BMP_RLE;
-  const int colours = bits <= 8 ? 1 << bits : 0;
+  const uint32_t colours = bits <= 8 ? 1u << bits : 0, planes = 1 | (uint32_t)bits << 16;
   std::vector<uint8_t> b = {'B', 'M'};
   b.resize(14);  // size and offset of the pixels, filled in below
-  if (core) {
-    Le(&b, 12, 4);
-    Le(&b, (uint32_t)p.w | (uint32_t)p.h << 16, 4);
-    Le(&b, 1 | (uint32_t)bits << 16, 4);
-  } else {
-    Le(&b, 40, 4);
-    Le(&b, (uint32_t)p.w, 4);
-    Le(&b, (uint32_t)(form == BMP_TOP_DOWN ? -p.h : p.h), 4);
-    Le(&b, 1 | (uint32_t)bits << 16, 4);
-    Le(&b, rle ? (bits == 8 ? 1 : 2) : fields ? 3 : 0, 4);
-    Le(&b, 0, 4);
-    Le(&b, 2835, 4);
-    Le(&b, 2835, 4);
-    Le(&b, (uint32_t)colours, 4);
-    Le(&b, 0, 4);
-  }
+  if (core)
+    for (uint32_t v : {12u, (uint32_t)p.w | (uint32_t)p.h << 16, planes}) Le(&b, v, 4);
+  else
+    for (uint32_t v : {40u, (uint32_t)p.w, (uint32_t)(form == BMP_TOP_DOWN ? -p.h : p.h), planes,
+                       rle ? (bits == 8 ? 1u : 2u) : fields ? 3u : 0u, 0u, 2835u, 2835u, colours, 0u})
+      Le(&b, v, 4);
   if (fields)
     for (uint32_t m : bits == 16 ? std::vector<uint32_t>{0xF800, 0x07E0, 0x001F} : std::vector<uint32_t>{0xFF0000, 0xFF00, 0xFF})
       Le(&b, m, 4);
-  for (int i = 0; i < colours; i++) Le(&b, i < (int)pal.size() ? pal[i] : 0, core ? 3 : 4);
+  for (uint32_t i = 0; i < colours; i++) Le(&b, i < pal.size() ? pal[i] : 0, core ? 3 : 4);
   Put32(&b, 10, (uint32_t)b.size());
   for (int r = 0; r < p.h; r++) {
     const int y = form == BMP_TOP_DOWN ? r : p.h - 1 - r;
@@ -82,18 +67,17 @@ inline std::vector<uint8_t> MakeBmp(const TPic& p, int bits, TBmpForm form) {
       const uint32_t c = p.at(x, y), idx = (uint32_t)Index(pal, c);
       const uint32_t r8 = (c >> 16) & 255, g8 = (c >> 8) & 255, b8 = c & 255;
       if (rle) {  // runs of one index, then the end of the line
-        size_t n = 1;
-        while (x + n < (size_t)p.w && p.at(x + n, y) == c && n < 255) n++;
-        row.push_back((uint8_t)n);
-        row.push_back((uint8_t)(bits == 4 ? idx << 4 | idx : idx));
-        x += (int)n - 1;
+        int n = 1;
+        while (x + n < p.w && p.at(x + n, y) == c && n < 255) n++;
+        row.insert(row.end(), {(uint8_t)n, (uint8_t)(bits == 4 ? idx << 4 | idx : idx)});
+        x += n - 1;
       } else if (bits <= 8) {
         acc = (acc << bits) | idx;
         if ((nbits += bits) == 8) row.push_back((uint8_t)acc), acc = 0, nbits = 0;
       } else if (bits == 16) {
         Le(&row, fields ? (r8 >> 3) << 11 | (g8 >> 2) << 5 | b8 >> 3 : (r8 >> 3) << 10 | (g8 >> 3) << 5 | b8 >> 3, 2);
       } else {
-        Le(&row, c, bits / 8);
+        Le(&row, c | 0xA5000000u, bits / 8);  // at 32 bits a top byte that is no colour
       }
     }
     if (nbits > 0) row.push_back((uint8_t)(acc << (8 - nbits)));

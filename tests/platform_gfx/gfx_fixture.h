@@ -1,7 +1,9 @@
-// A memory-backend display in a 64 × 48 mode (16 bits unless a test says 32), with helpers to make and read surfaces.
-// Every test must leave no surface and no GDI object behind.
+// A memory-backend display in a 64 × 48 mode (16 bits unless a test says 32), with helpers to make
+// and read surfaces. Every test must leave no surface and no GDI object behind.
 #pragma once
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/ddraw.h"
@@ -21,6 +23,7 @@ class GfxTest : public ::testing::Test {
     gdi_before = PLAT_GdiLiveObjects();
   }
   void TearDown() override {
+    for (IDirectDrawSurface* s : kept) s->Release();
     if (dd) dd->Release();
     EXPECT_EQ(surfaces_before, PLAT_LiveSurfaces()) << "a surface was not released";
     EXPECT_EQ(gdi_before, PLAT_GdiLiveObjects()) << "a GDI object was not deleted";
@@ -43,41 +46,30 @@ class GfxTest : public ::testing::Test {
     EXPECT_EQ(DD_OK, Create(w, h, &s));
     return s;
   }
+  // The surface, released when the test ends.
+  IDirectDrawSurface* Keep(IDirectDrawSurface* s) {
+    EXPECT_NE(nullptr, s);
+    if (s) kept.push_back(s);
+    return s;
+  }
   // Zeroed records with their size set, as every caller must give them.
   static DDSURFACEDESC Desc() {
     DDSURFACEDESC d = {};
-
-// The same tests at both depths: the parameter is the display mode's bits per pixel.
-class GfxDepthTest : public GfxTest, public ::testing::WithParamInterface<int> {
- public:
-  GfxDepthTest() { mode_bits = (DWORD)GetParam(); }
-  // A pixel value of the pattern as the surface holds it.
-  uint32_t Px(uint32_t v) const { return mode_bits == 32 ? v : (uint16_t)v; }
-};
     d.dwSize = sizeof(d);
     return d;
   }
   static DDBLTFX Fx(DWORD fill = 0) {
     DDBLTFX fx = {};
-
-// The same tests at both depths: the parameter is the display mode's bits per pixel.
-class GfxDepthTest : public GfxTest, public ::testing::WithParamInterface<int> {
- public:
-  GfxDepthTest() { mode_bits = (DWORD)GetParam(); }
-  // A pixel value of the pattern as the surface holds it.
-  uint32_t Px(uint32_t v) const { return mode_bits == 32 ? v : (uint16_t)v; }
-};
     fx.dwSize = sizeof(fx);
     fx.dwFillColor = fill;
     return fx;
   }
   static uint32_t At(const IDirectDrawSurface* s, int x, int y) { return s->PLAT_Pixel(x, y); }
-  // A pattern in which every pixel differs from its neighbours, so shifted copies show; at 32
-  // bits its third byte differs too (a copy of half a pixel would show).
+  // Every pixel differs from its neighbours, so shifted copies show; at 32 bits its third byte
+  // differs too (a copy of half a pixel would show).
   static uint32_t Pattern(int x, int y) { return (uint32_t)(1 + x + 100 * y) | (uint32_t)(x * 3 + y) << 16; }
 
-  // Writes through a real lock, honouring the pitch and the format it reports (a 16-bit surface
-  // takes the low half of each value).
+  // Writes through a real lock, honouring the pitch and format it reports (16 bits take the low half).
   static void Paint(IDirectDrawSurface* s, uint32_t (*f)(int x, int y) = Pattern) {
     DDSURFACEDESC d = Desc();
     ASSERT_EQ(DD_OK, s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr));
@@ -100,6 +92,7 @@ class GfxDepthTest : public GfxTest, public ::testing::WithParamInterface<int> {
   DWORD mode_bits = 16;
 
  private:
+  std::vector<IDirectDrawSurface*> kept;
   int surfaces_before = 0;
   int gdi_before = 0;
 };

@@ -39,28 +39,27 @@ TEST_F(GfxTest, ALockExcludesAContext) {
   EXPECT_EQ(CLR_INVALID, GetPixel(dc, 0, 0));
 }
 
-TEST_F(GfxTest, ThePrimaryHasOneBackBufferAndBothComeBackFromALoss) {
+// At either depth: a flip exchanges the two pictures, only the primary flips, and only to its back
+// buffer; both come back from a loss together and go together.
+TEST_P(GfxDepthTest, ThePrimaryHasOneBackBufferAndBothComeBackFromALoss) {
   IDirectDrawSurface* p = nullptr;
   ASSERT_EQ(DD_OK, Create(0, 0, &p));
   EXPECT_EQ(p, PLAT_ScreenSurface());
   DDSCAPS caps = {DDSCAPS_BACKBUFFER};
-  IDirectDrawSurface* back = nullptr;
+  IDirectDrawSurface *back = nullptr, *other = Make(4, 4);
   ASSERT_EQ(DD_OK, p->GetAttachedSurface(&caps, &back));
-  EXPECT_EQ(48, back->PLAT_Height());
+  EXPECT_EQ(std::make_tuple(48, (int)mode_bits), std::make_tuple(back->PLAT_Height(), back->PLAT_Bits()));
   Paint(back);
   ASSERT_EQ(DD_OK, p->BltFast(0, 0, back, nullptr, DDBLTFAST_WAIT));
-  EXPECT_EQ((uint16_t)Pattern(63, 47), At(p, 63, 47));
-  // A flip exchanges the two pictures; only the primary flips, and only to its back buffer.
-  DDBLTFX fx = Fx(0x1234);
-  ASSERT_EQ(DD_OK, back->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx));
+  EXPECT_EQ(Px(Pattern(63, 47)), At(p, 63, 47));
+  FillAll(back, Px(0x123456));
   ASSERT_EQ(DD_OK, p->Flip(nullptr, DDFLIP_WAIT));
-  EXPECT_EQ(fx.dwFillColor, At(p, 63, 47));
-  EXPECT_EQ((uint16_t)Pattern(63, 47), At(back, 63, 47));
-  IDirectDrawSurface* other = Make(4, 4);
+  EXPECT_EQ(std::make_tuple(Px(0x123456), Px(Pattern(63, 47))), std::make_tuple(At(p, 63, 47), At(back, 63, 47)));
   EXPECT_EQ(DDERR_NOTFLIPPABLE, back->Flip(nullptr, 0));
   EXPECT_EQ(DDERR_NOTFLIPPABLE, p->Flip(other, 0));
   PLAT_LoseAllSurfaces();
   EXPECT_EQ(DDERR_SURFACELOST, p->Flip(nullptr, 0));
+  DDBLTFX fx = Fx();
   EXPECT_EQ(DDERR_SURFACELOST, other->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx));
   ASSERT_EQ(DD_OK, p->Restore());
   EXPECT_EQ(DD_OK, back->IsLost()) << "restored with the primary";
@@ -72,15 +71,11 @@ TEST_F(GfxTest, ThePrimaryHasOneBackBufferAndBothComeBackFromALoss) {
   EXPECT_EQ(nullptr, PLAT_ScreenSurface());
 }
 
-// A surface has the display's format unless it asks for one; a lock and a description say which.
+// A surface has the display's format unless it asks for one; a rectangle's lock says which.
 TEST_F(GfxTest, SurfacesCarryTheirPixelFormat) {
   const struct {
-    DWORD mode, asked;  // asked 0: no DDSD_PIXELFORMAT
-    HRESULT hr;
-    DWORD bits, red, green, blue;
-  } cases[] = {{16, 0, DD_OK, 16, 0xF800, 0x07E0, 0x001F}, {32, 0, DD_OK, 32, 0xFF0000, 0x00FF00, 0x0000FF},
-               {32, 16, DD_OK, 16, 0xF800, 0x07E0, 0x001F}, {16, 32, DD_OK, 32, 0xFF0000, 0x00FF00, 0x0000FF},
-               {32, 24, DDERR_INVALIDPIXELFORMAT, 0, 0, 0, 0}};
+    DWORD mode, asked, bits, masks;  // asked 0: no DDSD_PIXELFORMAT; bits 0: refused
+  } cases[] = {{16, 0, 16, 0xFFFF}, {32, 0, 32, 0xFFFFFF}, {32, 16, 16, 0xFFFF}, {16, 32, 32, 0xFFFFFF}, {32, 24, 0, 0}};
   for (const auto& c : cases) {
     ASSERT_EQ(DD_OK, dd->SetDisplayMode(64, 48, c.mode));
     DDSURFACEDESC d = Desc();
@@ -90,31 +85,20 @@ TEST_F(GfxTest, SurfacesCarryTheirPixelFormat) {
     d.dwHeight = 7;
     d.ddpfPixelFormat.dwRGBBitCount = c.asked;
     IDirectDrawSurface* s = nullptr;
-    ASSERT_EQ(c.hr, dd->CreateSurface(&d, &s, nullptr)) << c.mode << "/" << c.asked;
+    ASSERT_EQ(c.bits ? DD_OK : DDERR_INVALIDPIXELFORMAT, dd->CreateSurface(&d, &s, nullptr)) << c.mode << "/" << c.asked;
     if (!s) continue;
-    Paint(s);
+    Paint(Keep(s));
     DDSURFACEDESC l = Desc();
     RECT r = {2, 1, 4, 3};
     ASSERT_EQ(DD_OK, s->Lock(&r, &l, 0, nullptr));
     const DDPIXELFORMAT& f = l.ddpfPixelFormat;
-    EXPECT_EQ(c.bits, f.dwRGBBitCount);
-    EXPECT_EQ(c.red | c.green | c.blue, f.dwRBitMask | f.dwGBitMask | f.dwBBitMask) << c.mode << "/" << c.asked;
+    EXPECT_EQ(std::make_tuple(c.bits, c.masks), std::make_tuple(f.dwRGBBitCount, f.dwRBitMask | f.dwGBitMask | f.dwBBitMask));
     EXPECT_GE(l.lPitch, (LONG)(10 * c.bits / 8));
     const uint8_t* second = static_cast<uint8_t*>(l.lpSurface) + l.lPitch + c.bits / 8;
     EXPECT_EQ(c.bits == 32 ? Pattern(3, 2) : (uint16_t)Pattern(3, 2),
               c.bits == 32 ? *reinterpret_cast<const uint32_t*>(second) : *reinterpret_cast<const uint16_t*>(second));
     ASSERT_EQ(DD_OK, s->Unlock(nullptr));
-    s->Release();
   }
-  // The primary and its back buffer take the mode's depth; a colour fill covers whole pixels.
-  IDirectDrawSurface* p = Make(0, 0);
-  DDSCAPS caps = {DDSCAPS_BACKBUFFER};
-  IDirectDrawSurface* back = nullptr;
-  ASSERT_EQ(DD_OK, p->GetAttachedSurface(&caps, &back));
-  EXPECT_EQ(32, back->PLAT_Bits());
-  FillAll(back, 0x123456);
-  EXPECT_EQ(0x123456u, At(back, 63, 47));
-  p->Release();
 }
 
 // Unscaled copies land exactly the overlapping pixels, wherever the source lies.
@@ -124,106 +108,83 @@ TEST_P(GfxDepthTest, CopiesAreClippedToBothSurfaces) {
     RECT from;
   } cases[] = {{5, 7, {2, 1, 6, 4}}, {-2, -3, {0, 0, 8, 8}}, {14, 13, {0, 0, 8, 8}}, {-7, 5, {0, 0, 8, 8}},
                {5, -7, {0, 0, 8, 8}}, {100, 100, {0, 0, 8, 8}}, {-100000, 3, {0, 0, 8, 8}}};
-  IDirectDrawSurface* src = Make(8, 8);
+  IDirectDrawSurface *src = Keep(Make(8, 8)), *dst = Keep(Make(16, 16));
   Paint(src);
-  IDirectDrawSurface* dst = Make(16, 16);
   for (const auto& c : cases) {
     FillAll(dst, kUnder);
     RECT r = c.from;
     ASSERT_EQ(DD_OK, dst->BltFast((DWORD)c.x, (DWORD)c.y, src, &r, 0)) << c.x << "," << c.y;
-    for (int y = 0; y < 16; y++)
-      for (int x = 0; x < 16; x++) {
-        const int sx = x - c.x + r.left, sy = y - c.y + r.top;
-        const bool in = sx >= r.left && sx < r.right && sy >= r.top && sy < r.bottom;
-        ASSERT_EQ(in ? Px(Pattern(sx, sy)) : kUnder, At(dst, x, y)) << c.x << "," << c.y << " at " << x << "," << y;
-      }
+    for (int i = 0; i < 256; i++) {
+      const int x = i % 16, y = i / 16, sx = x - c.x + r.left, sy = y - c.y + r.top;
+      const bool in = sx >= r.left && sx < r.right && sy >= r.top && sy < r.bottom;
+      ASSERT_EQ(in ? Px(Pattern(sx, sy)) : kUnder, At(dst, x, y)) << c.x << "," << c.y << " at " << x << "," << y;
+    }
   }
   // A source rectangle reaching past the source keeps its scale; only the real pixels land.
   FillAll(dst, kUnder);
-  RECT s = {-4, 0, 4, 8}, d = {0, 0, 16, 16};
+  RECT s = {-4, 0, 4, 8}, d = {0, 0, 16, 16}, inverted = {3, 0, 1, 4}, huge = {0, 0, 0x7FFFFFFF, 4};
   ASSERT_EQ(DD_OK, dst->Blt(&d, src, &s, 0, nullptr));
-  EXPECT_EQ(kUnder, At(dst, 7, 0));
-  EXPECT_EQ(Px(Pattern(0, 0)), At(dst, 8, 0));
-  EXPECT_EQ(Px(Pattern(3, 7)), At(dst, 15, 15));
-  RECT inverted = {3, 0, 1, 4}, huge = {0, 0, 0x7FFFFFFF, 4};
+  EXPECT_EQ(std::make_tuple(kUnder, Px(Pattern(0, 0)), Px(Pattern(3, 7))),
+            std::make_tuple(At(dst, 7, 0), At(dst, 8, 0), At(dst, 15, 15)));
   EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(&inverted, src, nullptr, 0, nullptr));
   EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(nullptr, src, &huge, 0, nullptr));
-  src->Release();
-  dst->Release();
 }
 
 // Keyed copies leave the pixels under key-coloured source pixels, mirrored ones too.
 TEST_P(GfxDepthTest, KeyedAndMirroredCopies) {
-  IDirectDrawSurface* src = Make(4, 4);
+  IDirectDrawSurface *src = Keep(Make(4, 4)), *dst = Keep(Make(4, 4));
   Paint(src, KeyedPattern);
   DDCOLORKEY k = {kKey, kKey};
   ASSERT_EQ(DD_OK, src->SetColorKey(DDCKEY_SRCBLT, &k));
-  IDirectDrawSurface* dst = Make(4, 4);
   DDBLTFX fx = Fx();
   fx.dwDDFX = DDBLTFX_MIRRORLEFTRIGHT;
   for (int form = 0; form < 4; form++) {
     FillAll(dst, kUnder);
-    const HRESULT hr = form == 0   ? dst->BltFast(0, 0, src, nullptr, DDBLTFAST_SRCCOLORKEY)
-                       : form == 1 ? dst->Blt(nullptr, src, nullptr, DDBLT_KEYSRC | DDBLT_WAIT, nullptr)
-                       : form == 2 ? dst->BltFast(0, 0, src, nullptr, DDBLTFAST_NOCOLORKEY)
-                                   : dst->Blt(nullptr, src, nullptr, DDBLT_DDFX | DDBLT_KEYSRC, &fx);
-    ASSERT_EQ(DD_OK, hr);
-    for (int y = 0; y < 4; y++)
-      for (int x = 0; x < 4; x++) {
-        const uint32_t from = Px(KeyedPattern(form == 3 ? 3 - x : x, y));
-        EXPECT_EQ((from & 0xFFFFFF) == kKey && form != 2 ? kUnder : from, At(dst, x, y)) << form << ": " << x << "," << y;
-      }
+    ASSERT_EQ(DD_OK, form == 0   ? dst->BltFast(0, 0, src, nullptr, DDBLTFAST_SRCCOLORKEY)
+                     : form == 1 ? dst->Blt(nullptr, src, nullptr, DDBLT_KEYSRC | DDBLT_WAIT, nullptr)
+                     : form == 2 ? dst->BltFast(0, 0, src, nullptr, DDBLTFAST_NOCOLORKEY)
+                                 : dst->Blt(nullptr, src, nullptr, DDBLT_DDFX | DDBLT_KEYSRC, &fx));
+    for (int i = 0; i < 16; i++) {
+      const uint32_t from = Px(KeyedPattern(form == 3 ? 3 - i % 4 : i % 4, i / 4));
+      EXPECT_EQ((from & 0xFFFFFF) == kKey && form != 2 ? kUnder : from, At(dst, i % 4, i / 4)) << form << ": " << i;
+    }
   }
-  src->Release();
-  dst->Release();
 }
 
 // Nearest pixel by centres: each destination pixel takes the source pixel under its centre.
 TEST_P(GfxDepthTest, StretchTakesTheSourcePixelUnderEachDestinationCentre) {
-  const RECT cases[][2] = {
-      {{0, 0, 16, 16}, {0, 0, 8, 8}}, {{0, 0, 4, 4}, {0, 0, 8, 8}}, {{3, 2, 14, 9}, {1, 1, 6, 8}},
-      {{0, 0, 16, 1}, {0, 3, 8, 4}},  {{5, 5, 6, 6}, {0, 0, 8, 8}},
-  };
-  IDirectDrawSurface* src = Make(8, 8);
+  const RECT cases[][2] = {{{0, 0, 16, 16}, {0, 0, 8, 8}}, {{0, 0, 4, 4}, {0, 0, 8, 8}}, {{3, 2, 14, 9}, {1, 1, 6, 8}},
+                           {{0, 0, 16, 1}, {0, 3, 8, 4}},  {{5, 5, 6, 6}, {0, 0, 8, 8}}};
+  IDirectDrawSurface *src = Keep(Make(8, 8)), *dst = Keep(Make(16, 16));
   Paint(src);
-  IDirectDrawSurface* dst = Make(16, 16);
   for (const auto& c : cases) {
     FillAll(dst, kUnder);
     RECT d = c[0], s = c[1];
     ASSERT_EQ(DD_OK, dst->Blt(&d, src, &s, DDBLT_WAIT, nullptr));
     const int dw = d.right - d.left, dh = d.bottom - d.top, sw = s.right - s.left, sh = s.bottom - s.top;
-    for (int y = 0; y < 16; y++)
-      for (int x = 0; x < 16; x++) {
-        const bool in = x >= d.left && x < d.right && y >= d.top && y < d.bottom;
-        const int cx = (int)((x - d.left + 0.5) * sw / dw), cy = (int)((y - d.top + 0.5) * sh / dh);
-        const uint32_t expect = in ? Px(Pattern(s.left + cx, s.top + cy)) : kUnder;
-        ASSERT_EQ(expect, At(dst, x, y)) << "case " << (&c - cases) << " at " << x << "," << y;
-      }
+    for (int i = 0; i < 256; i++) {
+      const int x = i % 16, y = i / 16;
+      const bool in = x >= d.left && x < d.right && y >= d.top && y < d.bottom;
+      const int cx = (int)((x - d.left + 0.5) * sw / dw), cy = (int)((y - d.top + 0.5) * sh / dh);
+      ASSERT_EQ(in ? Px(Pattern(s.left + cx, s.top + cy)) : kUnder, At(dst, x, y)) << (&c - cases) << ": " << x << "," << y;
+    }
   }
   // Within one surface a shifted copy moves the picture; its rows are not read after being written.
   Paint(dst);
   RECT r = {1, 1, 9, 9};
   ASSERT_EQ(DD_OK, dst->BltFast(2, 3, dst, &r, 0));
   for (int i = 0; i < 64; i++) ASSERT_EQ(Px(Pattern(1 + i % 8, 1 + i / 8)), At(dst, 2 + i % 8, 3 + i / 8)) << i;
-  src->Release();
-  dst->Release();
 }
 
+// Fills are clipped; the alpha share of each channel is rounded at the precision of each depth.
 TEST_F(GfxTest, FillsAreClippedAndConstantAlphaBlendsPerChannel) {
-  IDirectDrawSurface* src = Make(8, 8);
-  FillAll(src, 0xFFFF);
-  IDirectDrawSurface* dst = Make(8, 8);
+  IDirectDrawSurface* dst = Keep(Make(8, 8));
   FillAll(dst, kUnder);
   DDBLTFX fx = Fx(0xF800);
   RECT r = {-3, 5, 3, 100};
   ASSERT_EQ(DD_OK, dst->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL, &fx));
-  for (int y = 0; y < 8; y++)
-    for (int x = 0; x < 8; x++) EXPECT_EQ(x < 3 && y >= 5 ? 0xF800 : kUnder, At(dst, x, y));
+  for (int i = 0; i < 64; i++) EXPECT_EQ(i % 8 < 3 && i / 8 >= 5 ? 0xF800 : kUnder, At(dst, i % 8, i / 8)) << i;
   EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL, nullptr));
-  src->Release();
-  dst->Release();
-  // The alpha share of each channel, rounded: white over black, black over white, at the
-  // precision of each depth.
   const struct {
     DWORD bits;
     uint32_t src, dst;
@@ -231,18 +192,16 @@ TEST_F(GfxTest, FillsAreClippedAndConstantAlphaBlendsPerChannel) {
     uint32_t expect;
   } cases[] = {{16, 0xFFFF, 0, 0, 0x0000},    {16, 0xFFFF, 0, 255, 0xFFFF},  {16, 0xFFFF, 0, 128, (16 << 11) | (32 << 5) | 16},
                {16, 0xFFFF, 0, 300, 0xFFFF},  {16, 0, 0xFFFF, 100, (19 << 11) | (38 << 5) | 19},
-               {32, 0xFFFFFF, 0, 128, 0x808080}, {32, 0, 0xFFFFFF, 100, 0x9B9B9B}, {32, 0x0000FF, 0xFF0001, 51, 0xCC0034}};
+               {32, 0xFFFFFF, 0, 128, 0x808080}, {32, 0, 0xFFFFFF, 100, 0x9B9B9B}, {32, 0x0000FF, 0xFF0001, 51, 0xCC0034},
+               {32, 0xFFFFFF, 0, 300, 0xFFFFFF}};
   for (const auto& c : cases) {
     ASSERT_EQ(DD_OK, dd->SetDisplayMode(64, 48, c.bits));
-    src = Make(8, 8);
-    dst = Make(8, 8);
-    FillAll(src, c.src);
-    FillAll(dst, c.dst);
+    IDirectDrawSurface *s = Keep(Make(8, 8)), *d = Keep(Make(8, 8));
+    FillAll(s, c.src);
+    FillAll(d, c.dst);
     fx.dwAlphaSrcConst = c.alpha;
-    ASSERT_EQ(DD_OK, dst->Blt(nullptr, src, nullptr, DDBLT_ALPHASRCCONSTOVERRIDE, &fx));
-    EXPECT_EQ(c.expect, At(dst, 1, 1)) << c.bits << " bits, alpha " << c.alpha;
-    src->Release();
-    dst->Release();
+    ASSERT_EQ(DD_OK, d->Blt(nullptr, s, nullptr, DDBLT_ALPHASRCCONSTOVERRIDE, &fx));
+    EXPECT_EQ(c.expect, At(d, 1, 1)) << c.bits << " bits, alpha " << c.alpha;
   }
 }
 

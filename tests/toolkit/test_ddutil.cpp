@@ -6,12 +6,6 @@
 
 namespace {
 
-TRgbPicture Jednofarebny(int w, int h, uint8_t r, uint8_t g, uint8_t b) {
-  TRgbPicture pic(w, h);
-  for (int i = 0; i < w * h; i++) pic.Set(i % w, i / w, r, g, b);
-  return pic;
-}
-
 // An information header (biSize bytes, at least room for 40) of a w × 1 picture, then `v_tabulke`
 // colour-table entries (blue, green, red, 0 = i, 2i, 3i, 0) and `pixely` bytes; with `subor`
 // a file header in front; cut to `dlzka` bytes when given.
@@ -22,11 +16,8 @@ std::vector<uint8_t> Info(uint32_t bi_size, int bity, uint32_t clr_used, int v_t
   auto put32 = [&v, f](size_t at, uint32_t x) {
     for (int i = 0; i < 4; i++) v[f + at + i] = (uint8_t)(x >> (8 * i));
   };
-  put32(0, bi_size);
-  put32(4, 8);
-  put32(8, 1);
-  put32(12, 1 | (uint32_t)bity << 16);
-  put32(32, clr_used);
+  for (const auto& p : {std::make_pair(0u, bi_size), {4u, 8u}, {8u, 1u}, {12u, 1 | (uint32_t)bity << 16}, {32u, clr_used}})
+    put32(p.first, p.second);
   for (int i = 0; i < v_tabulke; i++) put32(h + 4 * i, (uint32_t)(i | 2 * i << 8 | 3 * i << 16));
   if (subor) v[0] = 'B', v[1] = 'M';
   if (dlzka) v.resize(dlzka);
@@ -67,34 +58,33 @@ TEST_F(ToolkitTest, APaletteIsTheColourCubeWithTheSourcesTableOverIt) {
 
 TEST_F(ToolkitTest, AColourMatchesThroughPixelZeroWhichIsGivenBack) {
   IDirectDrawSurface* s = Povrch(1, 1, 0x1234);
-  EXPECT_EQ(0xF800u, DDColorMatch(s, RGB(255, 0, 0)));
-  EXPECT_EQ(0x07E0u, DDColorMatch(s, RGB(0, 255, 0)));
+  EXPECT_EQ(std::make_pair(0xF800u, 0x07E0u), std::make_pair(DDColorMatch(s, RGB(255, 0, 0)), DDColorMatch(s, RGB(0, 255, 0))));
   PLAT_FaultSet(PC_Lock, 0, 3, DDERR_WASSTILLDRAWING);
   EXPECT_EQ(0xFFFFu, DDColorMatch(s, RGB(255, 255, 255))) << "a busy lock is tried again";
   PLAT_FaultSet(PC_Lock, 0, 1, DDERR_GENERIC);
   EXPECT_EQ(0xFFFFFFFFu, DDColorMatch(s, RGB(255, 255, 255)));
   PLAT_FaultSet(PC_GetDC, 0, 1, DDERR_GENERIC);
   EXPECT_EQ(0x1234u, DDColorMatch(s, RGB(255, 255, 255))) << "no context: the pixel as it is";
-  EXPECT_EQ(0x1234, At(s, 0, 0));
   ASSERT_EQ(DD_OK, DDSetColorKey(s, RGB(255, 255, 255)));
-  EXPECT_EQ(0xFFFF, s->key);
+  EXPECT_EQ(std::make_pair(0x1234u, 0xFFFFu), std::make_pair(At(s, 0, 0) + 0u, s->key));
 }
 
 TEST_F(ToolkitTest, PicturesLoadAtTheirSizeOrTheAskedOneAndSheetsComeBackAfterALoss) {
-  const std::string cesta = Subor("pic.bmp", Jednofarebny(6, 4, 0, 0, 255));
+  const std::string cesta = Subor("pic.bmp", Plachta(6, 4, {0, 1, 2, 3}, {}));  // all red
   int sir = -1, vys = -1;
   EXPECT_EQ(nullptr, DDLoadBitmap_ts(dd, "none.bmp", 0, 0, &sir, &vys));
   EXPECT_EQ(-1, sir) << "a missing picture leaves the sizes alone";
-  IDirectDrawSurface* s = Potom(DDLoadBitmap_ts(dd, cesta.c_str(), 0, 0, &sir, &vys));
-  EXPECT_EQ(std::make_tuple(6, 4, (uint16_t)0x001F), std::make_tuple(sir, vys, At(s, 5, 3)));
-  s = Potom(DDLoadBitmap_ts_stretch(dd, cesta.c_str(), 9, 7));
-  EXPECT_EQ(std::make_tuple(9, 7, (uint16_t)0x001F), std::make_tuple(s->PLAT_Width(), s->PLAT_Height(), At(s, 8, 6)));
+  IDirectDrawSurface* s = Keep(DDLoadBitmap_ts(dd, cesta.c_str(), 0, 0, &sir, &vys));
+  EXPECT_EQ(std::make_tuple(6, 4, CERVENA_565), std::make_tuple(sir, vys, At(s, 5, 3)));
+  s = Keep(DDLoadBitmap_ts_stretch(dd, cesta.c_str(), 9, 7));
+  EXPECT_EQ(std::make_tuple(9, 7, CERVENA_565), std::make_tuple(s->PLAT_Width(), s->PLAT_Height(), At(s, 8, 6)));
   PLAT_FaultSet(PC_CreateOffscreen, 0, 1, DDERR_OUTOFMEMORY);
   EXPECT_EQ(nullptr, DDLoadBitmap_ts(dd, "pic.bmp", 3, 2, &sir, &vys));
   EXPECT_EQ(3, sir) << "the size is told even when the surface cannot be made";
   EXPECT_EQ(0, PLAT_GdiLiveObjects()) << "the bitmap is let go";
-  Zdroj(cesta, Jednofarebny(3, 3, 0, 255, 0));
-  EXPECT_EQ(0x07E0, At(Potom(DDLoadBitmap_ts(dd, cesta.c_str(), 0, 0, &sir, &vys)), 1, 1)) << "a resource wins";
+  Zdroj(cesta, Plachta(3, 3, {}, {}));
+  const uint16_t vypln = PLAT_Pack565(40, 80, 120);
+  EXPECT_EQ(vypln, At(Keep(DDLoadBitmap_ts(dd, cesta.c_str(), 0, 0, &sir, &vys)), 1, 1)) << "a resource wins";
   // A sheet keeps its own copy of the name and comes back stretched after a loss.
   Zdroj("own_name.bmp", Plachta(20, 12, {0, 11}, {0, 9, 19}));
   CDas_Surface rezia;
@@ -102,10 +92,9 @@ TEST_F(ToolkitTest, PicturesLoadAtTheirSizeOrTheAskedOneAndSheetsComeBackAfterAL
   rezia.NAHRAJ_SURFACE(dd, meno);  // its surface goes with the next load
   meno[0] = 'X';
   rezia.NAHRAJ_SURFACE_2_stretch(dd, rezia.subor_nazov, 40, 24);
-  ASSERT_NE(nullptr, Potom(rezia.SURFACE));
+  ASSERT_NE(nullptr, Keep(rezia.SURFACE));
   rezia.SURFACE->PLAT_Lose();
   EXPECT_EQ(DD_OK, rezia.RESTORE_SURFACE());
-  const uint16_t vypln = PLAT_Pack565(40, 80, 120);
   EXPECT_EQ(std::make_tuple(CERVENA_565, vypln, vypln, CERVENA_565),
             std::make_tuple(At(rezia.SURFACE, 0, 0), At(rezia.SURFACE, 8, 10), At(rezia.SURFACE, 30, 15),
                             At(rezia.SURFACE, 39, 23)));
@@ -120,19 +109,17 @@ TEST_F(ToolkitTest, ThirtyTwoBitSurfacesKeepEveryLevel) {
   const std::string cesta = Subor("gradient.bmp", pic);
   int sir = 0, vys = 0;
   for (int krat : {1, 2}) {
-    IDirectDrawSurface* s = Potom(DDLoadBitmap_ts_krat(dd, cesta.c_str(), krat, &sir, &vys));
+    IDirectDrawSurface* s = Keep(DDLoadBitmap_ts_krat(dd, cesta.c_str(), krat, &sir, &vys));
     ASSERT_EQ(32, s->PLAT_Bits());
     for (int i = 0; i < 256 * krat * 2 * krat; i++) {
-      const int x = i % (256 * krat), y = i / (256 * krat), ox = x / krat, oy = y / krat;
-      const uint32_t mame = s->PLAT_Pixel(x, y) & 0xFFFFFF;
-      ASSERT_EQ(PLAT_Pack8888((uint8_t)ox, (uint8_t)(255 - ox), (uint8_t)((ox + 256 * oy) ^ 0x5A)), mame) << x << "," << y;
+      const int x = i % (256 * krat), y = i / (256 * krat), o = x / krat + 256 * (y / krat);
+      ASSERT_EQ(PLAT_Pack8888((uint8_t)o, (uint8_t)(255 - o), (uint8_t)(o ^ 0x5A)), s->PLAT_Pixel(x, y) & 0xFFFFFF) << x << "," << y;
     }
   }
   IDirectDrawSurface* s = Povrch(2, 2, 0x1234);
   EXPECT_EQ(0x010203u, DDColorMatch(s, RGB(1, 2, 3)));
-  EXPECT_EQ(PLAT_Convert(32, 16, 0x1234), s->PLAT_Pixel(0, 0)) << "pixel 0 is given back";
   ASSERT_EQ(DD_OK, DDSetColorKey(s, RGB(255, 0, 254)));
-  EXPECT_EQ(0xFF00FEu, s->key);
+  EXPECT_EQ(std::make_pair(PLAT_Convert(32, 16, 0x1234), 0xFF00FEu), std::make_pair(s->PLAT_Pixel(0, 0), s->key)) << "pixel 0 given back";
 }
 
 }  // namespace

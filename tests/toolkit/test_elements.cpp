@@ -36,11 +36,10 @@ TEST(Element, MouseStepsOverTheBox) {
   d.viditelny = 0;
   EXPECT_FALSE(d.INFORMUJ_SA(495, 500, 0));
   MAXX = 800;  // drift wraps around the screen by the phase's width
-  for (const auto& p : {std::make_tuple(798, 5, -13), std::make_tuple(-13, -5, 800), std::make_tuple(795, 5, 800)}) {
-    d.x = std::get<0>(p);
-    d.vx = std::get<1>(p);
-    d.AKTIVUJ();
-    EXPECT_EQ(std::get<2>(p), d.x) << std::get<0>(p);
+  const int drift[][3] = {{798, 5, -13}, {-13, -5, 800}, {795, 5, 800}};  // x, vx → x
+  for (const auto& p : drift) {
+    d.x = p[0], d.vx = p[1], d.AKTIVUJ();
+    EXPECT_EQ(p[2], d.x) << p[0];
   }
 }
 
@@ -49,10 +48,8 @@ TEST_F(ToolkitTest, TheInnerHitBoxAndThePhaseTable) {
   Nahraj_vzorovu(&sheet);
   CDAS d = Prvok<CDAS>();
   d.Das_Surface = &sheet;
-  // The drawn pixels less a one-pixel frame.
-  for (const auto& b : {std::make_tuple(101, 51, true), std::make_tuple(111, 59, true), std::make_tuple(100, 55, false),
-                        std::make_tuple(112, 55, false), std::make_tuple(105, 50, false), std::make_tuple(105, 60, false)})
-    EXPECT_EQ(std::get<2>(b), d.ZASAH(std::get<0>(b), std::get<1>(b))) << std::get<0>(b) << "," << std::get<1>(b);
+  const int zasahy[][3] = {{101, 51, 1}, {111, 59, 1}, {100, 55, 0}, {112, 55, 0}, {105, 50, 0}, {105, 60, 0}};
+  for (const auto& z : zasahy) EXPECT_EQ(z[2] != 0, d.ZASAH(z[0], z[1])) << z[0] << "," << z[1];  // the drawn less a frame
   for (int mimo : {1, -1, 1000000}) {  // a phase never registered reads as an empty one
     d.SF(mimo);
     EXPECT_FALSE(d.INFORMUJ_SA(105, 55, 0)) << mimo;
@@ -96,18 +93,19 @@ TEST(Widgets, ASliderKnobStaysOnItsTrack) {
     p.map_B = 50;
     int& pozdlz = typ == 'H' ? p.x : p.y;
     const int& napriec = typ == 'H' ? p.y : p.x;
-    for (const auto& c : {std::make_tuple(20, 20, 180), std::make_tuple(70, 50, 300), std::make_tuple(-5, 0, 100)}) {
-      p.SP(std::get<0>(c));
-      EXPECT_EQ(std::make_tuple(std::get<1>(c), std::get<2>(c), 40), std::make_tuple(p.GP(), pozdlz, napriec)) << typ;
+    const int nastav[][3] = {{20, 20, 180}, {70, 50, 300}, {-5, 0, 100}};  // value set → read, place
+    for (const auto& c : nastav) {
+      p.SP(c[0]);
+      EXPECT_EQ(std::make_tuple(c[1], c[2], 40), std::make_tuple(p.GP(), pozdlz, napriec)) << typ;
     }
-    // Grabbed 5 pixels into the knob and dragged to 255, 306 and 94 along the track.
-    for (const auto& c : {std::make_tuple(255, 250, 37), std::make_tuple(306, 300, 50), std::make_tuple(94, 100, 0)}) {
+    // Grabbed 5 pixels into the knob and dragged along the track: pointer → place, value.
+    const int tahy[][3] = {{255, 250, 37}, {306, 300, 50}, {94, 100, 0}};
+    for (const auto& c : tahy) {
       for (int mtlac : {0, 1}) p.INFORMUJ_SA(p.x + 5, p.y + 5, mtlac);
-      const int m = std::get<0>(c);
-      EXPECT_TRUE(typ == 'H' ? p.INFORMUJ_SA(m, 400, 0) : p.INFORMUJ_SA(400, m, 0));
-      EXPECT_EQ(std::make_tuple(std::get<1>(c), 40, std::get<2>(c)), std::make_tuple(pozdlz, napriec, p.GP())) << typ;
+      EXPECT_TRUE(typ == 'H' ? p.INFORMUJ_SA(c[0], 400, 0) : p.INFORMUJ_SA(400, c[0], 0));
+      EXPECT_EQ(std::make_tuple(c[1], 40, c[2]), std::make_tuple(pozdlz, napriec, p.GP())) << typ;
       p.INFORMUJ_SA(0, 0, -1);
-      EXPECT_EQ(std::get<2>(c), p.GP()) << "the release keeps the value";
+      EXPECT_EQ(c[2], p.GP()) << "the release keeps the value";
     }
   }
 }
@@ -138,10 +136,6 @@ TEST_F(ToolkitTest, ACheckBoxADialogAndAStaticElement) {
   EXPECT_EQ(19, s.FAZY[0].XP);
 }
 
-void Bez_dna(TRgbPicture* p) {
-  for (int x = 0; x < 20; x++) p->Set(x, 11, 40, 80, 120);
-}
-
 TEST_F(ToolkitTest, PhasesAreMeasuredBetweenBorderLines) {
   const struct {
     bool dno;  // the bottom border line is there
@@ -156,10 +150,11 @@ TEST_F(ToolkitTest, PhasesAreMeasuredBetweenBorderLines) {
   };
   for (const auto& m : tabulka) {
     CDas_Surface das;
-    Nahraj_vzorovu(&das, m.dno ? nullptr : Bez_dna);
+    Nahraj_vzorovu(&das, m.dno ? nullptr : +[](TRgbPicture* p) {
+      for (int x = 0; x < 20; x++) p->Set(x, 11, 40, 80, 120);
+    });
     const TFAZA f = das.ZAMERAJ_FAZU(m.xx, m.yy);
-    EXPECT_EQ(0, std::memcmp(&f, &m.f, sizeof f)) << m.xx << "," << m.yy << ": " << f.XL << " " << f.YH << " " << f.XP
-                                                  << " " << f.YD << " " << f.SIR << " " << f.VYS;
+    EXPECT_EQ(0, std::memcmp(&f, &m.f, sizeof f)) << m.xx << "," << m.yy << ": " << f.XL << " " << f.YH << " " << f.XP;
   }
   CDas_Surface das;
   Nahraj_vzorovu(&das);
@@ -169,8 +164,8 @@ TEST_F(ToolkitTest, PhasesAreMeasuredBetweenBorderLines) {
   for (const auto& p : {std::make_tuple(0, 46, 45), std::make_tuple(1, 50, 45), std::make_tuple(2, 41, 45)}) {
     IDirectDrawSurface* ciel = Povrch(200, 200, POZADIE);
     ikona.ZOBRAZ_3_centr(ciel, 0, 200, 0, 200, 50, 50, std::get<0>(p));
-    EXPECT_EQ(Vzor565(1, 1), At(ciel, std::get<1>(p), std::get<2>(p))) << std::get<0>(p);
-    EXPECT_EQ(POZADIE, At(ciel, std::get<1>(p) - 1, std::get<2>(p))) << std::get<0>(p);
+    EXPECT_EQ(std::make_pair(POZADIE, Vzor565(1, 1)), std::make_pair(At(ciel, std::get<1>(p) - 1, std::get<2>(p)),
+                                                                      At(ciel, std::get<1>(p), std::get<2>(p)))) << std::get<0>(p);
   }
 }
 

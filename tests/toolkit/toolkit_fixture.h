@@ -1,7 +1,6 @@
-// The toolkit tests' set-up: the platform graphics tests' display (and its check that nothing
-// is left behind) of 16 bits (or `mode_bits`), an 800 × 600 screen, and small sheets made on the
-// spot as bitmap resources or files in the test's own folder. Pixels are read and filled as 5-6-5
-// values at either depth.
+// The toolkit tests' set-up: the platform graphics display of 16 bits (or `mode_bits`), an
+// 800 × 600 screen, small sheets made on the spot as bitmap resources or files in the test's own
+// folder. Pixels are read and filled as 5-6-5 values at either depth.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -31,11 +30,10 @@ inline uint16_t Vzor565(int x, int y) { return PLAT_Pack565(64, (uint8_t)(4 * y)
 // A sheet of one fill with red lines along the given rows and columns.
 inline TRgbPicture Plachta(int w, int h, const std::vector<int>& riadky, const std::vector<int>& stlpce) {
   TRgbPicture pic(w, h);
-  for (int y = 0; y < h; y++)
-    for (int x = 0; x < w; x++) {
-      const bool ciara = std::count(riadky.begin(), riadky.end(), y) || std::count(stlpce.begin(), stlpce.end(), x);
-      pic.Set(x, y, ciara ? 255 : 40, ciara ? 0 : 80, ciara ? 0 : 120);
-    }
+  for (int i = 0; i < w * h; i++) {
+    const bool ciara = std::count(riadky.begin(), riadky.end(), i / w) || std::count(stlpce.begin(), stlpce.end(), i % w);
+    pic.Set(i % w, i / w, ciara ? 255 : 40, ciara ? 0 : 80, ciara ? 0 : 120);
+  }
   return pic;
 }
 
@@ -48,22 +46,16 @@ class ToolkitTest : public GfxTest {
     ASSERT_TRUE(tmp.Ok());
   }
   void TearDown() override {
-    for (IDirectDrawSurface* s : povrchy) s->Release();
     for (const std::string& z : zdroje) PLAT_ResourceRemove(z.c_str(), RT_BITMAP);
     GfxTest::TearDown();
   }
   // An off-screen surface of one 5-6-5 value, released when the test ends.
   IDirectDrawSurface* Povrch(int w, int h, uint16_t farba) {
-    IDirectDrawSurface* s = Potom(DDVytvor_povrch(dd, w, h));
+    IDirectDrawSurface* s = Keep(DDVytvor_povrch(dd, w, h));
     Zmaz(s, farba);
     return s;
   }
   void Zmaz(IDirectDrawSurface* s, uint16_t farba) const { DDSURFACE_ZMAZ(s, PLAT_Convert((int)mode_bits, 16, farba)); }
-  IDirectDrawSurface* Potom(IDirectDrawSurface* s) {
-    EXPECT_NE(nullptr, s);
-    if (s) povrchy.push_back(s);
-    return s;
-  }
   // The picture as a BMP file in the test's folder, and as a bitmap resource (no file header).
   static std::string Subor(const std::string& meno, const TRgbPicture& pic) {
     EXPECT_TRUE(BMP24_Zapis(pic, meno.c_str()));
@@ -79,13 +71,12 @@ class ToolkitTest : public GfxTest {
   // patterned (Vzor565); `uprav` may change pixels first. The border colour is read at (0, 0).
   void Nahraj_vzorovu(CDas_Surface* das, void (*uprav)(TRgbPicture*) = nullptr) {
     TRgbPicture pic = Plachta(20, 12, {0, 11}, {0, 9, 19});
-    for (int y = 1; y < 11; y++)
-      for (int x = 1; x < 9; x++) pic.Set(x, y, 64, (uint8_t)(4 * y), (uint8_t)(8 * x));
+    for (int i = 0; i < 80; i++) pic.Set(1 + i % 8, 1 + i / 8, 64, (uint8_t)(4 * (1 + i / 8)), (uint8_t)(8 * (1 + i % 8)));
     if (uprav) uprav(&pic);
     const std::string meno = "vzor" + std::to_string(zdroje.size()) + ".bmp";
     Zdroj(meno, pic);
     das->NAHRAJ_SURFACE(dd, meno.c_str());
-    ASSERT_NE(nullptr, Potom(das->SURFACE));
+    ASSERT_NE(nullptr, Keep(das->SURFACE));
     das->BC_NASTAV(0, 0);
   }
   // The pixel reduced to 5-6-5: a 32-bit surface must show what a 16-bit one does.
@@ -96,6 +87,5 @@ class ToolkitTest : public GfxTest {
   TTempFolder tmp;  // the current folder while the test runs
 
  private:
-  std::vector<IDirectDrawSurface*> povrchy;
   std::vector<std::string> zdroje;
 };
