@@ -1,6 +1,4 @@
-// Thumbnails of a folder's panoramas (also in awkward folders: the program's own screenshot,
-// names that differ only in letter case, names near the system's limit, thumbnails that do not
-// load or cannot be made) and the rescaling writers behind them.
+// Thumbnails of a folder's panoramas, also in awkward folders, and the rescaling writers.
 #include <sys/stat.h>
 
 #include <functional>

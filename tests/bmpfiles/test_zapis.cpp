@@ -1,5 +1,4 @@
-// The one BMP writer: the whole file against an independent encoder, the round trip through
-// the picture loader, and failures that never leave a half-written file.
+// The BMP writer: against an independent encoder, through the loader, never a half-written file.
 #include <climits>
 
 #include "bmpfiles/dbmp.h"
@@ -9,8 +8,7 @@ namespace {
 
 typedef DbmpTest DbmpZapis;
 
-// The file the writer must produce for rectangle r of a Vzor surface of sir × vys: the
-// pixels outside the surface white, 2880 pixels per metre.
+// The file for rectangle r of a Vzor surface of sir × vys: outside it white, 2880 pixels per metre.
 std::string Ocakavany(int sir, int vys, const RECT& r) {
   TRgbPicture pic(r.right - r.left + 1, r.bottom - r.top + 1);
   for (int y = 0; y < pic.h; ++y)
@@ -37,8 +35,7 @@ TEST_F(DbmpZapis, RectangleBecomesA24BitBottomUpFileWithPaddedRows) {
   EXPECT_TRUE(Log().empty());
 }
 
-// At either depth the file loads back into the very pixels; the screenshot's way (fitted into a
-// box through a surface of the display's depth) keeps a 32-bit screen's colours whole.
+// At either depth the file loads back into the very pixels; a screenshot keeps 32-bit colours.
 TEST_F(DbmpZapis, RoundTripThroughThePictureLoaderAtBothDepths) {
   for (int bity : {16, 32}) {
     ASSERT_EQ(dd->SetDisplayMode(64, 48, (DWORD)bity), DD_OK);
@@ -60,8 +57,7 @@ TEST_F(DbmpZapis, RoundTripThroughThePictureLoaderAtBothDepths) {
   }
 }
 
-// Every failure (injected, or a bad rectangle or surface) leaves the old file as it was, no
-// temporary file, and one log line.
+// Any failure leaves the old file as it was, no temporary file, and one log line.
 TEST_F(DbmpZapis, FailuresLeaveTheOldFileNoTemporaryAndOneLogLine) {
   IDirectDrawSurface* s = Povrch(10, 4);  // rows of 32 bytes
   const RECT cely = {0, 0, 9, 3}, prazdny = {3, 0, 2, 3}, siroky = {0, 0, 30000, 0}, pretek = {INT_MIN, 0, INT_MAX, 0};

@@ -1,6 +1,4 @@
-// Shared set-up of the picture-format tests: a temporary current folder, the memory
-// backend with a 16-bit display and a back buffer, and writers of one RGB picture as a
-// BMP, PNG or JPEG file.
+// The picture-format tests: a temporary current folder, a 16-bit memory display, picture writers.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -29,8 +27,7 @@ class FormatsTest : public ::testing::Test {
 TRgbPicture Bloky(int w, int h, int strana = 16);
 // Writes the picture as a BMP, PNG or JPEG (quality 100) file by the name's ending.
 bool Zapis_obr(const TRgbPicture& pic, const std::string& cesta);
-// A JPEG made by libjpeg: w × h pixels of `zlozky` channels in colour space `vstup`, stored as
-// `ulozene` at quality `kvalita` (progressive when asked), row y filled by `riadok`.
+// A JPEG by libjpeg: `zlozky` channels of `vstup`, stored as `ulozene`; row y filled by `riadok`.
 TBajty Jpeg_z(int w, int h, int zlozky, J_COLOR_SPACE vstup, J_COLOR_SPACE ulozene, int kvalita, bool progresivny,
               const std::function<void(int y, JSAMPLE* riadok)>& riadok);
 TBajty Jpeg_rgb(const TRgbPicture& pic, int kvalita, bool progresivny = false);

@@ -1,5 +1,4 @@
-// The GPano cropped area of a JPEG: reading the packet, refusing broken or hostile bytes,
-// and where the crop sits in the sphere.
+// The GPano cropped area of a JPEG: the packet, broken or hostile bytes, the crop in the sphere.
 #include <string>
 #include <vector>
 
@@ -79,8 +78,7 @@ TEST(GpanoPaket, ReadsTheCropOrRefusesThePacket) {
   }
 }
 
-// Only the XMP segment before the picture data counts; every cut of a valid file and a
-// segment length past the end are refused (the sanitizer build checks no byte past the end is read).
+// Only XMP before the picture data counts; cuts and lengths past the end are refused (ASan: no overread).
 TEST(GpanoJpeg, OtherSegmentsCutsAndHostileBytes) {
   const TBajty jpeg = S_xmp(HOLY_JPEG, Gpano_paket(6000, 3000, 6000, 1000, 0, 1000));
   TGPano g;
@@ -147,8 +145,7 @@ TEST_F(FormatsGpano, TheCropSitsAtItsPlaceInTheFullSphere) {
   EXPECT_TRUE(W_pan_vlavo == 1000 && W_pan_hore == 400);
 }
 
-// A sphere larger than the store is scaled to fit it; packets that lie about sizes still
-// show the picture, and nothing leaves the store.
+// A sphere larger than the store is scaled to fit; lying packets still show the picture inside it.
 TEST_F(FormatsGpano, LargeOrLyingSpheresStayInsideTheStore) {
   Nahraj(Bloky(400, 40), Gpano_paket(20000, 10000, 400, 40, 0, 4000));
   EXPECT_TRUE(pan_sir == 327 && W_pan_vys == 8000 && W_pan_hore == 3200);

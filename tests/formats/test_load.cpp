@@ -1,5 +1,4 @@
-// One picture as BMP, PNG, JPEG and four-channel JPEG gives the same store; broken JPEG and
-// PNG files leave the store as it was.
+// One picture as BMP, PNG, JPEG and CMYK JPEG gives one store; broken files leave the store.
 #include <algorithm>
 #include <cstdlib>
 
@@ -18,8 +17,7 @@ std::vector<uint16_t> Sklad(int w, int h) {
   return out;
 }
 
-// Largest difference of one colour channel, in 8-bit steps, inside the middle half of the
-// blocks of side `strana` (JPEG blurs colour across block edges).
+// Largest channel difference inside the middle half of the blocks (JPEG blurs their edges).
 int Rozdiel(const std::vector<uint16_t>& a, const std::vector<uint16_t>& b, int w, int strana) {
   int max = 0;
   for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
@@ -55,8 +53,7 @@ TEST_F(FormatsTest, TheSamePictureInEveryFormatGivesTheSameStore) {
     EXPECT_TRUE(opt_TA == ta && opt_TB == tb && opt_TC == tc);
     // JPEG at the highest quality: flat blocks come back within a few steps.
     EXPECT_LE(Rozdiel(Nahraj("p.jpg", w, h), bmp, w, r.strana_v_sklade), 16) << r.w << "x" << r.h;
-    // Four channels as Adobe writes them: inverted CMYK (255 = no ink), stored as such or as
-    // YCCK; libjpeg adds the Adobe marker that says so.
+    // Adobe's inverted CMYK (255 = no ink), as such or as YCCK; libjpeg adds the Adobe marker.
     for (const J_COLOR_SPACE priestor : {JCS_CMYK, JCS_YCCK}) {
       if (r.w > W_MAX_SIR) break;
       ASSERT_TRUE(Zapis_bajty("cmyk.jpg", Jpeg_z(pic.w, pic.h, 4, JCS_CMYK, priestor, 95, false, [&pic](int y, JSAMPLE* s) {

@@ -1,5 +1,4 @@
-// Pictures decoded row by row into a sink: the pixels today's decoders give, true colour kept,
-// scaled decoding for small sizes, and hostile JPEGs refused before the sink or decoded harmlessly.
+// Pictures decoded row by row into a sink: true colour, scaled decoding, hostile JPEGs.
 #include <SDL.h>
 #include <SDL_image.h>
 
@@ -52,8 +51,7 @@ TRgbPicture Prechod() {
   return pic;
 }
 
-// Through the viewer's load a 32-bit store keeps every level of the picture exactly as
-// SDL_image decodes it (what the viewer showed before it decoded itself).
+// A 32-bit store keeps every level exactly as SDL_image (what the viewer once used) decodes it.
 TEST_F(FormatsTest, TrueColourStoresKeepEveryLevelAsTodaysDecodersGiveIt) {
   ASSERT_TRUE(Zapis_obr(Prechod(), "g.png"));
   ASSERT_TRUE(Zapis_bajty("g.jpg", Jpeg_rgb(Prechod(), 100)));
