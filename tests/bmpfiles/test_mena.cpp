@@ -11,10 +11,7 @@ namespace {
 
 TEST(DbmpMena, NameExtensionAndThumbnailPath) {
   const struct {
-    const char* cesta;
-    const char* meno;
-    const char* thm;     // DBMP_Zmen_priponu(cesta, "thm")
-    const char* nahlad;  // DBMP_Cesta_nahladu
+    const char *cesta, *meno, *thm, *nahlad;  // thm: DBMP_Zmen_priponu(cesta, "thm"); nahlad: DBMP_Cesta_nahladu
   } pripady[] = {
       {"./a.b.bmp", "a.b", "./a.b.thm", "./a.b.thm"},
       {"C:\\p\\x.y\\z.BMP", "z", "C:\\p\\x.y\\z.thm", "C:\\p\\x.y\\z.BMP.thm"},  // only ".bmp" keeps the short name

@@ -66,7 +66,7 @@ TEST_F(DbmpZapis, FailuresLeaveTheOldFileNoTemporaryAndOneLogLine) {
     TPlatCall volanie;  // PC_COUNT: nothing injected
     int preskoc;
     const char* ciel;
-    const RECT* r;      // nullptr: no surface
+    const RECT* r;  // nullptr: no surface
     std::string log;
   } pripady[] = {
       {PC_FileOpen, 0, "x.bmp", &cely, "DBMP_5(85) : Chyba pri otvaraní suboru"},

@@ -148,8 +148,7 @@ TEST_F(FormatsTest, HostileJpegsAreRefusedBeforeTheSinkOrDecodedWithinIt) {
     ASSERT_TRUE(Zapis_bajty("zly.jpg", p.bajty));
     const long long strop = PLAT_SetImagePixelLimit(p.strop);
     TZberac z;
-    z.drz = false;
-    z.stop_po = p.stop_po;
+    z.drz = false, z.stop_po = p.stop_po;
     EXPECT_EQ(Nahraj("zly.jpg", p.cx, p.cy, p.bajty_px, &z), p.vysledok) << p.meno;
     PLAT_SetImagePixelLimit(strop);
     // Refused before the sink was touched, or every row in order once it was (up to a stop).
