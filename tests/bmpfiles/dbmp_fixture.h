@@ -1,5 +1,4 @@
-// The BMP-writing tests' set-up: a temporary current folder, the platform graphics tests'
-// display (nothing left behind), surfaces with a known pattern, and a reader of written BMP files.
+// The BMP tests: a temporary current folder, the graphics tests' display, patterned surfaces, a BMP reader.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -54,8 +53,7 @@ class DbmpTest : public GfxTest {
     GfxTest::TearDown();
   }
 
-  // An off-screen surface of the display's depth holding Vzor (Vzor32 at 32 bits); released by
-  // the fixture.
+  // An off-screen surface holding Vzor (Vzor32 at 32 bits); released by the fixture.
   IDirectDrawSurface* Povrch(int sir, int vys) {
     IDirectDrawSurface* s = DDVytvor_povrch(dd, sir, vys);
     if (s == nullptr) return nullptr;
