@@ -4,36 +4,26 @@
 
 class Duir : public PanelTest {};
 
-TEST_F(Duir, ArrowsMoveByATenthWhileHeld) {
+// The arrows move the list by a tenth of its travel (96) while held; then the slider's knob,
+// grabbed 5, 12 from its corner at (605, 188), is dragged to 270: 82 of 165 pixels → 47.
+TEST_F(Duir, ArrowsAndSliderScroll) {
   CDUIR z;
   Zostav(z, 11);
   const int dole = 415, hore = 177;
   const struct {
-    int y, mtlac, pos;
+    int x, y, mtlac, pos;
   } kroky[] = {
-      {dole, 0, 0}, {dole, 1, 9}, {dole, 0, 18}, {dole, 0, 27}, {dole, -1, 27}, {dole, 0, 27},  // 96 / 10 a step
-      {hore, 0, 27}, {hore, 1, 18}, {hore, 0, 9}, {hore, 0, 0}, {hore, 0, 0},
+      {610, dole, 0, 0},  {610, dole, 1, 9},  {610, dole, 0, 18}, {610, dole, 0, 27}, {610, dole, -1, 27},
+      {610, dole, 0, 27}, {610, hore, 0, 27}, {610, hore, 1, 18}, {610, hore, 0, 9},  {610, hore, 0, 0},
+      {610, hore, 0, 0},  {610, hore, -1, 0}, {610, 200, 0, 0},   {610, 200, 1, 0},   {610, 282, 0, 47},
+      {700, 500, 0, 96},  {700, 500, -1, 96}, {610, 100, 0, 96},  // past the track's end, then released
   };
   for (const auto& k : kroky) {
-    EXPECT_EQ(z.INFORMUJ_SA(610, k.y, k.mtlac), 1);
-    EXPECT_EQ(z.Rol_pos, k.pos) << k.y << " " << k.mtlac;
+    z.INFORMUJ_SA(k.x, k.y, k.mtlac);
+    EXPECT_EQ(z.Rol_pos, k.pos) << k.x << "," << k.y << " " << k.mtlac;
     EXPECT_EQ(z.posuv_.GP(), k.pos);
   }
-}
-
-TEST_F(Duir, SliderDragScrolls) {
-  CDUIR z;
-  Zostav(z, 9);
-  z.INFORMUJ_SA(610, 200, 0);  // grabbed 5, 12 from the knob's corner at (605, 188)
-  z.INFORMUJ_SA(610, 200, 1);
-  z.INFORMUJ_SA(610, 282, 0);  // knob at 270: 82 of 165 pixels → 32 · 0.497 → 15
-  EXPECT_EQ(z.Rol_pos, 15);
-  z.INFORMUJ_SA(700, 500, 0);  // past the end of the track, and outside the panel
-  EXPECT_EQ(z.Rol_pos, 32);
   EXPECT_EQ(z.posuv_.y, 353);
-  z.INFORMUJ_SA(700, 500, -1);
-  z.INFORMUJ_SA(610, 100, 0);
-  EXPECT_EQ(z.Rol_pos, 32);
 }
 
 TEST_F(Duir, PositionIsClampedAndClippedRowsReportTheirEntries) {

@@ -52,8 +52,6 @@ const struct {
     {"keypad 4 num lock", Key(SDLK_KP_4, SDL_SCANCODE_KP_4, KMOD_NUM), WM_KEYDOWN, VK_NUMPAD4, 1},
     {"keypad 7", Key(SDLK_KP_7, SDL_SCANCODE_KP_7), WM_KEYDOWN, VK_HOME, 1},
     {"keypad 5", Key(SDLK_KP_5, SDL_SCANCODE_KP_5), WM_KEYDOWN, VK_CLEAR, 1},
-    {"keypad minus", Key(SDLK_KP_MINUS, SDL_SCANCODE_KP_MINUS, KMOD_NUM), WM_KEYDOWN, VK_SUBTRACT, 1},
-    {"shift", Key(SDLK_RSHIFT, SDL_SCANCODE_RSHIFT), WM_KEYDOWN, VK_SHIFT, 1},
     {"letter", Key(SDLK_q, SDL_SCANCODE_Q), WM_KEYDOWN, 'Q', 1},
     {"other key", Key(SDLK_CAPSLOCK, SDL_SCANCODE_CAPSLOCK), WM_KEYDOWN, VK_UNKNOWN, 1},
     {"move", Mouse(400, 300), WM_MOUSEMOVE, 0, MAKELPARAM(400, 300)},

@@ -26,10 +26,7 @@ class TWaveBytes {
     return *this;
   }
   // A chunk with its real length, padded to even.
-  TWaveBytes& Chunk(const char* id, const TBajty& d) {
-    Id(id).U32((uint32_t)d.size()).Bytes(d);
-    return d.size() & 1 ? Bytes({0}) : *this;
-  }
+  TWaveBytes& Chunk(const char* id, const TBajty& d) { return Id(id).U32((uint32_t)d.size()).Bytes(d).Bytes(TBajty(d.size() & 1)); }
   // A chunk header that claims `n` bytes, whatever follows.
   TWaveBytes& Header(const char* id, uint32_t n) { return Id(id).U32(n); }
   TWaveBytes& Riff() { return RiffLength((uint32_t)b_.size() - 8); }
@@ -50,17 +47,7 @@ inline TBajty FormatRecord(uint16_t tag, uint16_t channels, uint32_t rate, uint1
   w.U32(tag | (uint32_t)channels << 16).U32(rate).U32(rate * align).U32(align | (uint32_t)bits << 16);
   return TBajty(w.Data().begin() + 12, w.Data().end());
 }
-
 inline TBajty PcmMono16() { return FormatRecord(WAVE_FORMAT_PCM, 1, 22050, 16); }
-
-// Little-endian bytes of 16-bit samples.
-inline TBajty Samples16(const std::vector<int16_t>& s) {
-  TBajty r;
-  for (int16_t v : s) r.insert(r.end(), {(uint8_t)((uint16_t)v & 0xFF), (uint8_t)((uint16_t)v >> 8)});
-  return r;
-}
-
-// A whole usual wave: "fmt " then "data".
 inline TBajty SimpleWave(const TBajty& format, const TBajty& data) {
   return TWaveBytes().Chunk("fmt ", format).Chunk("data", data).Riff().Data();
 }
