@@ -15,9 +15,7 @@ void DvePolozky(CDUI& p) {
 class Dui : public PanelTest {};
 
 TEST_F(Dui, EventsOnInclusiveEdges) {
-  const struct {
-    int x, y, mtlac, odpoved, vystup_2, stav, vystup;
-  } pripady[] = {
+  const struct { int x, y, mtlac, odpoved, vystup_2, stav, vystup; } pripady[] = {
       {20, 20, 0, 1, 0, 1, 0},    {100, 40, 0, 1, 0, 1, 0},    {101, 40, 0, 1, -1, 0, 0}, {100, 41, 0, 1, -1, 0, 0},
       {200, 100, 0, 1, -1, 0, 0}, {201, 100, 0, 0, -1, 0, 0},  {9, 50, 0, 0, -1, 0, 0},   {30, 60, 1, 1, 1, 2, 8},
       {30, 60, 2, 1, 1, 1, 108},  {30, 60, -1, 1, 1, 0, 0},    {30, 60, 5, 1, 1, 0, 0},

@@ -10,9 +10,7 @@ TEST_F(Duir, ArrowsAndSliderScroll) {
   CDUIR z;
   Zostav(z, 11);
   const int dole = 415, hore = 177;
-  const struct {
-    int x, y, mtlac, pos;
-  } kroky[] = {
+  const struct { int x, y, mtlac, pos; } kroky[] = {
       {610, dole, 0, 0},  {610, dole, 1, 9},  {610, dole, 0, 18}, {610, dole, 0, 27}, {610, dole, -1, 27},
       {610, dole, 0, 27}, {610, hore, 0, 27}, {610, hore, 1, 18}, {610, hore, 0, 9},  {610, hore, 0, 0},
       {610, hore, 0, 0},  {610, hore, -1, 0}, {610, 200, 0, 0},   {610, 200, 1, 0},   {610, 282, 0, 47},

@@ -1,8 +1,6 @@
 // The DirectSound stand-in: buffers, lock regions, conversion for the device and mixing.
 #include <cstring>
 
-#include "platform/dsound.h"
-#include "sys_fixture.h"
 #include "tests/sound/wave_bytes.h"
 
 namespace {
@@ -11,18 +9,16 @@ WAVEFORMATEX Format(WORD ch, DWORD rate, WORD bits, WORD tag = WAVE_FORMAT_PCM) 
 }
 const WAVEFORMATEX kMono16 = Format(1, 22050, 16);
 
-class DSound : public SysTest {
+class DSound : public ZvukTest {
  protected:
   void SetUp() override {
-    SysTest::SetUp();
-    PLAT_AudioFakeDevice(true, 22050, 1);
+    ZvukTest::SetUp();
     ASSERT_EQ(DirectSoundCreate(nullptr, &ds, nullptr), DS_OK);
   }
   void TearDown() override {
     for (IDirectSoundBuffer* b : buffers) b->Release();
     ds->Release();
-    PLAT_AudioFakeDevice(false);
-    SysTest::TearDown();
+    ZvukTest::TearDown();
   }
   HRESULT Create(const WAVEFORMATEX& f, DWORD bytes, IDirectSoundBuffer** out) {
     DSBUFFERDESC d = {sizeof d, DSBCAPS_STATIC, bytes, 0, const_cast<WAVEFORMATEX*>(&f)};
@@ -51,11 +47,7 @@ class DSound : public SysTest {
 };
 
 TEST_F(DSound, FormatsTheDeviceCannotTakeAreRefused) {
-  const struct {
-    WAVEFORMATEX f;
-    DWORD bytes;
-    HRESULT want;
-  } cases[] = {
+  const struct { WAVEFORMATEX f; DWORD bytes; HRESULT want; } cases[] = {
       {kMono16, 100, DS_OK}, {Format(2, 44100, 8), 100, DS_OK}, {Format(1, 22050, 32, 3), 100, DSERR_BADFORMAT},
       {Format(0, 22050, 16), 100, DSERR_BADFORMAT}, {Format(1, 22050, 24), 99, DSERR_BADFORMAT},
       {Format(300, 22050, 16), 600, DSERR_BADFORMAT}, {Format(1, 4000000, 16), 100, DSERR_BADFORMAT},

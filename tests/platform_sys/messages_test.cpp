@@ -54,12 +54,7 @@ TEST_F(SysTest, TheWindowsProcedureSeesItsLifeAndNothingAfterIt) {
 
 // Clock steps, and the WM_TIMERs found by draining the queue after each.
 TEST_F(SysTest, APulseKeepsItsRhythmAndNeverComesInABurst) {
-  const struct {
-    const char* name;
-    UINT period;
-    std::vector<DWORD> steps;
-    std::vector<size_t> pulses;
-  } cases[] = {
+  const struct { const char* name; UINT period; std::vector<DWORD> steps; std::vector<size_t> pulses; } cases[] = {
       {"just before", 10, {9, 1}, {0, 1}},
       {"ten periods unpolled give one", 10, {100, 9, 1}, {1, 0, 1}},
       {"a late pulse keeps the rhythm", 10, {15, 5}, {1, 1}},

@@ -39,13 +39,7 @@ TSdlInputState Mode() {
 
 // Taken in order through one state: the wheel tells where the pointer last was, activation
 // is sent only when it changes. Message 0: none.
-const struct {
-  const char* name;
-  SDL_Event event;
-  UINT msg;
-  WPARAM w;
-  LPARAM l;
-} MAP_CASES[] = {
+const struct { const char* name; SDL_Event event; UINT msg; WPARAM w; LPARAM l; } MAP_CASES[] = {
     {"left arrow", Key(SDLK_LEFT, SDL_SCANCODE_LEFT), WM_KEYDOWN, VK_LEFT, 1},
     {"right arrow up", Key(SDLK_RIGHT, SDL_SCANCODE_RIGHT, KMOD_NONE, SDL_KEYUP), WM_KEYUP, VK_RIGHT, (LPARAM)0xC0000001u},
     {"repeat", Key(SDLK_DOWN, SDL_SCANCODE_DOWN, KMOD_NONE, SDL_KEYDOWN, 1), WM_KEYDOWN, VK_DOWN, (1 << 30) | 1},

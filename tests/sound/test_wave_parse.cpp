@@ -27,12 +27,7 @@ std::tuple<int32_t, long, long, DWORD, DWORD> Rozober(const TBajty& bytes) {
 }
 
 TEST(WaveParse, FindsTheFirstFormatAndSamplesInsideTheRiff) {
-  const struct {
-    const char* name;
-    TBajty bytes;
-    long fmt_at, data_at;
-    DWORD size, fmt_len;
-  } cases[] = {
+  const struct { const char* name; TBajty bytes; long fmt_at, data_at; DWORD size, fmt_len; } cases[] = {
       {"usual order", SimpleWave(kFmt, kData), 20, 44, 6, 16},
       {"data before fmt", TWaveBytes().Chunk("data", kData).Chunk("fmt ", kFmt).Riff().Data(), 34, 20, 6, 16},
       // "LIST" of 3 bytes plus its pad byte: "data" starts 12 bytes later

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "platform/backend.h"
-#include "platform/fault.h"
 #include "platform/resources.h"
 #include "sound/dso.h"
 #include "sound/wave.h"
@@ -23,12 +21,10 @@ TVzorky Vzorky(const char* name, size_t n) {
   return s;
 }
 
-class Zvuk : public ::testing::Test {
+class Zvuk : public ZvukTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(PLAT_Init(PLAT_MEMORY, TPlatOptions()), 1);
-    PLAT_FaultClear();
-    PLAT_AudioFakeDevice(true, 22050, 1);
+    ZvukTest::SetUp();
     ASSERT_TRUE(tmp.Ok());
     ASSERT_EQ(DSO_INIT(nullptr), 1);
   }
@@ -37,9 +33,7 @@ class Zvuk : public ::testing::Test {
     zvuk2.ODSTRAN();
     PLAT_ResourceRemove("ZLY", RT_WAVE);
     DSO_DONE();
-    PLAT_FaultClear();
-    PLAT_AudioFakeDevice(false);
-    PLAT_Shutdown();
+    ZvukTest::TearDown();
   }
   void Wave(const TBajty& bytes) { PLAT_ResourceAdd("ZLY", RT_WAVE, bytes.data(), bytes.size()); }
   TTempFolder tmp;  // where a trace file would land

@@ -1,10 +1,14 @@
-// RIFF/WAVE bytes built chunk by chunk, so that tests can shape every length; and what the
-// fake sound device mixes.
+// RIFF/WAVE bytes built chunk by chunk, so that tests can shape every length; a memory-backend
+// run with a fake sound device of 22050 Hz mono, and what that device mixes.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/dsound.h"
+#include "platform/fault.h"
 
 typedef std::vector<uint8_t> TBajty;
 typedef std::vector<int16_t> TVzorky;
@@ -15,6 +19,20 @@ inline TVzorky Mix(int frames, int channels = 1) {
   PLAT_AudioMix(out.data(), frames);
   return out;
 }
+
+class ZvukTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    PLAT_FaultClear();
+    ASSERT_EQ(PLAT_Init(PLAT_MEMORY, TPlatOptions()), 1);
+    PLAT_AudioFakeDevice(true, 22050, 1);
+  }
+  void TearDown() override {
+    PLAT_FaultClear();
+    PLAT_AudioFakeDevice(false);
+    PLAT_Shutdown();
+  }
+};
 
 class TWaveBytes {
  public:
