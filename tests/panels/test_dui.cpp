@@ -1,5 +1,7 @@
 // The option panel: pointer events, the column on small screens, the milky wash with text at
 // both depths, and panels reaching past their surface (the golden pictures show the rest).
+#include <tuple>
+
 #include "panel_fixture.h"
 
 namespace {
@@ -9,6 +11,12 @@ void DvePolozky(CDUI& p) {
   p.PRIDAJ("prvá", 7, RECT{20, 20, 100, 40}, 0, 0);
   p.PRIDAJ("druhá", 8, RECT{20, 50, 100, 70}, 0, 0);
   p.viditelny = 1;
+}
+void Podklad(CDUI& p, IDirectDrawSurface* s, int typ, RECT r) {
+  p.SRF_PTR = s;
+  p.viditelny = 1;
+  p.podkl_typ = typ;
+  p.podkl_rect = r;
 }
 }  // namespace
 
@@ -21,13 +29,11 @@ TEST_F(Dui, EventsOnInclusiveEdges) {
       {30, 60, 2, 1, 1, 1, 108},  {30, 60, -1, 1, 1, 0, 0},    {30, 60, 5, 1, 1, 0, 0},
   };
   for (const auto& c : pripady) {
-    SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " " << c.mtlac);
     CDUI p;
     DvePolozky(p);
-    EXPECT_EQ(p.INFORMUJ_SA(c.x, c.y, c.mtlac), c.odpoved);
-    EXPECT_EQ(p.vystup_2, c.vystup_2);
-    EXPECT_EQ(p.vystup, c.vystup);
-    EXPECT_TRUE(c.vystup_2 < 0 || p.VOL[c.vystup_2].stav == c.stav);
+    const int odpoved = p.INFORMUJ_SA(c.x, c.y, c.mtlac), stav = c.vystup_2 < 0 ? c.stav : p.VOL[c.vystup_2].stav;
+    EXPECT_EQ(std::make_tuple(c.odpoved, c.vystup_2, c.stav, c.vystup), std::make_tuple(odpoved, p.vystup_2, stav, p.vystup))
+        << c.x << "," << c.y << " " << c.mtlac;
   }
 }
 
@@ -40,18 +46,14 @@ TEST_F(Dui, PressedItemKeepsItsLookUntilItsChoiceIsCollected) {
   p.INFORMUJ_SA(31, 55, 0);  // no other item lights up while a choice waits
   EXPECT_EQ(p.VOL[1].stav, 0);
   EXPECT_EQ(p.INFORMUJ_SA(500, 500, 0), 0);
-  int vyber = -5;
-  EXPECT_EQ(p.INFORMUJ_MA(&vyber), 1);
-  EXPECT_EQ(vyber, 7);
-  EXPECT_EQ(p.INFORMUJ_MA(&vyber), 0);
+  int vyber = -5, prva = p.INFORMUJ_MA(&vyber);
+  EXPECT_TRUE(prva == 1 && vyber == 7 && p.INFORMUJ_MA(&vyber) == 0);
   p.INFORMUJ_SA(31, 26, 0);
   EXPECT_EQ(p.VOL[0].stav, 1);
 }
 
 TEST_F(Dui, CentredColumnDropsItemsThatWouldStartAboveTheScreen) {
-  const struct {
-    int vys, x, y, ostane;
-  } pripady[] = {{200, 65, 10, 5}, {120, 65, 2, 3}, {20, 0, 0, 0}};  // at 200 the top would be -6
+  const struct { int vys, x, y, ostane; } pripady[] = {{200, 65, 10, 5}, {120, 65, 2, 3}, {20, 0, 0, 0}};  // at 200 the top would be -6
   for (const auto& c : pripady) {
     Obrazovka(320, c.vys);
     CDUI p;
@@ -75,10 +77,7 @@ TEST_F(Dui, MilkyPanelWithTextIsOnePictureAtBothDepths) {
     ASSERT_EQ(dd->SetDisplayMode(800, 600, i ? 32 : 16), DD_OK);
     s[i] = Plocha(160, 40, pod);
     CDUI p;
-    p.SRF_PTR = s[i];
-    p.viditelny = 1;
-    p.podkl_typ = 3;
-    p.podkl_rect = RECT{10, 8, 150, 38};
+    Podklad(p, s[i], 3, RECT{10, 8, 150, 38});
     p.PRIDAJ("Štrbské pleso", 1, RECT{14, 10, 146, 36}, 0, 2);
     p.ZOBRAZ();
     const RECT r = Atrament(s[i], pod);
@@ -105,10 +104,7 @@ TEST_F(Dui, PanelsReachingPastTheSurfaceDrawOnlyOnIt) {
     for (int typ = 1; typ <= 3; typ++) {
       IDirectDrawSurface* s = Plocha(64, 48, kPod);
       CDUI p;
-      p.SRF_PTR = s;
-      p.viditelny = 1;
-      p.podkl_typ = typ;
-      p.podkl_rect = r;
+      Podklad(p, s, typ, r);
       p.Select_mod = 3;
       p.PRIDAJ("Dlhý text za okrajom", 1, RECT{r.left + 3, r.top + 3, r.right - 3, r.bottom - 3}, -20, 2);
       p.VOL[0].stav = 1 + typ % 2;
