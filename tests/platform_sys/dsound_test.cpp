@@ -67,12 +67,9 @@ TEST_F(DSound, FormatsTheDeviceCannotTakeAreRefused) {
 TEST_F(DSound, LockGivesOneRegionOrTwoWhenItWraps) {
   IDirectSoundBuffer* b = nullptr;
   ASSERT_EQ(Create(kMono16, 10, &b), DS_OK);
-  const struct {
-    DWORD offset, bytes;
-    HRESULT want;
-    DWORD n1, n2;
-  } cases[] = {{0, 10, DS_OK, 10, 0}, {2, 4, DS_OK, 4, 0}, {6, 8, DS_OK, 4, 4}, {9, 10, DS_OK, 1, 9},
-               {10, 1, DSERR_INVALIDPARAM, 0, 0}, {0, 11, DSERR_INVALIDPARAM, 0, 0}, {3, 0, DSERR_INVALIDPARAM, 0, 0}};
+  const struct { DWORD offset, bytes; HRESULT want; DWORD n1, n2; } cases[] = {
+      {0, 10, DS_OK, 10, 0}, {2, 4, DS_OK, 4, 0}, {6, 8, DS_OK, 4, 4}, {9, 10, DS_OK, 1, 9},
+      {10, 1, DSERR_INVALIDPARAM, 0, 0}, {0, 11, DSERR_INVALIDPARAM, 0, 0}, {3, 0, DSERR_INVALIDPARAM, 0, 0}};
   void* base = nullptr;
   DWORD n = 0;
   ASSERT_EQ(b->Lock(0, 10, &base, &n, nullptr, nullptr, 0), DS_OK);
