@@ -50,7 +50,7 @@ TEST_F(DSound, FormatsTheDeviceCannotTakeAreRefused) {
   const struct { WAVEFORMATEX f; DWORD bytes; HRESULT want; } cases[] = {
       {kMono16, 100, DS_OK}, {Format(2, 44100, 8), 100, DS_OK}, {Format(1, 22050, 32, 3), 100, DSERR_BADFORMAT},
       {Format(0, 22050, 16), 100, DSERR_BADFORMAT}, {Format(1, 22050, 24), 99, DSERR_BADFORMAT},
-      {Format(300, 22050, 16), 600, DSERR_BADFORMAT}, {Format(1, 4000000, 16), 100, DSERR_BADFORMAT},
+      {Format(9, 22050, 16), 180, DSERR_BADFORMAT}, {Format(1, 4000000, 16), 100, DSERR_BADFORMAT},
       {kMono16, 0, DSERR_INVALIDPARAM}, {kMono16, 0x10000000, DSERR_INVALIDPARAM},
   };
   for (const auto& c : cases) {
