@@ -26,7 +26,7 @@ SDL_Event Wheel(float y, bool flipped = false) {
   e.wheel.direction = flipped ? SDL_MOUSEWHEEL_FLIPPED : SDL_MOUSEWHEEL_NORMAL;
   return e;
 }
-SDL_Event Win(Uint32 type, Uint8 window_event = 0) {
+SDL_Event Win(Uint8 window_event, Uint32 type = SDL_WINDOWEVENT) {
   SDL_Event e = {type};
   e.window.event = window_event;
   return e;
@@ -60,11 +60,11 @@ const struct { const char* name; SDL_Event event; UINT msg; WPARAM w; LPARAM l; 
     {"wheel three notches", Wheel(3), WM_MOUSEWHEEL, MAKEWPARAM(0, 360), MAKELPARAM(1, 599)},
     {"wheel tiny step", Wheel(0.005f), 0, 0, 0},
     {"wheel not a number", Wheel(NAN), 0, 0, 0},
-    {"shown", Win(SDL_WINDOWEVENT, SDL_WINDOWEVENT_SHOWN), WM_ACTIVATEAPP, 1, 0},
-    {"focus gained", Win(SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_GAINED), 0, 0, 0},
-    {"focus lost", Win(SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_LOST), WM_ACTIVATEAPP, 0, 0},
-    {"window closed", Win(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE), WM_CLOSE, 0, 0},
-    {"quit", Win(SDL_QUIT), WM_CLOSE, 0, 0},
+    {"shown", Win(SDL_WINDOWEVENT_SHOWN), WM_ACTIVATEAPP, 1, 0},
+    {"focus gained", Win(SDL_WINDOWEVENT_FOCUS_GAINED), 0, 0, 0},
+    {"focus lost", Win(SDL_WINDOWEVENT_FOCUS_LOST), WM_ACTIVATEAPP, 0, 0},
+    {"window closed", Win(SDL_WINDOWEVENT_CLOSE), WM_CLOSE, 0, 0},
+    {"quit", Win(0, SDL_QUIT), WM_CLOSE, 0, 0},
 };
 }  // namespace
 
