@@ -1,8 +1,5 @@
-// The panel tests' set-up: the platform graphics tests' display (and its check that nothing is
-// left behind) of 16 bits (or `mode_bits`), off-screen surfaces as drawing targets (filled and
-// read as 5-6-5 values at either depth), the screen globals; and the list dressed as the viewer's
-// panorama chooser (the real interface sheet for its slider, arrows and strip, the viewer's
-// layout values).
+// The panel tests' set-up on the graphics tests' display (16 bits unless `mode_bits` says 32):
+// off-screen targets read as 5-6-5 at either depth, and the list dressed as the viewer's chooser.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -35,15 +32,9 @@ class PanelTest : public GfxTest {
     for (IDirectDrawSurface* s : plochy_) s->Release();
     GfxTest::TearDown();
   }
+  static void Obrazovka(int sir, int vys) { MAXX = sir, MAXY = vys, SX = sir / 2, SY = vys / 2; }
 
-  static void Obrazovka(int sir, int vys) {
-    MAXX = sir;
-    MAXY = vys;
-    SX = sir / 2;
-    SY = vys / 2;
-  }
-
-  // An off-screen surface filled with one 5-6-5 colour; released by the fixture.
+  // Filled with one 5-6-5 colour; released by the fixture.
   IDirectDrawSurface* Plocha(int sir, int vys, uint16_t farba) {
     IDirectDrawSurface* s = DDVytvor_povrch(dd, sir, vys);
     EXPECT_NE(s, nullptr);
@@ -53,26 +44,18 @@ class PanelTest : public GfxTest {
     PANEL_Namaluj(s, [rgb](int, int) { return rgb; });
     return s;
   }
-
-  // The pixel reduced to 5-6-5: a 32-bit surface must show what a 16-bit one does.
   static uint16_t At(const IDirectDrawSurface* s, int x, int y) {
     return (uint16_t)PLAT_Convert(16, s->PLAT_Bits(), s->PLAT_Pixel(x, y));
   }
-
-  // Bounding box of the pixels that differ from `pozadie` (empty when none: right < left).
+  // Bounding box of the pixels that differ from `pozadie` (none: right < left).
   static RECT Atrament(IDirectDrawSurface* s, uint16_t pozadie) {
     RECT r{s->PLAT_Width(), s->PLAT_Height(), -1, -1};
-    for (int y = 0; y < s->PLAT_Height(); y++)
-      for (int x = 0; x < s->PLAT_Width(); x++)
-        if (At(s, x, y) != pozadie) {
-          r.left = std::min(r.left, (LONG)x);
-          r.top = std::min(r.top, (LONG)y);
-          r.right = std::max(r.right, (LONG)x);
-          r.bottom = std::max(r.bottom, (LONG)y);
-        }
+    for (LONG y = 0; y < s->PLAT_Height(); y++)
+      for (LONG x = 0; x < s->PLAT_Width(); x++)
+        if (At(s, x, y) != pozadie)
+          r = RECT{std::min(r.left, x), std::min(r.top, y), std::max(r.right, x), std::max(r.bottom, y)};
     return r;
   }
-
   // `pocet` entries with IDs 1, 2, … and the viewer's values, laid out.
   void Zostav(CDUIR& z, int pocet, CIcon* ikony = nullptr) {
     z.viditelny = 1;
@@ -85,13 +68,11 @@ class PanelTest : public GfxTest {
     Prevezmi_ovladace_zoznamu(z, &harok_);
     z.RESET_GEOMETRIER();
   }
-
   std::vector<IDirectDrawSurface*> plochy_;
   CDas_Surface harok_;
   IDirectDrawSurface* zadna_ = nullptr;
 };
 
-// The same tests at both depths (the parameter).
 class PanelDepthTest : public PanelTest, public ::testing::WithParamInterface<int> {
  protected:
   void SetUp() override {

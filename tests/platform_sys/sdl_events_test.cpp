@@ -7,72 +7,47 @@
 #include "platform/sdl_events.h"
 
 namespace {
-SDL_Event Key(Uint32 type, SDL_Keycode sym, SDL_Scancode sc, Uint16 mod = KMOD_NONE, Uint8 repeat = 0) {
+SDL_Event Key(SDL_Keycode sym, SDL_Scancode sc, Uint16 mod = KMOD_NONE, Uint32 type = SDL_KEYDOWN, Uint8 repeat = 0) {
   SDL_Event e = {type};
   e.key.keysym = SDL_Keysym{sc, sym, mod, 0};
   e.key.repeat = repeat;
   return e;
 }
-SDL_Event Down(SDL_Keycode sym, SDL_Scancode sc, Uint16 mod = KMOD_NONE) { return Key(SDL_KEYDOWN, sym, sc, mod); }
-
 // Motion, or a button press/release when `type` says so.
 SDL_Event Mouse(int x, int y, Uint32 type = SDL_MOUSEMOTION, Uint8 button = 0) {
   SDL_Event e = {type};
-  if (type == SDL_MOUSEMOTION)
-    e.motion.x = x, e.motion.y = y;
-  else
-    e.button.button = button, e.button.x = x, e.button.y = y;
+  if (type == SDL_MOUSEMOTION) e.motion.x = x, e.motion.y = y;
+  if (type != SDL_MOUSEMOTION) e.button.button = button, e.button.x = x, e.button.y = y;
   return e;
 }
-
 SDL_Event Wheel(float y, bool flipped = false) {
   SDL_Event e = {SDL_MOUSEWHEEL};
   e.wheel.preciseY = y;
   e.wheel.direction = flipped ? SDL_MOUSEWHEEL_FLIPPED : SDL_MOUSEWHEEL_NORMAL;
   return e;
 }
-
-SDL_Event Plain(Uint32 type, Uint8 window_event = 0) {
+SDL_Event Win(Uint8 window_event, Uint32 type = SDL_WINDOWEVENT) {
   SDL_Event e = {type};
   e.window.event = window_event;
   return e;
 }
-
-TSdlInputState Mode(int w = 800, int h = 600) {
+TSdlInputState Mode() {
   TSdlInputState st;
-  st.mode_w = w;
-  st.mode_h = h;
+  st.mode_w = 800, st.mode_h = 600;
   return st;
 }
 
-const LPARAM kUp = (LPARAM)0xC0000001u;
-
-struct TMapCase {
-  const char* name;
-  SDL_Event event;
-  UINT msg;  // 0: no message
-  WPARAM w;
-  LPARAM l;
-};
 // Taken in order through one state: the wheel tells where the pointer last was, activation
-// is sent only when it changes.
-const TMapCase MAP_CASES[] = {
-    {"left arrow", Down(SDLK_LEFT, SDL_SCANCODE_LEFT), WM_KEYDOWN, VK_LEFT, 1},
-    {"right arrow up", Key(SDL_KEYUP, SDLK_RIGHT, SDL_SCANCODE_RIGHT), WM_KEYUP, VK_RIGHT, kUp},
-    {"down arrow repeat", Key(SDL_KEYDOWN, SDLK_DOWN, SDL_SCANCODE_DOWN, KMOD_NONE, 1), WM_KEYDOWN, VK_DOWN,
-     (1 << 30) | 1},
-    {"keypad 4 num lock", Down(SDLK_KP_4, SDL_SCANCODE_KP_4, KMOD_NUM), WM_KEYDOWN, VK_NUMPAD4, 1},
-    {"keypad 7", Down(SDLK_KP_7, SDL_SCANCODE_KP_7), WM_KEYDOWN, VK_HOME, 1},
-    {"keypad 5", Down(SDLK_KP_5, SDL_SCANCODE_KP_5), WM_KEYDOWN, VK_CLEAR, 1},
-    {"keypad plus", Down(SDLK_KP_PLUS, SDL_SCANCODE_KP_PLUS), WM_KEYDOWN, VK_ADD, 1},
-    {"keypad minus", Down(SDLK_KP_MINUS, SDL_SCANCODE_KP_MINUS, KMOD_NUM), WM_KEYDOWN, VK_SUBTRACT, 1},
-    {"left control", Down(SDLK_LCTRL, SDL_SCANCODE_LCTRL), WM_KEYDOWN, VK_CONTROL, 1},
-    {"shift", Down(SDLK_RSHIFT, SDL_SCANCODE_RSHIFT), WM_KEYDOWN, VK_SHIFT, 1},
-    {"escape", Down(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE), WM_KEYDOWN, VK_ESCAPE, 1},
-    {"F1", Down(SDLK_F1, SDL_SCANCODE_F1), WM_KEYDOWN, VK_F1, 1},
-    {"letter", Down(SDLK_q, SDL_SCANCODE_Q), WM_KEYDOWN, 'Q', 1},
-    {"num lock", Down(SDLK_NUMLOCKCLEAR, SDL_SCANCODE_NUMLOCKCLEAR), WM_KEYDOWN, VK_NUMLOCK, 1},
-    {"other key", Down(SDLK_CAPSLOCK, SDL_SCANCODE_CAPSLOCK), WM_KEYDOWN, VK_UNKNOWN, 1},
+// is sent only when it changes. Message 0: none.
+const struct { const char* name; SDL_Event event; UINT msg; WPARAM w; LPARAM l; } MAP_CASES[] = {
+    {"left arrow", Key(SDLK_LEFT, SDL_SCANCODE_LEFT), WM_KEYDOWN, VK_LEFT, 1},
+    {"right arrow up", Key(SDLK_RIGHT, SDL_SCANCODE_RIGHT, KMOD_NONE, SDL_KEYUP), WM_KEYUP, VK_RIGHT, (LPARAM)0xC0000001u},
+    {"repeat", Key(SDLK_DOWN, SDL_SCANCODE_DOWN, KMOD_NONE, SDL_KEYDOWN, 1), WM_KEYDOWN, VK_DOWN, (1 << 30) | 1},
+    {"keypad 4 num lock", Key(SDLK_KP_4, SDL_SCANCODE_KP_4, KMOD_NUM), WM_KEYDOWN, VK_NUMPAD4, 1},
+    {"keypad 7", Key(SDLK_KP_7, SDL_SCANCODE_KP_7), WM_KEYDOWN, VK_HOME, 1},
+    {"keypad 5", Key(SDLK_KP_5, SDL_SCANCODE_KP_5), WM_KEYDOWN, VK_CLEAR, 1},
+    {"letter", Key(SDLK_q, SDL_SCANCODE_Q), WM_KEYDOWN, 'Q', 1},
+    {"other key", Key(SDLK_CAPSLOCK, SDL_SCANCODE_CAPSLOCK), WM_KEYDOWN, VK_UNKNOWN, 1},
     {"move", Mouse(400, 300), WM_MOUSEMOVE, 0, MAKELPARAM(400, 300)},
     {"wheel forward", Wheel(1), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(400, 300)},
     {"move past the right edge", Mouse(900, 300), WM_MOUSEMOVE, 0, MAKELPARAM(799, 300)},
@@ -85,19 +60,17 @@ const TMapCase MAP_CASES[] = {
     {"wheel three notches", Wheel(3), WM_MOUSEWHEEL, MAKEWPARAM(0, 360), MAKELPARAM(1, 599)},
     {"wheel tiny step", Wheel(0.005f), 0, 0, 0},
     {"wheel not a number", Wheel(NAN), 0, 0, 0},
-    {"shown", Plain(SDL_WINDOWEVENT, SDL_WINDOWEVENT_SHOWN), WM_ACTIVATEAPP, 1, 0},
-    {"focus gained", Plain(SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_GAINED), 0, 0, 0},
-    {"focus lost", Plain(SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_LOST), WM_ACTIVATEAPP, 0, 0},
-    {"minimized", Plain(SDL_WINDOWEVENT, SDL_WINDOWEVENT_MINIMIZED), 0, 0, 0},
-    {"window closed", Plain(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE), WM_CLOSE, 0, 0},
-    {"quit", Plain(SDL_QUIT), WM_CLOSE, 0, 0},
-    {"text input", Plain(SDL_TEXTINPUT), 0, 0, 0},
+    {"shown", Win(SDL_WINDOWEVENT_SHOWN), WM_ACTIVATEAPP, 1, 0},
+    {"focus gained", Win(SDL_WINDOWEVENT_FOCUS_GAINED), 0, 0, 0},
+    {"focus lost", Win(SDL_WINDOWEVENT_FOCUS_LOST), WM_ACTIVATEAPP, 0, 0},
+    {"window closed", Win(SDL_WINDOWEVENT_CLOSE), WM_CLOSE, 0, 0},
+    {"quit", Win(0, SDL_QUIT), WM_CLOSE, 0, 0},
 };
 }  // namespace
 
 TEST(SdlMap, EventsToMessages) {
   TSdlInputState st = Mode();
-  for (const TMapCase& c : MAP_CASES) {
+  for (const auto& c : MAP_CASES) {
     TPlatInputMsg m = {};
     ASSERT_EQ(c.msg != 0, PLAT_SdlToMessage(c.event, &st, &m)) << c.name;
     if (c.msg == 0) continue;

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "platform/backend.h"
-#include "platform/fault.h"
 #include "platform/resources.h"
 #include "sound/dso.h"
 #include "sound/wave.h"
@@ -13,7 +11,6 @@
 #include "tests/sound/wave_bytes.h"
 
 namespace {
-
 // The first samples of a wave resource as the device plays them (the fake device has their format).
 TVzorky Vzorky(const char* name, size_t n) {
   const BYTE* data = nullptr;
@@ -24,12 +21,10 @@ TVzorky Vzorky(const char* name, size_t n) {
   return s;
 }
 
-class Zvuk : public ::testing::Test {
+class Zvuk : public ZvukTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(PLAT_Init(PLAT_MEMORY, TPlatOptions()), 1);
-    PLAT_FaultClear();
-    PLAT_AudioFakeDevice(true, 22050, 1);
+    ZvukTest::SetUp();
     ASSERT_TRUE(tmp.Ok());
     ASSERT_EQ(DSO_INIT(nullptr), 1);
   }
@@ -38,12 +33,9 @@ class Zvuk : public ::testing::Test {
     zvuk2.ODSTRAN();
     PLAT_ResourceRemove("ZLY", RT_WAVE);
     DSO_DONE();
-    PLAT_FaultClear();
-    PLAT_AudioFakeDevice(false);
-    PLAT_Shutdown();
+    ZvukTest::TearDown();
   }
   void Wave(const TBajty& bytes) { PLAT_ResourceAdd("ZLY", RT_WAVE, bytes.data(), bytes.size()); }
-
   TTempFolder tmp;  // where a trace file would land
   CDSO_Zvuk zvuk, zvuk2;
 };
@@ -52,10 +44,7 @@ TEST_F(Zvuk, BothSoundsPlayTogetherAndRestartFromTheirStart) {
   IDirectSound* prvy = lpDS;
   ASSERT_EQ(DSO_INIT(nullptr), 1);
   EXPECT_EQ(lpDS, prvy) << "ready once";
-  ASSERT_EQ(zvuk.NAHRAJ("MOVER"), 1);
-  ASSERT_EQ(zvuk2.NAHRAJ("MDOWN"), 1);
-  ASSERT_EQ(zvuk.SPUSTI(), 1);
-  ASSERT_EQ(zvuk2.SPUSTI(), 1);
+  ASSERT_TRUE(zvuk.NAHRAJ("MOVER") && zvuk2.NAHRAJ("MDOWN") && zvuk.SPUSTI() && zvuk2.SPUSTI());
   const TVzorky a = Vzorky("MOVER", 1000), b = Vzorky("MDOWN", 400), out = Mix(400);
   ASSERT_EQ(a.size(), 297u);
   for (size_t i = 0; i < out.size(); i++)
@@ -77,7 +66,7 @@ TEST_F(Zvuk, ALostBufferIsRestoredRefilledAndPlayedOnceMore) {
   EXPECT_EQ(Mix(297), Vzorky("MOVER", 297));
   EXPECT_EQ(PLAT_CallCount(PC_SoundPlay), 2);
   // Restore refused; then the resource gone before the refill; then another play error.
-  Wave(SimpleWave(PcmMono16(), Samples16({1, 2, 3})));
+  Wave(SimpleWave(PcmMono16(), {1, 0, 2, 0, 3, 0}));
   ASSERT_EQ(zvuk.NAHRAJ("ZLY"), 1);
   zvuk.SBUFFER->PLAT_Lose();
   PLAT_FaultSet(PC_SoundRestore, 0, 1, DSERR_GENERIC);
@@ -93,16 +82,12 @@ TEST_F(Zvuk, ALostBufferIsRestoredRefilledAndPlayedOnceMore) {
 }
 
 TEST_F(Zvuk, HostileWavesAndFailuresSilenceTheSoundWithoutAMessage) {
-  const TBajty tone = Samples16({100, 200, 300, 400}), fmt = PcmMono16();
-  const TBajty zle[] = {
-      SimpleWave(TBajty(fmt.begin(), fmt.begin() + 14), tone),  // no bits
-      SimpleWave(fmt, {}),
-      SimpleWave(FormatRecord(1, 1, 22050, 12), tone),
-      TWaveBytes().Chunk("fmt ", fmt).Header("data", 400000).Bytes(tone).Riff().Data(),
-  };
-  for (const TBajty& c : zle) {
+  const TBajty tone = {100, 0, 200, 0, 44, 1, 144, 1}, fmt = PcmMono16();
+  for (const TBajty& c : {SimpleWave(TBajty(fmt.begin(), fmt.begin() + 14), tone),  // no bits
+                          SimpleWave(fmt, {}), SimpleWave(FormatRecord(1, 1, 22050, 12), tone),
+                          TWaveBytes().Chunk("fmt ", fmt).Header("data", 400000).Bytes(tone).Riff().Data()}) {
     Wave(c);
-    EXPECT_EQ(zvuk.NAHRAJ("ZLY"), 0) << (&c - zle);
+    EXPECT_EQ(zvuk.NAHRAJ("ZLY"), 0) << c.size();
     EXPECT_EQ(zvuk.SBUFFER, nullptr);
   }
   for (TPlatCall c : {PC_CreateSoundBuffer, PC_SoundLock}) {

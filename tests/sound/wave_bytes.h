@@ -1,10 +1,14 @@
-// RIFF/WAVE bytes built chunk by chunk, so that tests can shape every length; and what the
-// fake sound device mixes.
+// RIFF/WAVE bytes built chunk by chunk, so that tests can shape every length; a memory-backend
+// run with a fake sound device of 22050 Hz mono, and what that device mixes.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/dsound.h"
+#include "platform/fault.h"
 
 typedef std::vector<uint8_t> TBajty;
 typedef std::vector<int16_t> TVzorky;
@@ -16,6 +20,20 @@ inline TVzorky Mix(int frames, int channels = 1) {
   return out;
 }
 
+class ZvukTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    PLAT_FaultClear();
+    ASSERT_EQ(PLAT_Init(PLAT_MEMORY, TPlatOptions()), 1);
+    PLAT_AudioFakeDevice(true, 22050, 1);
+  }
+  void TearDown() override {
+    PLAT_FaultClear();
+    PLAT_AudioFakeDevice(false);
+    PLAT_Shutdown();
+  }
+};
+
 class TWaveBytes {
  public:
   TWaveBytes() { Id("RIFF").U32(0).Id("WAVE"); }  // the RIFF length is patched by Riff()
@@ -26,10 +44,7 @@ class TWaveBytes {
     return *this;
   }
   // A chunk with its real length, padded to even.
-  TWaveBytes& Chunk(const char* id, const TBajty& d) {
-    Id(id).U32((uint32_t)d.size()).Bytes(d);
-    return d.size() & 1 ? Bytes({0}) : *this;
-  }
+  TWaveBytes& Chunk(const char* id, const TBajty& d) { return Id(id).U32((uint32_t)d.size()).Bytes(d).Bytes(TBajty(d.size() & 1)); }
   // A chunk header that claims `n` bytes, whatever follows.
   TWaveBytes& Header(const char* id, uint32_t n) { return Id(id).U32(n); }
   TWaveBytes& Riff() { return RiffLength((uint32_t)b_.size() - 8); }
@@ -50,17 +65,7 @@ inline TBajty FormatRecord(uint16_t tag, uint16_t channels, uint32_t rate, uint1
   w.U32(tag | (uint32_t)channels << 16).U32(rate).U32(rate * align).U32(align | (uint32_t)bits << 16);
   return TBajty(w.Data().begin() + 12, w.Data().end());
 }
-
 inline TBajty PcmMono16() { return FormatRecord(WAVE_FORMAT_PCM, 1, 22050, 16); }
-
-// Little-endian bytes of 16-bit samples.
-inline TBajty Samples16(const std::vector<int16_t>& s) {
-  TBajty r;
-  for (int16_t v : s) r.insert(r.end(), {(uint8_t)((uint16_t)v & 0xFF), (uint8_t)((uint16_t)v >> 8)});
-  return r;
-}
-
-// A whole usual wave: "fmt " then "data".
 inline TBajty SimpleWave(const TBajty& format, const TBajty& data) {
   return TWaveBytes().Chunk("fmt ", format).Chunk("data", data).Riff().Data();
 }
