@@ -124,7 +124,7 @@ TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
   ASSERT_EQ(Spusti(""), 1);
   dui_PANO.viditelny = 0;
   for (const char* subor : {"pano_1.bmp", "chyba.bmp"}) {
-    Zobraz_PANORAMU(subor, 1);
+    Zobraz_PANORAMU(subor, 0);
     Prekresli_scenu(1);
     const int pruh = ovl_pos + 5, sipka_x = tlacidlo[5].x + 8, sipka_y = tlacidlo[5].y + 8;
     const std::tuple<bool, int, int> kroky[] = {{false, 400, 300}, {false, 310, 10},   {false, sipka_x, sipka_y},

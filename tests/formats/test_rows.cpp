@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/panorama.h"
+#include "app/modes.h"
 #include "display/screen.h"
 #include "engine/store.h"
 #include "platform/image_rows.h"
@@ -56,9 +57,8 @@ TEST_F(FormatsTest, TrueColourStoresKeepEveryLevelAsTodaysDecodersGiveIt) {
   ASSERT_TRUE(Zapis_obr(Prechod(), "g.png"));
   ASSERT_TRUE(Zapis_bajty("g.jpg", Jpeg_rgb(Prechod(), 100)));
   ASSERT_TRUE(Zapis_bajty("g90.jpg", Jpeg_rgb(Prechod(), 90, true)));
-  lpDDSBack->Release();
-  ASSERT_EQ(lpDD->SetDisplayMode(800, 600, 32), DD_OK);
-  lpDDSBack = DDVytvor_povrch(lpDD, 800, 600);
+  Vykonaj_RELEASE_SRF(1);
+  ASSERT_EQ(Vytvor_displej(800, 600, 32), DD_OK);
   for (const char* subor : {"g.png", "g.jpg", "g90.jpg"}) {
     ASSERT_EQ(Nahraj_PANORAMU(subor, 0), IMG_LOAD_OK) << subor;
     ASSERT_TRUE(pan_sir == 256 && pan_vys == 64 && W_bajty == 4) << subor;
