@@ -13,14 +13,20 @@ struct TRef_uzol {
   int r, s, lam;
 };
 
-// Where the reference sieve puts what it computes: coordinates, or the pixels themselves
-// (of `bajty` bytes, rows `pitch` bytes apart).
+// Coordinates, or the pixels themselves (`bajty` bytes, rows `pitch` bytes apart).
 struct TRef_ciel {
   TRef_suradnice* o;
   unsigned char* px;
   long pitch;
   int bajty;
 };
+
+void Ref_priprav(TRef_suradnice* o) {
+  o->sir = obraz_sir;
+  o->vys = obraz_vys;
+  o->mm.assign((size_t)o->sir * o->vys, 0);
+  o->nn.assign((size_t)o->sir * o->vys, 0);
+}
 
 // Where cell i + 1 and band j + 1 begin: the screen shared as evenly as whole pixels allow.
 int Ref_x(int i) { return i * obraz_sir / Sito_pocx; }
@@ -50,9 +56,7 @@ void Ref_bunka(const TRef_ciel& c, int y, int x0, int sir, const TRef_uzol& l, c
   }
 }
 
-int Ref_interp(int a, int b, float koef_v) {
-  return a + (int)((double)(b - a) * koef_v);
-}
+int Ref_interp(int a, int b, float koef_v) { return a + (int)((double)(b - a) * koef_v); }
 
 void Ref_sito(const TRef_ciel& o) {
   const int rmax = (int)((double)pi2 * opt_TA) * 256;
@@ -89,10 +93,7 @@ void Ref_sito(const TRef_ciel& o) {
 }  // namespace
 
 void Ref_Sito(TRef_suradnice* o) {
-  o->sir = obraz_sir;
-  o->vys = obraz_vys;
-  o->mm.assign((size_t)o->sir * o->vys, 0);
-  o->nn.assign((size_t)o->sir * o->vys, 0);
+  Ref_priprav(o);
   Ref_sito({o, nullptr, 0, 0});
 }
 
@@ -101,10 +102,7 @@ void Ref_Sito_Pixely(void* ciel, long pitch, int bajty) {
 }
 
 void Ref_Presne(TRef_suradnice* o) {
-  o->sir = obraz_sir;
-  o->vys = obraz_vys;
-  o->mm.assign((size_t)o->sir * o->vys, 0);
-  o->nn.assign((size_t)o->sir * o->vys, 0);
+  Ref_priprav(o);
   for (int y = 0; y < o->vys; ++y)
     for (int x = 0; x < o->sir; ++x) {
       int rr, ss, lam;

@@ -7,6 +7,7 @@
 #include "engine/store.h"
 #include "engine/view.h"
 #include "platform/ddraw.h"
+#include "platform/pixel.h"
 
 TRef_obraz Ref_obraz(int sir, int vys) {
   TRef_obraz o;
@@ -45,6 +46,9 @@ bool Ref_do_W(const TRef_obraz& o, int bajty) {
   return true;
 }
 
+namespace {
+
+// Store column (in one turn) and row, continuous, of screen point (xx, yy) of the view.
 void Ref_Projekcia(double xx, double yy, double* stlpec, double* riadok) {
   const double cy = std::cos((double)YAW), sy = std::sin((double)YAW);
   const double cp = std::cos((double)PITCH), sp = std::sin((double)PITCH);
@@ -67,8 +71,6 @@ void Ref_Projekcia(double xx, double yy, double* stlpec, double* riadok) {
   *stlpec = a * opt_TA;
   *riadok = opt_TB - opt_TC * std::asin(v[2] / dlzka);
 }
-
-namespace {
 
 // The picture sampled bilinearly at store column c, row r: pixel centres at halves,
 // columns around the turn, rows held at the first and last.
@@ -102,24 +104,17 @@ std::vector<double> Ref_Filtrovany(const TRef_obraz& o, int k) {
 }
 
 std::vector<uint32_t> Ref_Snimka() {
-  std::vector<uint32_t> px((size_t)obraz_sir * obraz_vys);
-  DDSURFACEDESC d = {};
-  d.dwSize = sizeof(d);
-  if (lpDDSBack->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return px;
-  for (int y = 0; y < obraz_vys; ++y) {
-    const unsigned char* riadok = static_cast<const unsigned char*>(d.lpSurface) + (size_t)y * d.lPitch;
+  std::vector<uint32_t> px;
+  for (int y = 0; y < obraz_vys; ++y)
     for (int x = 0; x < obraz_sir; ++x) {
-      uint32_t& c = px[(size_t)y * obraz_sir + x];
-      if (d.ddpfPixelFormat.dwRGBBitCount == 32) {
-        c = reinterpret_cast<const uint32_t*>(riadok)[x] & 0xFFFFFF;
-      } else {
-        const uint16_t p = reinterpret_cast<const uint16_t*>(riadok)[x];
-        const uint32_t r = p >> 11, g = p >> 5 & 63, b = p & 31;
-        c = (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
+      uint32_t c = lpDDSBack->PLAT_Pixel(x, y) & 0xFFFFFF;
+      if (lpDDSBack->PLAT_Bits() == 16) {
+        uint8_t r, g, b;
+        PLAT_Unpack565((uint16_t)c, &r, &g, &b);
+        c = (uint32_t)r << 16 | g << 8 | b;
       }
+      px.push_back(c);
     }
-  }
-  lpDDSBack->Unlock(nullptr);
   return px;
 }
 
