@@ -1,7 +1,5 @@
 #include "tests/engine/engine_displej.h"
 
-#include <algorithm>
-
 #include "app/modes.h"
 #include "display/screen.h"
 #include "engine/sieve.h"
@@ -56,13 +54,6 @@ void Pohlad_bod(int xx, int yy, int* mm, int* nn, int* lam) {
 void W_vypln(bool stlpce) {
   for (int n = 0; n < W_vys; ++n)
     for (int m = 0; m < W_sir; ++m) W16(n, m) = (uint16_t)(stlpce ? m : n);
-}
-
-std::vector<uint16_t> Zadny_pixely() {
-  const int w = lpDDSBack->PLAT_Width(), h = lpDDSBack->PLAT_Height();
-  std::vector<uint16_t> px((size_t)w * h);
-  for (int y = 0; y < h; ++y) std::copy_n(lpDDSBack->PLAT_Row(y), w, &px[(size_t)y * w]);
-  return px;
 }
 
 void Zadny_vypln(uint32_t farba) {

@@ -35,6 +35,5 @@ struct TNazor {
 extern const TNazor kNazory[10];
 // Every 2-byte store pixel holds its own column (or row).
 void W_vypln(bool stlpce);
-// The back buffer's 16-bit pixels row by row, and a fill of the whole buffer.
-std::vector<uint16_t> Zadny_pixely();
+// Fills the whole back buffer.
 void Zadny_vypln(uint32_t farba);
