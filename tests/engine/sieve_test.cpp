@@ -21,67 +21,77 @@ namespace {
 
 const int kObrazovky[][2] = {{320, 200},  {640, 480},   {800, 600},   {1024, 768}, {1280, 1024},
                              {1366, 768}, {1920, 1080}, {2560, 1080}, {1920, 1200}};
-const std::vector<int> kMenu = {10, 15, 20, 25, 40}, kVsetky = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+const std::vector<int> kMenu = {10, 15, 20, 25, 40}, kVsetky = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
+                       kPoly = {3, 4, 1, 2, 8};  // the poles, the seam both ways
 const uint16_t kMimo = 0xFFFF;  // outside the picture, and the back buffer before drawing
 
-// Every picture pixel tells where it came from and is neither black nor kMimo; around it kMimo.
+// Every picture pixel tells where it lies (at 2 bytes a mix of it) and is neither black nor
+// "outside" (all ones); around the picture "outside".
 void W_vypln_vzor() {
   for (int n = 0; n < W_vys; ++n)
-    for (int m = 0; m < W_sir; ++m)
-      W16(n, m) = m < pan_sir && n <= W_riadok_max ? (uint16_t)(1 + (m * 7 + n * 4099) % 65534) : kMimo;
+    for (int m = 0; m < W_sir; ++m) {
+      const bool obraz = m < pan_sir && n <= W_riadok_max;
+      if (W_bajty == 4) W_riadok<uint32_t>(n)[m] = obraz ? 1 + (uint32_t)n * (uint32_t)W_sir + (uint32_t)m : ~0u;
+      if (W_bajty == 2) W16(n, m) = obraz ? (uint16_t)(1 + (m * 7 + n * 4099) % 65534) : kMimo;
+    }
 }
 
 class SitoTest : public EngineDisplej {
  protected:
   void TearDown() override {
     Vlakna_Zastav();
+    Vyprazdni_W();
     EngineDisplej::TearDown();
   }
   // The whole screen must match the reference, which must stay in the picture.
   void Porovnaj(const char* kde) {
-    const int w = obraz_sir, h = obraz_vys;
-    std::vector<uint16_t> ref((size_t)w * h);
-    Ref_Sito_Pixely(ref.data(), (long)w * 2, 2);
-    Zadny_vypln(kMimo);
+    const int w = obraz_sir, h = obraz_vys, b = W_bajty;
+    const uint32_t mimo = b == 4 ? ~0u : kMimo;
+    std::vector<uint32_t> ref((size_t)w * h);
+    Ref_Sito_Pixely(ref.data(), (long)w * b, b);
+    Zadny_vypln(mimo);
     ASSERT_EQ(Sito_Vykresli(), 1) << kde;
-    for (int y = 0; y < h; ++y) {
-      const uint16_t *p = lpDDSBack->PLAT_Row(y), *o = &ref[(size_t)y * w];
-      if (std::memcmp(p, o, (size_t)w * 2) == 0 && std::find(o, o + w, kMimo) == o + w) continue;
-      int x = 0;
-      while (p[x] == o[x] && o[x] != kMimo) ++x;
-      FAIL() << kde << ": pixel " << x << "," << y << " is " << p[x] << ", the reference " << o[x];
-    }
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        const uint32_t o = b == 4 ? ref[(size_t)y * w + x] : reinterpret_cast<uint16_t*>(ref.data())[(size_t)y * w + x];
+        if (lpDDSBack->PLAT_Pixel(x, y) != o || o == mimo)
+          FAIL() << kde << ": pixel " << x << "," << y << " is " << lpDDSBack->PLAT_Pixel(x, y) << ", the reference " << o;
+      }
   }
 };
 
 // Every view on two screens, on the others (the cost grows with the size) across the seam and
 // beyond the poles; cells of 50 pixels (steps of 1/49, inexact in binary); a 2001-row picture
-// (the store's last row and column reached beyond the poles); odd and partial pictures. On
-// 1, 2 or 8 threads, each frame after one of another view.
+// (the store's last row and column reached beyond the poles); odd and partial pictures; stores
+// of the largest and odd sizes at either depth (the store lies between pages no one may touch).
+// On 1, 2 or 8 threads, each frame after one of another view.
 TEST_F(SitoTest, MatchesTheReferenceOnAnyNumberOfThreads) {
   const struct {
-    int pan_s, pan_v, vlakna;
+    int pan_s, pan_v, bajty, vlakna;
     std::vector<int> obrazovky, mriezky, nazory;
   } cases[] = {
-      {4000, 2000, 1, {0, 2}, kMenu, kVsetky},       {4000, 2000, 8, {1, 3, 4, 5, 6, 7, 8}, kMenu, {1, 3, 8}},
-      {4000, 2000, 2, {2}, {16}, kVsetky},           {4001, 2001, 1, {0, 4}, {15, 20, 40}, {1, 3, 4, 8, 9}},
-      {2999, 1500, 2, {1}, {20, 25}, kVsetky},       {4000, 1000, 8, {2}, {10, 20}, kVsetky},
+      {4000, 2000, 2, 1, {0, 2}, kMenu, kVsetky},    {4000, 2000, 2, 8, {1, 3, 4, 5, 6, 7, 8}, kMenu, {1, 3, 8}},
+      {4000, 2000, 2, 2, {2}, {16}, kVsetky},        {4001, 2001, 2, 1, {0, 4}, {15, 20, 40}, {1, 3, 4, 8, 9}},
+      {2999, 1500, 2, 2, {1}, {20, 25}, kVsetky},    {4000, 1000, 2, 8, {2}, {10, 20}, kVsetky},
+      {16384, 8192, 4, 2, {0}, {10, 20}, kPoly},     {8192, 4096, 2, 1, {0}, {10, 20}, kPoly},
+      {4097, 2049, 4, 8, {0}, {10, 20}, kPoly},      {4097, 2049, 2, 1, {0}, {10, 20}, kPoly},
+      {6000, 3000, 4, 1, {0}, {10, 20}, kPoly},
   };
   for (const auto& c : cases) {
     ASSERT_EQ(Vlakna_Spusti(c.vlakna), 1);
-    Pohlad_nastav({800, 600, c.pan_s, c.pan_v, 0, 0, 400, 0});  // the picture's place in the store
+    ASSERT_EQ(W_priprav(c.pan_s, c.pan_v, c.bajty, nullptr), 1);
     W_vypln_vzor();
     for (int oi : c.obrazovky) {
       const int* o = kObrazovky[oi];
-      Obrazovka(o[0], o[1]);
+      Obrazovka(o[0], o[1], c.bajty * 8);
       for (int g : c.mriezky)
         for (int ni : c.nazory) {
           const TNazor& n = kNazory[ni];
           Pohlad_nastav({o[0], o[1], c.pan_s, c.pan_v, n.yaw, n.pitch, n.d, n.sfer});
           ASSERT_EQ(Reset_Sito(g, g), 1);
           char kde[160];
-          std::snprintf(kde, sizeof(kde), "%s, %dx%d, grid %d, picture %dx%d, %d threads", n.meno, o[0], o[1], g,
-                        c.pan_s, c.pan_v, c.vlakna);
+          std::snprintf(kde, sizeof(kde), "%s, %dx%d, grid %d, picture %dx%d at %d bytes, %d threads", n.meno, o[0], o[1],
+                        g, c.pan_s, c.pan_v, c.bajty, c.vlakna);
           Porovnaj(kde);
           if (HasFatalFailure()) return;
         }

@@ -1,7 +1,11 @@
-// Loading panoramas from BMP files into the store: contents, larger and partial pictures, depths, failures.
+// The store: loading BMP files (contents, larger and partial pictures, depths, failures), the
+// sizes it refuses, its memory given back.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
@@ -155,6 +159,52 @@ TEST_F(StoreTest, FailuresKeepTheStore) {
   PAN_id_max = -1;
   EXPECT_EQ(pan_sir, 400);
   OcakavajVzor(400, 200);
+}
+
+// Resident bytes of this process.
+long Rezidentne() {
+  long velkost = 0, rezidentne = -1;
+  if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(f, "%ld %ld", &velkost, &rezidentne) != 2) rezidentne = -1;
+    std::fclose(f);
+  }
+  return rezidentne * sysconf(_SC_PAGESIZE);
+}
+
+// The pages of a 16384 × 8192 store go back when the next picture is prepared and when the
+// store is emptied.
+TEST(Sklad, MemoryOfALargeStoreGoesBack) {
+  const long mb = 1 << 20;
+  Vyprazdni_W();
+  const long pred = Rezidentne();
+  const struct {
+    int sir, vys, bajty;
+    long najmenej, najviac;
+  } kroky[] = {{16384, 8192, 4, 500 * mb, 1L << 40}, {2000, 1000, 4, -1, 20 * mb}, {16384, 8192, 2, 200 * mb, 1L << 40}};
+  for (const auto& k : kroky) {
+    ASSERT_EQ(W_priprav(k.sir, k.vys, k.bajty, nullptr), 1);
+    std::memset(W, 1, (size_t)W_sir * W_vys * W_bajty);
+    EXPECT_GT(Rezidentne() - pred, k.najmenej) << k.sir << "x" << k.vys;
+    EXPECT_LT(Rezidentne() - pred, k.najviac) << k.sir << "x" << k.vys;
+  }
+  Vyprazdni_W();
+  EXPECT_LT(Rezidentne() - pred, 20 * mb);
+}
+
+// Sizes the store does not take leave it empty (one black pixel, no picture); rows outside
+// the picture are not written, not even the one below the nadir.
+TEST(Sklad, RefusesSizesDepthsAndRowsItDoesNotHold) {
+  const int zle[][3] = {{0, 100, 2}, {100, 0, 4}, {16385, 100, 4}, {100, 8193, 2}, {-5, 100, 2}, {100, 50, 3}};
+  for (const auto& s : zle) {
+    ASSERT_EQ(W_priprav(200, 100, 2, nullptr), 1);
+    EXPECT_EQ(W_priprav(s[0], s[1], s[2], nullptr), 0) << s[0] << "x" << s[1] << " at " << s[2];
+    EXPECT_EQ(std::vector<int>({W_sir * W_vys, W_bajty, pan_sir, W_riadok_max}), std::vector<int>({1, 0, 0, 0}));
+  }
+  ASSERT_EQ(W_priprav(100, 50, 4, nullptr), 1);
+  const std::vector<uint32_t> biely(100, 0xFFFFFF);
+  for (int y : {-1, 50, 51, 1 << 30}) W_zapis_riadok(y, biely.data());
+  for (int n = 0; n < W_vys; ++n)
+    for (int m = 0; m < W_sir; ++m) ASSERT_EQ(W_riadok<uint32_t>(n)[m], 0u) << m << "," << n;
 }
 
 }  // namespace
