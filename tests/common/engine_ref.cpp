@@ -67,6 +67,8 @@ void Ref_sito(const TRef_ciel& o) {
     A = B;
     Ref_rad_uzlov(B, Ref_y(j) + 1);
     const int y0 = Ref_y(j - 1), vys = Ref_y(j) - y0;
+    // Over a pole the centre cell is drawn again, the short way: its right node one turn back.
+    const bool stred = c >= 1 && A[c - 1].lam != 0 && A[c - 1].lam == B[c - 1].lam;
     for (int riad = 1; riad <= vys; ++riad) {
       const float koef_v = (float)(riad - 1) / vys;
       for (int i = 0; i <= Sito_pocx; ++i) {
@@ -75,17 +77,10 @@ void Ref_sito(const TRef_ciel& o) {
       }
       for (int i = 1; i <= Sito_pocx; ++i)
         Ref_bunka(o, y0 + riad - 1, Ref_x(i - 1), Ref_x(i) - Ref_x(i - 1), Wr[i - 1], Wr[i]);
-    }
-    if (c >= 1 && A[c - 1].lam != 0 && A[c - 1].lam == B[c - 1].lam) {
-      for (int riad = 1; riad <= vys; ++riad) {
-        const float koef_v = (float)(riad - 1) / vys;
-        TRef_uzol l, p;
-        l.r = Ref_interp(A[c - 1].r, B[c - 1].r, koef_v);
-        l.s = Ref_interp(A[c - 1].s, B[c - 1].s, koef_v);
-        p.r = A[c].r - rmax + (int)((double)(B[c].r - A[c].r) * koef_v);
-        p.s = Ref_interp(A[c].s, B[c].s, koef_v);
-        Ref_bunka(o, y0 + riad - 1, Ref_x(c - 1), Ref_x(c) - Ref_x(c - 1), l, p);
-      }
+      if (!stred) continue;
+      TRef_uzol p = Wr[c];
+      p.r = A[c].r - rmax + (int)((double)(B[c].r - A[c].r) * koef_v);
+      Ref_bunka(o, y0 + riad - 1, Ref_x(c - 1), Ref_x(c) - Ref_x(c - 1), Wr[c - 1], p);
     }
   }
 }

@@ -10,10 +10,7 @@
 #include "platform/pixel.h"
 
 TRef_obraz Ref_obraz(int sir, int vys) {
-  TRef_obraz o;
-  o.sir = sir;
-  o.vys = vys;
-  o.rgb.resize((size_t)sir * vys * 3);
+  TRef_obraz o{sir, vys, std::vector<uint8_t>((size_t)sir * vys * 3)};
   for (int y = 0; y < vys; ++y)
     for (int x = 0; x < sir; ++x) {
       uint8_t* p = &o.rgb[((size_t)y * sir + x) * 3];
@@ -33,12 +30,9 @@ bool Ref_do_W(const TRef_obraz& o, int bajty) {
   for (int y = 0; y < o.vys; ++y) {
     for (int x = 0; x < o.sir; ++x) {
       const uint8_t* p = &o.rgb[((size_t)y * o.sir + x) * 3];
-      if (bajty == 4) {
-        riadok[x] = (uint32_t)p[0] << 16 | p[1] << 8 | p[2];
-      } else {
-        r16[x] = (uint16_t)(std::lround(p[0] * 31 / 255.0) << 11 | std::lround(p[1] * 63 / 255.0) << 5 |
-                            std::lround(p[2] * 31 / 255.0));
-      }
+      const auto k = [&](int i, int max) { return (uint32_t)std::lround(p[i] * max / 255.0); };
+      if (bajty == 4) riadok[x] = k(0, 255) << 16 | k(1, 255) << 8 | k(2, 255);
+      if (bajty == 2) r16[x] = (uint16_t)(k(0, 31) << 11 | k(1, 63) << 5 | k(2, 31));
     }
     W_zapis_riadok(y, riadok.data());
   }

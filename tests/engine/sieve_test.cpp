@@ -25,8 +25,7 @@ const std::vector<int> kMenu = {10, 15, 20, 25, 40}, kVsetky = {0, 1, 2, 3, 4, 5
                        kPoly = {3, 4, 1, 2, 8};  // the poles, the seam both ways
 const uint16_t kMimo = 0xFFFF;  // outside the picture, and the back buffer before drawing
 
-// Every picture pixel tells where it lies (at 2 bytes a mix of it) and is neither black nor
-// "outside" (all ones); around the picture "outside".
+// Every picture pixel tells where it lies, neither black nor all ones; around the picture all ones.
 void W_vypln_vzor() {
   for (int n = 0; n < W_vys; ++n)
     for (int m = 0; m < W_sir; ++m) {
@@ -60,11 +59,8 @@ class SitoTest : public EngineDisplej {
   }
 };
 
-// Every view on two screens, on the others (the cost grows with the size) across the seam and
-// beyond the poles; cells of 50 pixels (steps of 1/49, inexact in binary); a 2001-row picture
-// (the store's last row and column reached beyond the poles); odd and partial pictures; stores
-// of the largest and odd sizes at either depth (the store lies between pages no one may touch).
-// On 1, 2 or 8 threads, each frame after one of another view.
+// Every view on two screens, the seam and poles on the rest; cells of 50 pixels (steps of 1/49);
+// a 2001-row picture; odd, partial, largest stores at either depth; 1, 2 or 8 threads.
 TEST_F(SitoTest, MatchesTheReferenceOnAnyNumberOfThreads) {
   const struct {
     int pan_s, pan_v, bajty, vlakna;
@@ -145,8 +141,7 @@ TEST_F(SitoTest, NothingDrawnWithoutALockableBackBuffer) {
   lpDDSBack = zadny;
 }
 
-// Mean and 99th-percentile distance (panorama pixels, across the seam the short way) from the
-// exact projection per grid, over the pixels within 70 degrees of the horizon.
+// Mean and 99th-percentile distance from the exact projection per grid, within 70° of the horizon.
 TEST(Presnost, SieveStaysCloseToTheExactProjection) {
   for (int sfer = 0; sfer <= 1; ++sfer) {
     Pohlad_nastav({800, 600, 4000, 2000, 2.0f, 0.3f, 400, sfer});

@@ -69,8 +69,7 @@ TEST_F(StoreTest, LoadCopiesThePictureAndResetsTheView) {
   for (int x = 0; x < 600; ++x) ASSERT_EQ(W16(300, x), W16(299, x)) << x;
 }
 
-// The widest kept as it is, a wider one limited by the width, a tall one by the height; then
-// straight up and down, narrow and wide, every pixel drawn comes from the store's rows.
+// Kept, limited by the width, by the height; then every pixel drawn comes from the store's rows.
 TEST_F(StoreTest, LargerPicturesAreScaledIntoTheStoreAndDrawnInsideIt) {
   const uint32_t cervena = 0xF80000, modra = 0x0000F8;
   const struct {
@@ -93,8 +92,7 @@ TEST_F(StoreTest, LargerPicturesAreScaledIntoTheStoreAndDrawnInsideIt) {
     }
 }
 
-// A 4:1 strip of latitude rings (360 degrees across, 90 high) shown unstretched: a ray 30 degrees
-// up lands 30/180 of the sphere's 400 rows above the horizon; 60 degrees up is beyond it, black.
+// A 4:1 strip around the horizon, unstretched: 30° up is 400/6 rows up; 60° up is beyond it, black.
 TEST_F(StoreTest, PartialPanoramaSitsAroundTheHorizon) {
   const auto riadok = [](int, int y) { return 0x080008u | (y & 0xFC) << 8; };  // row coded in green
   Nahraj_PANORAMU(Obrazok(800, 200, riadok).c_str(), 1);
@@ -111,8 +109,7 @@ TEST_F(StoreTest, PartialPanoramaSitsAroundTheHorizon) {
   EXPECT_NE(lpDDSBack->PLAT_Row(599)[400], 0);
 }
 
-// Smooth 8-bit gradients in a 16- and a 32-bit mode: every pixel of the 16-bit frame is the
-// 32-bit one's reduced to 5-6-5, within one level a channel.
+// Smooth gradients: the 16-bit frame is the 32-bit one reduced to 5-6-5, within a level a channel.
 TEST_F(StoreTest, ClassicFrameIsTheTrueColourFrameReduced) {
   const std::string p =
       Obrazok(1000, 500, [](int x, int y) { return (uint32_t)(x * 255 / 999) << 16 | (y * 255 / 499) << 8 | ((x + y) & 255); });
@@ -143,8 +140,7 @@ TEST_F(StoreTest, ClassicFrameIsTheTrueColourFrameReduced) {
   }
 }
 
-// A missing file (broken ones are the formats tests'), an index outside the list, an empty
-// name: nothing loaded, the store and its size kept, the view reset.
+// Missing file, index outside the list, empty name: the store kept, the view reset.
 TEST_F(StoreTest, FailuresKeepTheStore) {
   std::string p = Obrazok(400, 200, Vzor);
   PAN_subor[0] = &p[0];
@@ -171,8 +167,7 @@ long Rezidentne() {
   return rezidentne * sysconf(_SC_PAGESIZE);
 }
 
-// The pages of a 16384 × 8192 store go back when the next picture is prepared and when the
-// store is emptied.
+// A 16384 × 8192 store's pages go back on the next picture and when emptied.
 TEST(Sklad, MemoryOfALargeStoreGoesBack) {
   const long mb = 1 << 20;
   Vyprazdni_W();
@@ -191,8 +186,7 @@ TEST(Sklad, MemoryOfALargeStoreGoesBack) {
   EXPECT_LT(Rezidentne() - pred, 20 * mb);
 }
 
-// Sizes the store does not take leave it empty (one black pixel, no picture); rows outside
-// the picture are not written, not even the one below the nadir.
+// Refused sizes leave the store empty; rows outside the picture (even below the nadir) unwritten.
 TEST(Sklad, RefusesSizesDepthsAndRowsItDoesNotHold) {
   const int zle[][3] = {{0, 100, 2}, {100, 0, 4}, {16385, 100, 4}, {100, 8193, 2}, {-5, 100, 2}, {100, 50, 3}};
   for (const auto& s : zle) {
