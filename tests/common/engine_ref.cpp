@@ -9,17 +9,10 @@
 
 namespace {
 
-struct TRef_uzol {
-  int r, s, lam;
-};
+struct TRef_uzol { int r, s, lam; };
 
 // Coordinates, or the pixels themselves (`bajty` bytes, rows `pitch` bytes apart).
-struct TRef_ciel {
-  TRef_suradnice* o;
-  unsigned char* px;
-  long pitch;
-  int bajty;
-};
+struct TRef_ciel { TRef_suradnice* o; unsigned char* px; long pitch; int bajty; };
 
 void Ref_priprav(TRef_suradnice* o) {
   o->sir = obraz_sir;
@@ -38,10 +31,8 @@ void Ref_rad_uzlov(std::vector<TRef_uzol>& rad, int yy) {
 
 // One cell row: sir pixels from node l to node p, MT at every pixel.
 void Ref_bunka(const TRef_ciel& c, int y, int x0, int sir, const TRef_uzol& l, const TRef_uzol& p) {
-  const int dr = (p.r - l.r) / sir;
-  const int ds = (p.s - l.s) / sir;
-  int rr = l.r, ss = l.s;
-  for (int k = 0; k < sir; ++k) {
+  const int dr = (p.r - l.r) / sir, ds = (p.s - l.s) / sir;
+  for (int k = 0, rr = l.r, ss = l.s; k < sir; ++k, rr += dr, ss += ds) {
     int mm, nn;
     MT(rr, ss, &mm, &nn);
     if (c.px) {
@@ -51,8 +42,6 @@ void Ref_bunka(const TRef_ciel& c, int y, int x0, int sir, const TRef_uzol& l, c
       c.o->mm[(size_t)y * c.o->sir + x0 + k] = mm;
       c.o->nn[(size_t)y * c.o->sir + x0 + k] = nn;
     }
-    rr += dr;
-    ss += ds;
   }
 }
 

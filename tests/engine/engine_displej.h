@@ -14,12 +14,7 @@ class EngineDisplej : public ::testing::Test {
   void Obrazovka(int w, int h, int bity = 16);
 };
 
-struct TPohlad {
-  int sir, vys;      // screen
-  int pan_s, pan_v;  // panorama in the store
-  float yaw, pitch;
-  int d, sfer;
-};
+struct TPohlad { int sir, vys, pan_s, pan_v; float yaw, pitch; int d, sfer; };  // screen, panorama, view
 
 // Screen globals, a store for the panorama (a fresh one, of the same depth or 2 bytes, when its
 // size changes) and the view.
@@ -27,11 +22,7 @@ void Pohlad_nastav(const TPohlad& p);
 // Store coordinates of the projection of screen pixel (xx, yy).
 void Pohlad_bod(int xx, int yy, int* mm, int* nn, int* lam = nullptr);
 // Views that reach the seam, the poles and both projections' corners.
-struct TNazor {
-  const char* meno;
-  float yaw, pitch;
-  int d, sfer;
-};
+struct TNazor { const char* meno; float yaw, pitch; int d, sfer; };
 extern const TNazor kNazory[10];
 // Every 2-byte store pixel holds its own column (or row).
 void W_vypln(bool stlpce);

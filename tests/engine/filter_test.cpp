@@ -40,13 +40,7 @@ class FilterTest : public EngineDisplej {
 
 // min_db: the filtered frame against the bilinear reference, at least; nad_urovne: dB the
 // levels gain against the supersampled one, at least.
-struct TFilter_nazor {
-  const char* meno;
-  int pan_s;
-  float yaw, pitch;
-  int d, sfer;
-  double min_db, nad_urovne;
-};
+struct TFilter_nazor { const char* meno; int pan_s; float yaw, pitch; int d, sfer; double min_db, nad_urovne; };
 
 // Screen 480 × 360: at D 240 a picture of 1508 columns is one picture pixel a screen pixel.
 const TFilter_nazor kFiltre[] = {

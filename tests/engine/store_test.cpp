@@ -70,9 +70,7 @@ TEST_F(StoreTest, LoadCopiesThePictureAndResetsTheView) {
 // Kept, limited by the width, by the height; then every pixel drawn comes from the store's rows.
 TEST_F(StoreTest, LargerPicturesAreScaledIntoTheStoreAndDrawnInsideIt) {
   const uint32_t cervena = 0xF80000, modra = 0x0000F8;
-  const struct {
-    int w, h, sir, vys;
-  } cases[] = {{16384, 40, 16384, 40}, {20000, 50, 16384, 40}, {100, 9000, 91, 8192}};
+  const struct { int w, h, sir, vys; } cases[] = {{16384, 40, 16384, 40}, {20000, 50, 16384, 40}, {100, 9000, 91, 8192}};
   for (const auto& c : cases) {
     const std::string p = Obrazok(c.w, c.h, [&](int x, int) { return x < c.w / 2 ? cervena : modra; });
     ASSERT_EQ(Nahraj_PANORAMU(p.c_str(), 0), IMG_LOAD_OK) << c.w << "x" << c.h;
@@ -139,10 +137,7 @@ TEST(Sklad, MemoryOfALargeStoreGoesBack) {
   const long mb = 1 << 20;
   Vyprazdni_W();
   const long pred = Rezidentne();
-  const struct {
-    int sir, vys, bajty;
-    long najmenej, najviac;
-  } kroky[] = {{16384, 8192, 4, 500 * mb, 1L << 40}, {2000, 1000, 4, -1, 20 * mb}, {16384, 8192, 2, 200 * mb, 1L << 40}};
+  const struct { int sir, vys, bajty; long najmenej, najviac; } kroky[] = {{16384, 8192, 4, 500 * mb, 1L << 40}, {2000, 1000, 4, -1, 20 * mb}, {16384, 8192, 2, 200 * mb, 1L << 40}};
   for (const auto& k : kroky) {
     ASSERT_EQ(W_priprav(k.sir, k.vys, k.bajty, nullptr), 1);
     std::memset(W, 1, (size_t)W_sir * W_vys * W_bajty);

@@ -63,18 +63,15 @@ TEST(Projekcia, CaseBExactlyWithinPointThreeOfTheYAxis) {
 // (atan(38/400) = 0.0947, atan(42/400) = 0.1046); at pitch 0 only the spherical projection
 // reaches beyond π/2 from the axis (160 pixels: 1.6 rad).
 TEST(Projekcia, PoleFlagAtThePitchLimit) {
-  const struct {
-    float pitch;
-    int d, sfer, yy, lam;
-  } cases[] = {
+  const float cases[][5] = {  // pitch, D, spherical, row, pole flag
       {pi_pol_m, 400, 0, 262, 0}, {pi_pol_m, 400, 0, 258, 1}, {pi_pol_m, 400, 0, 50, 1}, {pi_pol_m, 400, 0, 550, 0},
       {0.0f, 100, 0, 0, 0},       {0.0f, 100, 1, 140, 1},     {0.0f, 100, 1, 460, -1},
   };
   for (const auto& c : cases) {
-    Pohlad_nastav({800, 600, 4000, 2000, 1.0f, c.pitch, c.d, c.sfer});
+    Pohlad_nastav({800, 600, 4000, 2000, 1.0f, c[0], (int)c[1], (int)c[2]});
     int mm, nn, lam;
-    Pohlad_bod(400, c.yy, &mm, &nn, &lam);
-    EXPECT_EQ(lam, c.lam) << "row " << c.yy << " pitch " << c.pitch << " sfer " << c.sfer;
+    Pohlad_bod(400, (int)c[3], &mm, &nn, &lam);
+    EXPECT_EQ(lam, (int)c[4]) << "row " << c[3] << " pitch " << c[0] << " sfer " << c[2];
   }
 }
 
@@ -108,14 +105,7 @@ TEST(StoreStep, WrapsOneTurnAndFloorsTheFraction) {
 }
 
 TEST(Mierka, ScaleFactorsOfThePicture) {
-  // picture; TA, TB, TC; the sphere's first row, its rows, the last row read
-  const struct {
-    int s, v;
-    float ta;
-    int tb;
-    float tc;
-    int hore, vys, max;
-  } cases[] = {
+  const float cases[][8] = {  // picture; TA, TB, TC; the sphere's first row, its rows, the last row read
       {4000, 2000, 636.61975f, 1000, 636.61975f, 0, 2000, 2000},
       {2000, 1001, 318.30988f, 500, 318.62817f, 0, 1001, 1001},
       {4001, 2001, 636.77893f, 1000, 636.93805f, 0, 2001, 2001},
@@ -124,12 +114,12 @@ TEST(Mierka, ScaleFactorsOfThePicture) {
       {3000, 1000, 477.46484f, 750, 477.46484f, 250, 1500, 1500},
   };
   for (const auto& c : cases) {
-    ASSERT_EQ(W_priprav(c.s, c.v, 2, nullptr), 1);
-    SCOPED_TRACE(std::to_string(c.s) + "x" + std::to_string(c.v));
-    EXPECT_FLOAT_EQ(opt_TA, c.ta);
-    EXPECT_FLOAT_EQ(opt_TC, c.tc);
-    EXPECT_EQ(std::vector<int>({opt_TB, W_pan_hore, W_pan_vys, W_riadok_max, W_sir * W_vys}),
-              std::vector<int>({c.tb, c.hore, c.vys, c.max, c.s * (c.vys + 1)}));  // the sphere and the row under it
+    ASSERT_EQ(W_priprav((int)c[0], (int)c[1], 2, nullptr), 1);
+    SCOPED_TRACE(std::to_string((int)c[0]) + "x" + std::to_string((int)c[1]));
+    EXPECT_FLOAT_EQ(opt_TA, c[2]);
+    EXPECT_FLOAT_EQ(opt_TC, c[4]);
+    EXPECT_EQ(std::vector<int>({opt_TB, W_pan_hore, W_pan_vys, W_riadok_max, W_sir * W_vys}),  // and the row under it
+              std::vector<int>({(int)c[3], (int)c[5], (int)c[6], (int)c[7], (int)c[0] * ((int)c[6] + 1)}));
   }
 }
 
