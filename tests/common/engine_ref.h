@@ -1,5 +1,4 @@
-// The sieve written out plainly, MT at every pixel: the yardstick the optimised rasterizer
-// must match pixel for pixel; and the exact projection, to measure how far the sieve strays.
+// The sieve written out plainly, MT at every pixel, and the exact projection: yardsticks.
 #pragma once
 #include <cstdint>
 #include <vector>

@@ -48,8 +48,7 @@ void Ref_Projekcia(double xx, double yy, double* stlpec, double* riadok) {
   const double cp = std::cos((double)PITCH), sp = std::sin((double)PITCH);
   const double f[3] = {cy * cp, -sy * cp, sp}, r[3] = {-sy, -cy, 0}, u[3] = {-cy * sp, sy * sp, cp};
   const double dx = (xx - SX) / D, dy = (SY - yy) / D;
-  // Rectilinear: the screen is a plane D from the eye; spherical: the distance from the
-  // centre is the angle from the view direction.
+  // Rectilinear: a plane D from the eye; spherical: the distance from the centre is the angle.
   double kf = 1, kr = dx, ku = dy;
   if (sfer_perspekt) {
     const double tau = std::sqrt(dx * dx + dy * dy), omega = std::atan2(dx, dy);
@@ -66,8 +65,7 @@ void Ref_Projekcia(double xx, double yy, double* stlpec, double* riadok) {
   *riadok = opt_TB - opt_TC * std::asin(v[2] / dlzka);
 }
 
-// The picture sampled bilinearly at store column c, row r: pixel centres at halves,
-// columns around the turn, rows held at the first and last.
+// Bilinear at store column c, row r: centres at halves, columns around the turn, rows held.
 void Ref_vzorka(const TRef_obraz& o, double c, double r, double* rgb) {
   const double u = c - 0.5, v = std::fmin(std::fmax(r - 0.5, 0.0), o.vys - 1.0);
   const double m = std::floor(u), n = std::floor(v), fx = u - m, fy = v - n;

@@ -1,5 +1,4 @@
-// The yardsticks of the filtered view: the exact projection in double precision, sampled
-// bilinearly from the 8-bit picture, once or k × k times a pixel.
+// Yardsticks of the filtered view: the exact projection, sampled bilinearly once or k × k times.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -10,8 +9,7 @@ struct TRef_obraz {
   std::vector<uint8_t> rgb;
 };
 
-// Hard-edged squares, stripes up to the finest a picture holds, a ramp and noise; its left and
-// right columns unlike.
+// Squares, stripes up to the finest a picture holds, a ramp, noise; left and right columns unlike.
 TRef_obraz Ref_obraz(int sir, int vys);
 // Into a store of `bajty` bytes a pixel through the loader's path (which makes the levels).
 bool Ref_do_W(const TRef_obraz& o, int bajty);

@@ -1,5 +1,4 @@
-// Shared set-up of the engine tests: a headless display (memory backend, a 16- or 32-bit mode,
-// the primary with its back buffer), a view, and stores whose pixels tell where they lie.
+// Shared set-up of the engine tests: a headless display, a view, stores that tell where they lie.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -16,8 +15,7 @@ class EngineDisplej : public ::testing::Test {
 
 struct TPohlad { int sir, vys, pan_s, pan_v; float yaw, pitch; int d, sfer; };  // screen, panorama, view
 
-// Screen globals, a store for the panorama (a fresh one, of the same depth or 2 bytes, when its
-// size changes) and the view.
+// Screen globals, the view, and a fresh store (same depth, or 2 bytes) when the size changes.
 void Pohlad_nastav(const TPohlad& p);
 // Store coordinates of the projection of screen pixel (xx, yy).
 void Pohlad_bod(int xx, int yy, int* mm, int* nn, int* lam = nullptr);

@@ -1,5 +1,4 @@
-// The filtered view against its yardsticks (the exact projection sampled bilinearly, and
-// supersampled), at the seam and the poles, on any number of threads and every grid.
+// The filtered view against the exact projection sampled bilinearly and supersampled; seam, poles.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -38,8 +37,7 @@ class FilterTest : public EngineDisplej {
   }
 };
 
-// min_db: the filtered frame against the bilinear reference, at least; nad_urovne: dB the
-// levels gain against the supersampled one, at least.
+// Least dB of the levels against the bilinear reference, and gained against the supersampled one.
 struct TFilter_nazor { const char* meno; int pan_s; float yaw, pitch; int d, sfer; double min_db, nad_urovne; };
 
 // Screen 480 × 360: at D 240 a picture of 1508 columns is one picture pixel a screen pixel.

@@ -1,5 +1,4 @@
-// The rasterizer against the plain reference sieve, pixel for pixel, on any number of threads;
-// its drawn area; how far it strays from the exact projection.
+// The rasterizer against the plain reference sieve, pixel for pixel; how far both stray from exact.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -90,8 +89,7 @@ class SitoTabulka : public SitoTest {
   }
 };
 
-// Every view on two screens, the seam and poles on the rest (the cost grows with the size);
-// cells of 50 pixels (steps of 1/49); on 1, 2 or 8 threads, each frame after another view's.
+// Every view on two screens, the seam and poles on the rest; cells of 50 pixels (steps of 1/49).
 TEST_F(SitoTabulka, MatchesTheReferenceOnAnyNumberOfThreads) {
   Porovnaj_vsetky({{4000, 2000, 2, 1, {0, 2}, kMenu, kVsetky},
                    {4000, 2000, 2, 8, {1, 3, 4, 5, 6, 7, 8}, kMenu, {1, 3, 8}},

@@ -1,5 +1,4 @@
-// The store: loading BMP files (contents, larger and partial pictures, depths, failures), the
-// sizes it refuses, its memory given back.
+// The store: loading BMP files, larger and partial pictures, failures, refused sizes, memory.
 #include <gtest/gtest.h>
 #include <unistd.h>
 

@@ -28,8 +28,7 @@ TEST(Projekcia, WorkedValuesWithinOne) {
   }
 }
 
-// Off-centre pixels of many views land where the forward projection of (alf, bet)
-// lands back on the screen: a round trip that checks every case of the azimuth.
+// Pixels of many views: (alf, bet) projected forward lands back on them (every azimuth case).
 TEST(Projekcia, RayRoundTripsThroughTheScreen) {
   const float yaws[] = {0.05f, 0.8f, 1.3f, 1.5707964f, 2.0f, 3.1415927f, 4.3f, 4.712389f, 5.0f, 6.2f};
   const float pitches[] = {-1.4f, -0.5f, 0.0f, 0.1f, 0.9f};
@@ -76,8 +75,7 @@ TEST(Projekcia, PoleFlagAtThePitchLimit) {
 }
 
 TEST(Projekcia, ViewFoldedOverTheSphereStaysInTheStore) {
-  // Spherical corners 5 rad off-axis, D from 100, every pitch (at the limit row 290 looks through
-  // the zenith): every coordinate in the store.
+  // Spherical corners 5 rad off-axis, D from 100, every pitch: every coordinate in the store.
   for (float pitch : {-pi_pol_m, -0.7f, 0.0f, 0.7f, pi_pol_m})
     for (int d : {100, 130, 640}) {
       Pohlad_nastav({800, 600, 4000, 2000, 0.3f, pitch, d, 1});
