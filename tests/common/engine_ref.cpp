@@ -9,18 +9,17 @@
 
 namespace {
 
-struct TRef_uzol {
-  int r, s, lam;
-};
+struct TRef_uzol { int r, s, lam; };
 
-// Where the reference sieve puts what it computes: coordinates, or the pixels themselves
-// (of `bajty` bytes, rows `pitch` bytes apart).
-struct TRef_ciel {
-  TRef_suradnice* o;
-  unsigned char* px;
-  long pitch;
-  int bajty;
-};
+// Coordinates, or the pixels themselves (`bajty` bytes, rows `pitch` bytes apart).
+struct TRef_ciel { TRef_suradnice* o; unsigned char* px; long pitch; int bajty; };
+
+void Ref_priprav(TRef_suradnice* o) {
+  o->sir = obraz_sir;
+  o->vys = obraz_vys;
+  o->mm.assign((size_t)o->sir * o->vys, 0);
+  o->nn.assign((size_t)o->sir * o->vys, 0);
+}
 
 // Where cell i + 1 and band j + 1 begin: the screen shared as evenly as whole pixels allow.
 int Ref_x(int i) { return i * obraz_sir / Sito_pocx; }
@@ -32,10 +31,8 @@ void Ref_rad_uzlov(std::vector<TRef_uzol>& rad, int yy) {
 
 // One cell row: sir pixels from node l to node p, MT at every pixel.
 void Ref_bunka(const TRef_ciel& c, int y, int x0, int sir, const TRef_uzol& l, const TRef_uzol& p) {
-  const int dr = (p.r - l.r) / sir;
-  const int ds = (p.s - l.s) / sir;
-  int rr = l.r, ss = l.s;
-  for (int k = 0; k < sir; ++k) {
+  const int dr = (p.r - l.r) / sir, ds = (p.s - l.s) / sir;
+  for (int k = 0, rr = l.r, ss = l.s; k < sir; ++k, rr += dr, ss += ds) {
     int mm, nn;
     MT(rr, ss, &mm, &nn);
     if (c.px) {
@@ -45,14 +42,10 @@ void Ref_bunka(const TRef_ciel& c, int y, int x0, int sir, const TRef_uzol& l, c
       c.o->mm[(size_t)y * c.o->sir + x0 + k] = mm;
       c.o->nn[(size_t)y * c.o->sir + x0 + k] = nn;
     }
-    rr += dr;
-    ss += ds;
   }
 }
 
-int Ref_interp(int a, int b, float koef_v) {
-  return a + (int)((double)(b - a) * koef_v);
-}
+int Ref_interp(int a, int b, float koef_v) { return a + (int)((double)(b - a) * koef_v); }
 
 void Ref_sito(const TRef_ciel& o) {
   const int rmax = (int)((double)pi2 * opt_TA) * 256;
@@ -63,6 +56,8 @@ void Ref_sito(const TRef_ciel& o) {
     A = B;
     Ref_rad_uzlov(B, Ref_y(j) + 1);
     const int y0 = Ref_y(j - 1), vys = Ref_y(j) - y0;
+    // Over a pole the centre cell is drawn again, the short way: its right node one turn back.
+    const bool stred = c >= 1 && A[c - 1].lam != 0 && A[c - 1].lam == B[c - 1].lam;
     for (int riad = 1; riad <= vys; ++riad) {
       const float koef_v = (float)(riad - 1) / vys;
       for (int i = 0; i <= Sito_pocx; ++i) {
@@ -71,17 +66,10 @@ void Ref_sito(const TRef_ciel& o) {
       }
       for (int i = 1; i <= Sito_pocx; ++i)
         Ref_bunka(o, y0 + riad - 1, Ref_x(i - 1), Ref_x(i) - Ref_x(i - 1), Wr[i - 1], Wr[i]);
-    }
-    if (c >= 1 && A[c - 1].lam != 0 && A[c - 1].lam == B[c - 1].lam) {
-      for (int riad = 1; riad <= vys; ++riad) {
-        const float koef_v = (float)(riad - 1) / vys;
-        TRef_uzol l, p;
-        l.r = Ref_interp(A[c - 1].r, B[c - 1].r, koef_v);
-        l.s = Ref_interp(A[c - 1].s, B[c - 1].s, koef_v);
-        p.r = A[c].r - rmax + (int)((double)(B[c].r - A[c].r) * koef_v);
-        p.s = Ref_interp(A[c].s, B[c].s, koef_v);
-        Ref_bunka(o, y0 + riad - 1, Ref_x(c - 1), Ref_x(c) - Ref_x(c - 1), l, p);
-      }
+      if (!stred) continue;
+      TRef_uzol p = Wr[c];
+      p.r = A[c].r - rmax + (int)((double)(B[c].r - A[c].r) * koef_v);
+      Ref_bunka(o, y0 + riad - 1, Ref_x(c - 1), Ref_x(c) - Ref_x(c - 1), Wr[c - 1], p);
     }
   }
 }
@@ -89,10 +77,7 @@ void Ref_sito(const TRef_ciel& o) {
 }  // namespace
 
 void Ref_Sito(TRef_suradnice* o) {
-  o->sir = obraz_sir;
-  o->vys = obraz_vys;
-  o->mm.assign((size_t)o->sir * o->vys, 0);
-  o->nn.assign((size_t)o->sir * o->vys, 0);
+  Ref_priprav(o);
   Ref_sito({o, nullptr, 0, 0});
 }
 
@@ -101,10 +86,7 @@ void Ref_Sito_Pixely(void* ciel, long pitch, int bajty) {
 }
 
 void Ref_Presne(TRef_suradnice* o) {
-  o->sir = obraz_sir;
-  o->vys = obraz_vys;
-  o->mm.assign((size_t)o->sir * o->vys, 0);
-  o->nn.assign((size_t)o->sir * o->vys, 0);
+  Ref_priprav(o);
   for (int y = 0; y < o->vys; ++y)
     for (int x = 0; x < o->sir; ++x) {
       int rr, ss, lam;

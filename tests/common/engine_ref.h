@@ -1,6 +1,4 @@
-// The sieve rasterizer written out plainly, step by step, with MT at every pixel: the
-// yardstick the optimised rasterizer must match pixel for pixel. Also the exact
-// projection at every pixel, to measure how far the sieve strays from it.
+// The sieve written out plainly, MT at every pixel, and the exact projection: yardsticks.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -10,17 +8,15 @@
 // Pixel (row n, column m) of a 2-byte store.
 inline uint16_t& W16(int n, int m) { return W_riadok<uint16_t>(n)[m]; }
 
-// Store coordinates of every pixel of the screen (row-major, sir × vys).
+// Store coordinates of every screen pixel, row-major, sir × vys.
 struct TRef_suradnice {
-  int sir = 0;
-  int vys = 0;
+  int sir = 0, vys = 0;
   std::vector<int> mm, nn;
 };
 
-// The sieve as written, from the current grid, view and store.
+// The sieve from the current grid, view and store.
 void Ref_Sito(TRef_suradnice* o);
-// The same, writing the pixels of W (of `bajty` bytes: the store's depth, either for the
-// empty store) straight into rows `pitch` bytes apart.
+// The same, writing W's pixels (`bajty` bytes each) into rows `pitch` bytes apart.
 void Ref_Sito_Pixely(void* ciel, long pitch, int bajty);
-// S at the node position of every pixel (one right of and below it), through MT.
+// S at every pixel's node position (one right of and below it), through MT.
 void Ref_Presne(TRef_suradnice* o);

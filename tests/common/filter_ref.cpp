@@ -7,12 +7,10 @@
 #include "engine/store.h"
 #include "engine/view.h"
 #include "platform/ddraw.h"
+#include "platform/pixel.h"
 
 TRef_obraz Ref_obraz(int sir, int vys) {
-  TRef_obraz o;
-  o.sir = sir;
-  o.vys = vys;
-  o.rgb.resize((size_t)sir * vys * 3);
+  TRef_obraz o{sir, vys, std::vector<uint8_t>((size_t)sir * vys * 3)};
   for (int y = 0; y < vys; ++y)
     for (int x = 0; x < sir; ++x) {
       uint8_t* p = &o.rgb[((size_t)y * sir + x) * 3];
@@ -32,12 +30,9 @@ bool Ref_do_W(const TRef_obraz& o, int bajty) {
   for (int y = 0; y < o.vys; ++y) {
     for (int x = 0; x < o.sir; ++x) {
       const uint8_t* p = &o.rgb[((size_t)y * o.sir + x) * 3];
-      if (bajty == 4) {
-        riadok[x] = (uint32_t)p[0] << 16 | p[1] << 8 | p[2];
-      } else {
-        r16[x] = (uint16_t)(std::lround(p[0] * 31 / 255.0) << 11 | std::lround(p[1] * 63 / 255.0) << 5 |
-                            std::lround(p[2] * 31 / 255.0));
-      }
+      const auto k = [&](int i, int max) { return (uint32_t)std::lround(p[i] * max / 255.0); };
+      if (bajty == 4) riadok[x] = k(0, 255) << 16 | k(1, 255) << 8 | k(2, 255);
+      if (bajty == 2) r16[x] = (uint16_t)(k(0, 31) << 11 | k(1, 63) << 5 | k(2, 31));
     }
     W_zapis_riadok(y, riadok.data());
   }
@@ -45,13 +40,15 @@ bool Ref_do_W(const TRef_obraz& o, int bajty) {
   return true;
 }
 
+namespace {
+
+// Store column (in one turn) and row, continuous, of screen point (xx, yy) of the view.
 void Ref_Projekcia(double xx, double yy, double* stlpec, double* riadok) {
   const double cy = std::cos((double)YAW), sy = std::sin((double)YAW);
   const double cp = std::cos((double)PITCH), sp = std::sin((double)PITCH);
   const double f[3] = {cy * cp, -sy * cp, sp}, r[3] = {-sy, -cy, 0}, u[3] = {-cy * sp, sy * sp, cp};
   const double dx = (xx - SX) / D, dy = (SY - yy) / D;
-  // Rectilinear: the screen is a plane D from the eye; spherical: the distance from the
-  // centre is the angle from the view direction.
+  // Rectilinear: a plane D from the eye; spherical: the distance from the centre is the angle.
   double kf = 1, kr = dx, ku = dy;
   if (sfer_perspekt) {
     const double tau = std::sqrt(dx * dx + dy * dy), omega = std::atan2(dx, dy);
@@ -68,10 +65,7 @@ void Ref_Projekcia(double xx, double yy, double* stlpec, double* riadok) {
   *riadok = opt_TB - opt_TC * std::asin(v[2] / dlzka);
 }
 
-namespace {
-
-// The picture sampled bilinearly at store column c, row r: pixel centres at halves,
-// columns around the turn, rows held at the first and last.
+// Bilinear at store column c, row r: centres at halves, columns around the turn, rows held.
 void Ref_vzorka(const TRef_obraz& o, double c, double r, double* rgb) {
   const double u = c - 0.5, v = std::fmin(std::fmax(r - 0.5, 0.0), o.vys - 1.0);
   const double m = std::floor(u), n = std::floor(v), fx = u - m, fy = v - n;
@@ -102,24 +96,17 @@ std::vector<double> Ref_Filtrovany(const TRef_obraz& o, int k) {
 }
 
 std::vector<uint32_t> Ref_Snimka() {
-  std::vector<uint32_t> px((size_t)obraz_sir * obraz_vys);
-  DDSURFACEDESC d = {};
-  d.dwSize = sizeof(d);
-  if (lpDDSBack->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return px;
-  for (int y = 0; y < obraz_vys; ++y) {
-    const unsigned char* riadok = static_cast<const unsigned char*>(d.lpSurface) + (size_t)y * d.lPitch;
+  std::vector<uint32_t> px;
+  for (int y = 0; y < obraz_vys; ++y)
     for (int x = 0; x < obraz_sir; ++x) {
-      uint32_t& c = px[(size_t)y * obraz_sir + x];
-      if (d.ddpfPixelFormat.dwRGBBitCount == 32) {
-        c = reinterpret_cast<const uint32_t*>(riadok)[x] & 0xFFFFFF;
-      } else {
-        const uint16_t p = reinterpret_cast<const uint16_t*>(riadok)[x];
-        const uint32_t r = p >> 11, g = p >> 5 & 63, b = p & 31;
-        c = (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
+      uint32_t c = lpDDSBack->PLAT_Pixel(x, y) & 0xFFFFFF;
+      if (lpDDSBack->PLAT_Bits() == 16) {
+        uint8_t r, g, b;
+        PLAT_Unpack565((uint16_t)c, &r, &g, &b);
+        c = (uint32_t)r << 16 | g << 8 | b;
       }
+      px.push_back(c);
     }
-  }
-  lpDDSBack->Unlock(nullptr);
   return px;
 }
 

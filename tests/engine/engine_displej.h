@@ -1,5 +1,4 @@
-// A headless display for the engine tests: memory backend, a 16- or 32-bit mode, the primary
-// surface with its back buffer, and stores filled with coordinates.
+// Shared set-up of the engine tests: a headless display, a view, stores that tell where they lie.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -10,14 +9,20 @@ class EngineDisplej : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
-  // Display mode w × h of `bity` bits with a fresh primary and back buffer; the screen
-  // globals follow.
+  // Display mode w × h of `bity` bits, fresh primary and back buffer; the screen globals follow.
   void Obrazovka(int w, int h, int bity = 16);
 };
 
-// Every store pixel holds its own column (or row), so a drawn pixel tells where it came from.
-void W_vypln_stlpce();
-void W_vypln_riadky();
-// The back buffer's pixels, row by row (w × h), and a fill of the whole buffer.
-std::vector<uint16_t> Zadny_pixely();
-void Zadny_vypln(uint16_t farba);
+struct TPohlad { int sir, vys, pan_s, pan_v; float yaw, pitch; int d, sfer; };  // screen, panorama, view
+
+// Screen globals, the view, and a fresh store (same depth, or 2 bytes) when the size changes.
+void Pohlad_nastav(const TPohlad& p);
+// Store coordinates of the projection of screen pixel (xx, yy).
+void Pohlad_bod(int xx, int yy, int* mm, int* nn, int* lam = nullptr);
+// Views that reach the seam, the poles and both projections' corners.
+struct TNazor { const char* meno; float yaw, pitch; int d, sfer; };
+extern const TNazor kNazory[10];
+// Every 2-byte store pixel holds its own column (or row).
+void W_vypln(bool stlpce);
+// Fills the whole back buffer.
+void Zadny_vypln(uint32_t farba);

@@ -1,9 +1,9 @@
-// Loading panoramas from BMP files into the store: contents, the rows around the picture,
-// larger pictures, partial panoramas, failures.
+// The store: loading BMP files, larger and partial pictures, failures, refused sizes, memory.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <cstdlib>
-#include <set>
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -11,204 +11,155 @@
 #include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
-#include "tests/common/engine_ref.h"
 #include "engine/view.h"
-#include "tests/engine/engine_displej.h"
 #include "tests/bmpfiles/temp_folder.h"
-#include "tests/engine/engine_test_util.h"
+#include "tests/common/engine_ref.h"
+#include "tests/engine/engine_displej.h"
 #include "tools/bmp24.h"
 
 namespace {
 
-// Pattern colours exact in 5-6-5: red and blue in steps of 8, green in steps of 4.
-uint16_t VzorPixel(int x, int y, int posun) {
-  return PLAT_Pack565((uint8_t)(((x + posun) & 31) << 3), (uint8_t)((y & 63) << 2), (uint8_t)((((x + posun) >> 5) & 31) << 3));
-}
+uint16_t Na565(uint32_t c) { return PLAT_Pack565((uint8_t)(c >> 16), (uint8_t)(c >> 8), (uint8_t)c); }
+// Colours exact in 5-6-5 (red and blue in steps of 8, green of 4) that tell where they lie.
+uint32_t Vzor(int x, int y) { return (uint32_t)(x & 31) << 19 | (y & 63) << 10 | ((x >> 5) & 31) << 3; }
 
 class StoreTest : public EngineDisplej {
  protected:
   void SetUp() override {
     EngineDisplej::SetUp();
     ASSERT_TRUE(tmp.Ok());
-    dir = tmp.Cesta();
     Obrazovka(800, 600);
     ASSERT_EQ(Reset_Sito(20, 20), 1);
     D_start = 400;
   }
-
-  // Writes a w × h picture of the pattern (shifted by `posun` columns) and returns its path.
-  std::string Obrazok(int w, int h, int posun = 0) {
+  // A w × h BMP whose pixel (x, y) is farba(x, y) (0xRRGGBB); its path.
+  template <class F>
+  std::string Obrazok(int w, int h, F farba) {
     TRgbPicture pic(w, h);
     for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) {
-        BYTE r, g, b;
-        PLAT_Unpack565(VzorPixel(x, y, posun), &r, &g, &b);
-        pic.Set(x, y, r, g, b);
-      }
-    const std::string path = dir + "/p" + std::to_string(w) + "x" + std::to_string(h) + ".bmp";
+      for (int x = 0; x < w; ++x) pic.Set(x, y, (BYTE)(farba(x, y) >> 16), (BYTE)(farba(x, y) >> 8), (BYTE)farba(x, y));
+    const std::string path = tmp.Cesta() + "/p" + std::to_string(w) + "x" + std::to_string(h) + ".bmp";
     EXPECT_TRUE(BMP24_Zapis(pic, path.c_str()));
     return path;
   }
-
-  // Expects W to hold the pattern over w × h from store row `hore` on.
-  void OcakavajVzor(int w, int h, int posun, int hore) {
+  void OcakavajVzor(int w, int h) {
     int zle = 0;
     for (int y = 0; y < h && zle < 5; ++y)
       for (int x = 0; x < w && zle < 5; ++x)
-        if (W16(hore + y, x) != VzorPixel(x, y, posun)) ++zle, ADD_FAILURE() << "store pixel " << x << "," << y;
+        if (W16(y, x) != Na565(Vzor(x, y))) ++zle, ADD_FAILURE() << "store pixel " << x << "," << y;
   }
-
   TTempFolder tmp;
-  std::string dir;
 };
 
 TEST_F(StoreTest, LoadCopiesThePictureAndResetsTheView) {
-  const std::string p = Obrazok(600, 300);
+  const std::string p = Obrazok(600, 300, Vzor);
   YAW = 1;
   PITCH = -1;
   D = 123;
   ASSERT_EQ(Nahraj_PANORAMU(p.c_str(), 1), IMG_LOAD_OK);
-  EXPECT_EQ(pan_sir, 600);
-  EXPECT_EQ(pan_vys, 300);
+  EXPECT_EQ(std::vector<int>({pan_sir, pan_vys, opt_TB, D}), std::vector<int>({600, 300, 150, 400}));
   EXPECT_FLOAT_EQ(opt_TA, 600 / pi2);
-  EXPECT_EQ(opt_TB, 150);
   EXPECT_FLOAT_EQ(YAW, pi);
   EXPECT_FLOAT_EQ(PITCH, 0.1f);
-  EXPECT_EQ(D, 400);
-  OcakavajVzor(600, 300, 0, 0);
+  OcakavajVzor(600, 300);
   // Looking straight down reaches row pan_vys: it repeats the last row.
   for (int x = 0; x < 600; ++x) ASSERT_EQ(W16(300, x), W16(299, x)) << x;
 }
 
-struct TVelky {
-  int w, h, sir, vys;
-};
-
+// Kept, limited by the width, by the height; then every pixel drawn comes from the store's rows.
 TEST_F(StoreTest, LargerPicturesAreScaledIntoTheStoreAndDrawnInsideIt) {
-  const TVelky cases[] = {
-      {16384, 40, 16384, 40},  // the widest kept as it is
-      {20000, 50, 16384, 40},  // wide: the width limits
-      {100, 9000, 91, 8192},   // tall: the height limits
-  };
-  for (const TVelky& c : cases) {
-    TRgbPicture pic(c.w, c.h);  // left half red, right half blue
-    for (int y = 0; y < c.h; ++y)
-      for (int x = 0; x < c.w; ++x) pic.Set(x, y, x < c.w / 2 ? 248 : 0, 0, x < c.w / 2 ? 0 : 248);
-    const std::string path = dir + "/velky.bmp";
-    ASSERT_TRUE(BMP24_Zapis(pic, path.c_str()));
-    ASSERT_EQ(Nahraj_PANORAMU(path.c_str(), 0), IMG_LOAD_OK) << c.w << "x" << c.h;
-    EXPECT_EQ(pan_sir, c.sir);
-    EXPECT_EQ(pan_vys, c.vys);
-    const int hore = W_pan_hore;
-    EXPECT_EQ(W16(hore + c.vys / 2, c.sir / 4), PLAT_Pack565(248, 0, 0));
-    EXPECT_EQ(W16(hore + c.vys / 2, c.sir * 3 / 4), PLAT_Pack565(0, 0, 248));
-    EXPECT_EQ(W16(hore + c.vys - 1, c.sir - 1), PLAT_Pack565(0, 0, 248)) << c.w << "x" << c.h;
+  const uint32_t cervena = 0xF80000, modra = 0x0000F8;
+  const struct { int w, h, sir, vys; } cases[] = {{16384, 40, 16384, 40}, {20000, 50, 16384, 40}, {100, 9000, 91, 8192}};
+  for (const auto& c : cases) {
+    const std::string p = Obrazok(c.w, c.h, [&](int x, int) { return x < c.w / 2 ? cervena : modra; });
+    ASSERT_EQ(Nahraj_PANORAMU(p.c_str(), 0), IMG_LOAD_OK) << c.w << "x" << c.h;
+    const int y = W_pan_hore + c.vys / 2;
+    EXPECT_EQ(std::vector<int>({pan_sir, pan_vys, W16(y, c.sir / 4), W16(y, c.sir * 3 / 4), W16(y + c.vys / 2 - 1, c.sir - 1)}),
+              std::vector<int>({c.sir, c.vys, Na565(cervena), Na565(modra), Na565(modra)})) << c.w << "x" << c.h;
   }
-  // Straight down and straight up, narrow and wide: every pixel drawn comes from the store's rows.
-  W_vypln_riadky();
+  W_vypln(false);
   for (float pitch : {-pi_pol_m, pi_pol_m})
     for (int d : {100, 640}) {
-      YAW = 2.5f;
-      PITCH = pitch;
-      D = d;
+      Pohlad_nastav({800, 600, pan_sir, pan_vys, 2.5f, pitch, d, 0});
       ASSERT_EQ(Sito_Vykresli(), 1);
       for (int y = 0; y < 600; ++y)
         for (int x = 0; x < 800; ++x) ASSERT_LE(lpDDSBack->PLAT_Row(y)[x], 8192);
     }
 }
 
-// A 4:1 strip of latitude rings: 360 degrees across, 90 degrees high, shown unstretched.
+// A 4:1 strip around the horizon, unstretched: 30° up is 400/6 rows up; 60° up is beyond it, black.
 TEST_F(StoreTest, PartialPanoramaSitsAroundTheHorizon) {
-  const int w = 800, h = 200;
-  TRgbPicture pic(w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) pic.Set(x, y, 8, (uint8_t)(y & 0xFC), 8);  // row coded in green
-  const std::string path = dir + "/pas.bmp";
-  ASSERT_TRUE(BMP24_Zapis(pic, path.c_str()));
-  Nahraj_PANORAMU(path.c_str(), 1);
-  EXPECT_EQ(W_pan_vys, 400);
-  EXPECT_EQ(W_pan_hore, 100);
-  EXPECT_EQ(opt_TB, 200);
+  const auto riadok = [](int, int y) { return 0x080008u | (y & 0xFC) << 8; };  // row coded in green
+  Nahraj_PANORAMU(Obrazok(800, 200, riadok).c_str(), 1);
+  EXPECT_EQ(std::vector<int>({W_pan_vys, W_pan_hore, opt_TB}), std::vector<int>({400, 100, 200}));
   EXPECT_FLOAT_EQ(opt_TC, opt_TA);
-  for (int y = 0; y <= 400; ++y) {
-    const bool obraz = y >= 100 && y < 300;
-    ASSERT_EQ(W16(y, 5), obraz ? PLAT_Pack565(8, (uint8_t)((y - 100) & 0xFC), 8) : 0) << y;
-  }
-  // A ray 30 degrees up lands 30/180 of the sphere's 400 rows above the horizon.
+  for (int y = 0; y <= 400; ++y) ASSERT_EQ(W16(y, 5), y >= 100 && y < 300 ? Na565(riadok(0, y - 100)) : 0) << y;
   PITCH = 0.5235988f;
   int mm, nn;
   Pohlad_bod(SX, SY, &mm, &nn);
   EXPECT_NEAR(nn, 200 - 400 / 6, 1);
-  // Looking up 60 degrees: the top of the screen is beyond the strip and black.
   PITCH = 1.0471976f;
   ASSERT_EQ(Sito_Vykresli(), 1);
   EXPECT_EQ(lpDDSBack->PLAT_Row(0)[400], 0);
   EXPECT_NE(lpDDSBack->PLAT_Row(599)[400], 0);
 }
 
-// One picture of smooth 8-bit gradients shown in a classic mode and in the desktop's: for
-// every view, every pixel of the 16-bit frame is that of the 32-bit frame reduced to 5-6-5,
-// within one level of each channel.
-TEST_F(StoreTest, ClassicFrameIsTheTrueColourFrameReduced) {
-  TRgbPicture pic(1000, 500);
-  for (int y = 0; y < 500; ++y)
-    for (int x = 0; x < 1000; ++x) pic.Set(x, y, (uint8_t)(x * 255 / 999), (uint8_t)(y * 255 / 499), (uint8_t)((x + y) & 255));
-  const std::string path = dir + "/hladky.bmp";
-  ASSERT_TRUE(BMP24_Zapis(pic, path.c_str()));
-  const struct {
-    float yaw, pitch;
-    int d;
-  } nazory[] = {{3.1415927f, 0.1f, 160}, {6.2f, 0.0f, 300}, {1.0f, 1.4707963f, 100}, {4.0f, -1.4707963f, 100}};
-  std::vector<uint32_t> snimky[2];
-  for (int bity : {32, 16}) {
-    Obrazovka(320, 200, bity);
-    ASSERT_EQ(Reset_Sito(20, 20), 1);
-    Nahraj_PANORAMU(path.c_str(), 0);
-    ASSERT_EQ(W_bajty * 8, bity);
-    for (const auto& n : nazory) {
-      YAW = n.yaw;
-      PITCH = n.pitch;
-      D = n.d;
-      ASSERT_EQ(Sito_Vykresli(), 1);
-      for (int y = 0; y < 200; ++y)
-        for (int x = 0; x < 320; ++x) snimky[bity == 16].push_back(lpDDSBack->PLAT_Pixel(x, y));
-    }
-  }
-  // The true-colour frames have more levels of red than 5-6-5 holds.
-  std::set<uint32_t> cervene;
-  for (uint32_t p : snimky[0]) cervene.insert(p >> 16 & 255);
-  EXPECT_GT(cervene.size(), 100u);
-  int zle = 0;
-  for (size_t i = 0; i < snimky[0].size() && zle < 5; ++i) {
-    const uint32_t p32 = snimky[0][i], p16 = snimky[1][i];
-    const int kanaly[3][4] = {{(int)(p32 >> 16) & 255, (int)(p16 >> 11), 3, 31},
-                              {(int)(p32 >> 8) & 255, (int)(p16 >> 5) & 63, 2, 63},
-                              {(int)p32 & 255, (int)p16 & 31, 3, 31}};
-    for (const auto& k : kanaly)
-      if (std::abs((k[0] >> k[2]) - k[1]) > 1) ++zle, ADD_FAILURE() << "pixel " << i << ": " << std::hex << p32 << " vs " << p16;
-  }
-}
-
+// Missing file, index outside the list, empty name: the store kept, the view reset.
 TEST_F(StoreTest, FailuresKeepTheStore) {
-  Nahraj_PANORAMU(Obrazok(400, 200).c_str(), 1);
-  // A missing file (broken ones are the formats tests'): the store and the size stay, the view
-  // is reset.
-  YAW = 1;
-  EXPECT_EQ(Nahraj_PANORAMU((dir + "/missing.bmp").c_str(), 0), IMG_LOAD_FAILED);
-  EXPECT_EQ(pan_sir, 400);
-  EXPECT_FLOAT_EQ(YAW, pi);
-  OcakavajVzor(400, 200, 0, 0);
-}
-
-TEST_F(StoreTest, IndexOutsideTheListOrEmptyNameLoadsNothing) {
-  std::string p = Obrazok(400, 200);
+  std::string p = Obrazok(400, 200, Vzor);
   PAN_subor[0] = &p[0];
   PAN_id_max = 0;
+  EXPECT_EQ(Nahraj_PANORAMU(0, 1), IMG_LOAD_OK);
+  YAW = 1;
+  EXPECT_EQ(Nahraj_PANORAMU((tmp.Cesta() + "/missing.bmp").c_str(), 0), IMG_LOAD_FAILED);
+  EXPECT_FLOAT_EQ(YAW, pi);
   for (int id : {-1, 1}) EXPECT_EQ(Nahraj_PANORAMU(id, 1), IMG_LOAD_FAILED);
   EXPECT_EQ(Nahraj_PANORAMU("", 1), IMG_LOAD_FAILED);
-  EXPECT_EQ(Nahraj_PANORAMU(0, 1), IMG_LOAD_OK);
   PAN_subor[0] = nullptr;
   PAN_id_max = -1;
+  EXPECT_EQ(pan_sir, 400);
+  OcakavajVzor(400, 200);
+}
+
+// Resident bytes of this process.
+long Rezidentne() {
+  long velkost = 0, rezidentne = -1;
+  if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(f, "%ld %ld", &velkost, &rezidentne) != 2) rezidentne = -1;
+    std::fclose(f);
+  }
+  return rezidentne * sysconf(_SC_PAGESIZE);
+}
+
+// A 16384 × 8192 store's pages go back on the next picture and when emptied.
+TEST(Sklad, MemoryOfALargeStoreGoesBack) {
+  const long mb = 1 << 20;
+  Vyprazdni_W();
+  const long pred = Rezidentne();
+  const struct { int sir, vys, bajty; long najmenej, najviac; } kroky[] = {{16384, 8192, 4, 500 * mb, 1L << 40}, {2000, 1000, 4, -1, 20 * mb}, {16384, 8192, 2, 200 * mb, 1L << 40}};
+  for (const auto& k : kroky) {
+    ASSERT_EQ(W_priprav(k.sir, k.vys, k.bajty, nullptr), 1);
+    std::memset(W, 1, (size_t)W_sir * W_vys * W_bajty);
+    EXPECT_GT(Rezidentne() - pred, k.najmenej) << k.sir << "x" << k.vys;
+    EXPECT_LT(Rezidentne() - pred, k.najviac) << k.sir << "x" << k.vys;
+  }
+  Vyprazdni_W();
+  EXPECT_LT(Rezidentne() - pred, 20 * mb);
+}
+
+// Refused sizes leave the store empty; rows outside the picture (even below the nadir) unwritten.
+TEST(Sklad, RefusesSizesDepthsAndRowsItDoesNotHold) {
+  const int zle[][3] = {{0, 100, 2}, {100, 0, 4}, {16385, 100, 4}, {100, 8193, 2}, {-5, 100, 2}, {100, 50, 3}};
+  for (const auto& s : zle) {
+    ASSERT_EQ(W_priprav(200, 100, 2, nullptr), 1);
+    EXPECT_EQ(W_priprav(s[0], s[1], s[2], nullptr), 0) << s[0] << "x" << s[1] << " at " << s[2];
+    EXPECT_EQ(std::vector<int>({W_sir * W_vys, W_bajty, pan_sir, W_riadok_max}), std::vector<int>({1, 0, 0, 0}));
+  }
+  ASSERT_EQ(W_priprav(100, 50, 4, nullptr), 1);
+  const std::vector<uint32_t> biely(100, 0xFFFFFF);
+  for (int y : {-1, 50, 51, 1 << 30}) W_zapis_riadok(y, biely.data());
+  for (int n = 0; n < W_vys; ++n)
+    for (int m = 0; m < W_sir; ++m) ASSERT_EQ(W_riadok<uint32_t>(n)[m], 0u) << m << "," << n;
 }
 
 }  // namespace

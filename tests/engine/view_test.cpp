@@ -2,40 +2,33 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "display/screen.h"
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"
-#include "tests/engine/engine_test_util.h"
+#include "tests/engine/engine_displej.h"
 
 namespace {
 
-const TPohlad kPrvy = {800, 600, 4000, 2000, 3.1415927f, 0.1f, 400, 0};
-
-struct TBodCase {
-  int sfer, xx, yy, mm, nn;
-};
-
 TEST(Projekcia, WorkedValuesWithinOne) {
-  const TBodCase cases[] = {
-      {0, 401, 1, 2001, 528}, {0, 1, 1, 1474, 646}, {0, 801, 601, 2479, 1265}, {0, 400, 300, 1999, 937},
+  const int cases[][5] = {  // sfer, pixel, store pixel
+      {0, 401, 1, 2001, 528}, {0, 1, 1, 1474, 646},      {0, 801, 601, 2479, 1265}, {0, 400, 300, 1999, 937},
       {1, 1, 1, 1210, 593},   {1, 801, 601, 2713, 1360}, {1, 400, 300, 1999, 937},
   };
-  for (const TBodCase& c : cases) {
-    TPohlad p = kPrvy;
-    p.sfer = c.sfer;
-    Pohlad_nastav(p);
+  for (const auto& c : cases) {
+    Pohlad_nastav({800, 600, 4000, 2000, 3.1415927f, 0.1f, 400, c[0]});
     int mm, nn, lam;
-    Pohlad_bod(c.xx, c.yy, &mm, &nn, &lam);
-    EXPECT_NEAR(mm, c.mm, 1) << "pixel " << c.xx << "," << c.yy << " sfer " << c.sfer;
-    EXPECT_NEAR(nn, c.nn, 1) << "pixel " << c.xx << "," << c.yy << " sfer " << c.sfer;
-    EXPECT_EQ(lam, 0);
+    Pohlad_bod(c[1], c[2], &mm, &nn, &lam);
+    EXPECT_TRUE(std::abs(mm - c[3]) <= 1 && std::abs(nn - c[4]) <= 1 && lam == 0)
+        << c[1] << "," << c[2] << " sfer " << c[0] << ": " << mm << "," << nn << " lam " << lam;
   }
 }
 
-// Off-centre pixels of many views land where the forward projection of (alf, bet)
-// lands back on the screen: a round trip that checks every case of the azimuth.
+// Pixels of many views: (alf, bet) projected forward lands back on them (every azimuth case).
 TEST(Projekcia, RayRoundTripsThroughTheScreen) {
   const float yaws[] = {0.05f, 0.8f, 1.3f, 1.5707964f, 2.0f, 3.1415927f, 4.3f, 4.712389f, 5.0f, 6.2f};
   const float pitches[] = {-1.4f, -0.5f, 0.0f, 0.1f, 0.9f};
@@ -46,16 +39,11 @@ TEST(Projekcia, RayRoundTripsThroughTheScreen) {
         Pohlad_nastav({800, 600, 4000, 2000, yaw, pitch, 400, 0});
         int rr, ss, lam;
         S(q[0], q[1], &rr, &ss, &lam);
-        // Forward: the direction (alf, bet) seen from the view's camera frame.
-        const double a = alf, b = bet, cy = std::cos((double)yaw), sy = std::sin((double)yaw);
-        const double cp = std::cos((double)pitch), sp = std::sin((double)pitch);
-        const double v[3] = {std::cos(a) * std::cos(b), -std::sin(a) * std::cos(b), std::sin(b)};
-        const double f[3] = {cy * cp, -sy * cp, sp};     // forward
-        const double r[3] = {-sy, -cy, 0};               // right
-        const double u[3] = {-cy * sp, sy * sp, cp};     // up
-        const double vf = v[0] * f[0] + v[1] * f[1] + v[2] * f[2];
-        const double vr = v[0] * r[0] + v[1] * r[1] + v[2] * r[2];
-        const double vu = v[0] * u[0] + v[1] * u[1] + v[2] * u[2];
+        // Forward: the direction (alf, bet) in the camera's frame (forward, right, up).
+        const double cy = std::cos((double)yaw), sy = std::sin((double)yaw), cp = std::cos((double)pitch);
+        const double sp = std::sin((double)pitch), ca = std::cos(alf) * std::cos(bet), sa = std::sin(alf) * std::cos(bet);
+        const double vf = ca * cy * cp + sa * sy * cp + std::sin(bet) * sp, vr = -ca * sy + sa * cy;
+        const double vu = -ca * cy * sp - sa * sy * sp + std::sin(bet) * cp;
         ASSERT_GT(vf, 0);
         EXPECT_NEAR(400 + 400 * vr / vf, q[0], 1.0) << "yaw " << yaw << " pitch " << pitch;
         EXPECT_NEAR(300 - 400 * vu / vf, q[1], 1.0) << "yaw " << yaw << " pitch " << pitch;
@@ -64,50 +52,30 @@ TEST(Projekcia, RayRoundTripsThroughTheScreen) {
 
 // The two floats on either side of 0.3 from π/2 and 3π/2: the inner one is case B.
 TEST(Projekcia, CaseBExactlyWithinPointThreeOfTheYAxis) {
-  struct {
-    float yaw;
-    bool b;
-  } const cases[] = {
-      {1.5707964f, true},  {1.87079632f, true},  {1.87079644f, false}, {1.27079642f, true},
-      {1.2707963f, false}, {5.01238871f, true},  {5.01238918f, false}, {4.41238928f, true},
-      {4.4123888f, false}, {4.712389f, true},    {0.0f, false},        {3.1415927f, false},
-      {6.2831855f, false},
-  };
-  for (const auto& c : cases) EXPECT_EQ(S_pripad_B(c.yaw), c.b) << c.yaw;
+  const float ano[] = {1.5707964f, 1.87079632f, 1.27079642f, 5.01238871f, 4.41238928f, 4.712389f};
+  const float nie[] = {1.87079644f, 1.2707963f, 5.01238918f, 4.4123888f, 0.0f, 3.1415927f, 6.2831855f};
+  for (float yaw : ano) EXPECT_TRUE(S_pripad_B(yaw)) << yaw;
+  for (float yaw : nie) EXPECT_FALSE(S_pripad_B(yaw)) << yaw;
 }
 
+// At the pitch limit the ray straight above the centre passes the zenith 0.1 rad off-axis
+// (atan(38/400) = 0.0947, atan(42/400) = 0.1046); at pitch 0 only the spherical projection
+// reaches beyond π/2 from the axis (160 pixels: 1.6 rad).
 TEST(Projekcia, PoleFlagAtThePitchLimit) {
-  // Straight above the centre at PITCH = pi_pol_m the ray passes the zenith 0.1 rad off-axis.
-  Pohlad_nastav({800, 600, 4000, 2000, 1.0f, pi_pol_m, 400, 0});
-  struct {
-    int yy;
-    int lam;
-  } const cases[] = {
-      {300 - 38, 0},   // atan(38/400) = 0.0947
-      {300 - 42, 1},   // atan(42/400) = 0.1046
-      {300 - 250, 1},
-      {300 + 250, 0},  // below the centre: away from the pole
+  const float cases[][5] = {  // pitch, D, spherical, row, pole flag
+      {pi_pol_m, 400, 0, 262, 0}, {pi_pol_m, 400, 0, 258, 1}, {pi_pol_m, 400, 0, 50, 1}, {pi_pol_m, 400, 0, 550, 0},
+      {0.0f, 100, 0, 0, 0},       {0.0f, 100, 1, 140, 1},     {0.0f, 100, 1, 460, -1},
   };
   for (const auto& c : cases) {
+    Pohlad_nastav({800, 600, 4000, 2000, 1.0f, c[0], (int)c[1], (int)c[2]});
     int mm, nn, lam;
-    Pohlad_bod(400, c.yy, &mm, &nn, &lam);
-    EXPECT_EQ(lam, c.lam) << "row " << c.yy;
+    Pohlad_bod(400, (int)c[3], &mm, &nn, &lam);
+    EXPECT_EQ(lam, (int)c[4]) << "row " << c[3] << " pitch " << c[0] << " sfer " << c[2];
   }
-  // At PITCH = 0 only the spherical projection reaches beyond π/2 from the axis.
-  Pohlad_nastav({800, 600, 4000, 2000, 1.0f, 0.0f, 100, 0});
-  int mm, nn, lam;
-  Pohlad_bod(400, 0, &mm, &nn, &lam);
-  EXPECT_EQ(lam, 0);
-  Pohlad_nastav({800, 600, 4000, 2000, 1.0f, 0.0f, 100, 1});
-  Pohlad_bod(400, 300 - 160, &mm, &nn, &lam);  // 1.6 rad
-  EXPECT_EQ(lam, 1);
-  Pohlad_bod(400, 300 + 160, &mm, &nn, &lam);
-  EXPECT_EQ(lam, -1);
 }
 
 TEST(Projekcia, ViewFoldedOverTheSphereStaysInTheStore) {
-  // Spherical corners 5 rad off-axis, D from 100, every pitch (at the limit row 290 looks through
-  // the zenith): every coordinate in the store.
+  // Spherical corners 5 rad off-axis, D from 100, every pitch: every coordinate in the store.
   for (float pitch : {-pi_pol_m, -0.7f, 0.0f, 0.7f, pi_pol_m})
     for (int d : {100, 130, 640}) {
       Pohlad_nastav({800, 600, 4000, 2000, 0.3f, pitch, d, 1});
@@ -115,77 +83,46 @@ TEST(Projekcia, ViewFoldedOverTheSphereStaysInTheStore) {
         for (int x = 0; x <= 801; x += 40) {
           int mm, nn;
           Pohlad_bod(x, y, &mm, &nn);
-          ASSERT_GE(mm, 0);
-          ASSERT_LT(mm, 4000);
-          ASSERT_GE(nn, 0);
-          ASSERT_LE(nn, 2000);
+          ASSERT_TRUE(mm >= 0 && mm < 4000 && nn >= 0 && nn <= 2000) << x << "," << y << ": " << mm << "," << nn;
         }
     }
 }
 
 TEST(StoreStep, WrapsOneTurnAndFloorsTheFraction) {
   W_pan_sir = 4000;  // one turn of the sphere
-  struct {
-    int rr, ss, mm, nn;
-  } const cases[] = {
-      {-1, 0, 3999, 0},
-      {0, 255, 0, 0},
-      {255, 256, 0, 1},
-      {3999 * 256 + 255, 2000 * 256, 3999, 2000},
-      {4000 * 256, 0, 0, 0},
-      {7999 * 256, 0, 3999, 0},
-      {-4000 * 256, 0, 0, 0},
-      {-4001 * 256, 0, 3999, 0},     // more than one turn: wrapped fully
-      {8000 * 256 + 5, 0, 0, 0},
-      {-9000 * 256, 0, 3000, 0},
+  const int cases[][4] = {  // rr, ss (1/256 pixels), store pixel; more than one turn wrapped fully
+      {-1, 0, 3999, 0},           {0, 255, 0, 0},         {255, 256, 0, 1}, {3999 * 256 + 255, 2000 * 256, 3999, 2000},
+      {4000 * 256, 0, 0, 0},      {7999 * 256, 0, 3999, 0}, {-4000 * 256, 0, 0, 0}, {-4001 * 256, 0, 3999, 0},
+      {8000 * 256 + 5, 0, 0, 0},  {-9000 * 256, 0, 3000, 0},
   };
   for (const auto& c : cases) {
     int mm, nn;
-    MT(c.rr, c.ss, &mm, &nn);
-    EXPECT_EQ(mm, c.mm) << c.rr;
-    EXPECT_EQ(nn, c.nn) << c.ss;
+    MT(c[0], c[1], &mm, &nn);
+    EXPECT_TRUE(mm == c[2] && nn == c[3]) << c[0] << "," << c[1] << ": " << mm << "," << nn;
   }
-  W_pan_sir = 0;  // nothing loaded: column 0
-  int mm, nn;
-  MT(12345, 0, &mm, &nn);
-  EXPECT_EQ(mm, 0);
 }
 
 TEST(Mierka, ScaleFactorsOfThePicture) {
-  struct {
-    int s, v;
-    float ta;
-    int tb;
-    float tc;
-    int hore, vys, max;
-  } const cases[] = {
+  const float cases[][8] = {  // picture; TA, TB, TC; the sphere's first row, its rows, the last row read
       {4000, 2000, 636.61975f, 1000, 636.61975f, 0, 2000, 2000},
       {2000, 1001, 318.30988f, 500, 318.62817f, 0, 1001, 1001},
       {4001, 2001, 636.77893f, 1000, 636.93805f, 0, 2001, 2001},
-      {4001, 2000, 636.77893f, 1000, 636.61975f, 0, 2000, 2000},  // repeated seam column: still full
-      {4000, 1000, 636.61975f, 1000, 636.61975f, 500, 2000, 2000},  // 4:1: around the horizon
-      {3000, 1000, 477.46484f, 750, 477.46484f, 250, 1500, 1500},    // 3:1
+      {4001, 2000, 636.77893f, 1000, 636.61975f, 0, 2000, 2000},    // repeated seam column: still full
+      {4000, 1000, 636.61975f, 1000, 636.61975f, 500, 2000, 2000},  // 4:1 and 3:1: around the horizon
+      {3000, 1000, 477.46484f, 750, 477.46484f, 250, 1500, 1500},
   };
   for (const auto& c : cases) {
-    ASSERT_EQ(W_priprav(c.s, c.v, 2, nullptr), 1);
-    EXPECT_FLOAT_EQ(opt_TA, c.ta) << c.s << "x" << c.v;
-    EXPECT_EQ(opt_TB, c.tb) << c.s << "x" << c.v;
-    EXPECT_FLOAT_EQ(opt_TC, c.tc) << c.s << "x" << c.v;
-    EXPECT_EQ(W_pan_hore, c.hore) << c.s << "x" << c.v;
-    EXPECT_EQ(W_pan_vys, c.vys) << c.s << "x" << c.v;
-    EXPECT_EQ(W_riadok_max, c.max) << c.s << "x" << c.v;
-    EXPECT_EQ(W_sir * W_vys, c.s * (c.vys + 1)) << c.s << "x" << c.v;  // the sphere and the row under it
+    ASSERT_EQ(W_priprav((int)c[0], (int)c[1], 2, nullptr), 1);
+    SCOPED_TRACE(std::to_string((int)c[0]) + "x" + std::to_string((int)c[1]));
+    EXPECT_FLOAT_EQ(opt_TA, c[2]);
+    EXPECT_FLOAT_EQ(opt_TC, c[4]);
+    EXPECT_EQ(std::vector<int>({opt_TB, W_pan_hore, W_pan_vys, W_riadok_max, W_sir * W_vys}),  // and the row under it
+              std::vector<int>({(int)c[3], (int)c[5], (int)c[6], (int)c[7], (int)c[0] * ((int)c[6] + 1)}));
   }
-  ASSERT_EQ(W_priprav(4000, 2000, 2, nullptr), 1);
-  EXPECT_EQ((int)((double)pi2 * opt_TA), 3999);
-  EXPECT_EQ((int)((double)pi * opt_TA), 1999);
-  EXPECT_EQ(opt_TB - (int)(0.1f * opt_TC), 937);
 }
 
 TEST(Sito, ResetRefusesCountsThatBreakTheGrid) {
-  struct {
-    int sir, vys, x, y, ok, csir, cvys;
-  } const cases[] = {
+  const int cases[][7] = {  // screen, counts, taken, cell size
       {800, 600, 20, 20, 1, 40, 30},  {1024, 768, 40, 40, 1, 25, 19}, {800, 600, 50, 50, 1, 16, 12},
       {800, 600, 1, 1, 1, 800, 600},  {800, 600, 0, 20, 0, 0, 0},     {800, 600, 51, 20, 0, 0, 0},
       {800, 600, -3, 20, 0, 0, 0},    {800, 600, 20, 0, 0, 0, 0},     {800, 600, 20, -1, 0, 0, 0},
@@ -193,22 +130,13 @@ TEST(Sito, ResetRefusesCountsThatBreakTheGrid) {
       {800, 600, 20, 600, 1, 40, 1},
   };
   for (const auto& c : cases) {
-    obraz_sir = c.sir;
-    obraz_vys = c.vys;
+    obraz_sir = c[0];
+    obraz_vys = c[1];
     Sito_pocx = Sito_pocy = 7;
     Sito_sir = Sito_vys = 3;
-    EXPECT_EQ(Reset_Sito(c.x, c.y), c.ok) << c.x << "x" << c.y << " on " << c.sir << "x" << c.vys;
-    if (c.ok) {
-      EXPECT_EQ(Sito_pocx, c.x);
-      EXPECT_EQ(Sito_pocy, c.y);
-      EXPECT_EQ(Sito_sir, c.csir);
-      EXPECT_EQ(Sito_vys, c.cvys);
-    } else {
-      EXPECT_EQ(Sito_pocx, 7);
-      EXPECT_EQ(Sito_pocy, 7);
-      EXPECT_EQ(Sito_sir, 3);
-      EXPECT_EQ(Sito_vys, 3);
-    }
+    EXPECT_EQ(Reset_Sito(c[2], c[3]), c[4]) << c[2] << "x" << c[3] << " on " << c[0] << "x" << c[1];
+    const std::vector<int> ciel = c[4] ? std::vector<int>{c[2], c[3], c[5], c[6]} : std::vector<int>{7, 7, 3, 3};
+    EXPECT_EQ(std::vector<int>({Sito_pocx, Sito_pocy, Sito_sir, Sito_vys}), ciel) << c[2] << "x" << c[3];
   }
 }
 
