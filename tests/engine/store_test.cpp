@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -163,3 +164,30 @@ TEST(Sklad, RefusesSizesDepthsAndRowsItDoesNotHold) {
 }
 
 }  // namespace
+
+// One picture of smooth gradients in a classic mode and in the desktop's: for every view each
+// pixel of the 16-bit frame is the 32-bit one reduced to 5-6-5, within one level a channel.
+TEST_F(StoreTest, ClassicFrameIsTheTrueColourFrameReduced) {
+  const std::string path = Obrazok(1000, 500, [](int x, int y) { return (x * 255 / 999) << 16 | (y * 255 / 499) << 8 | ((x + y) & 255); });
+  const float nazory[][3] = {{3.1415927f, 0.1f, 160}, {6.2f, 0.0f, 300}, {1.0f, 1.4707963f, 100}, {4.0f, -1.4707963f, 100}};
+  std::vector<uint32_t> snimky[2];
+  for (int bity : {32, 16}) {
+    Obrazovka(320, 200, bity);
+    ASSERT_EQ(Reset_Sito(20, 20), 1);
+    ASSERT_EQ(Nahraj_PANORAMU(path.c_str(), 0), IMG_LOAD_OK);
+    for (const auto& n : nazory) {
+      YAW = n[0], PITCH = n[1], D = n[2];
+      ASSERT_EQ(Sito_Vykresli(), 1);
+      for (int i = 0; i < 320 * 200; ++i) snimky[bity == 16].push_back(lpDDSBack->PLAT_Pixel(i % 320, i / 320));
+    }
+  }
+  int zle = 0, cervene[256] = {};
+  for (size_t i = 0; i < snimky[0].size() && zle < 5; ++i) {
+    const uint32_t a = snimky[0][i], b = snimky[1][i];
+    cervene[a >> 16 & 255] = 1;
+    if (std::abs((int)(a >> 19 & 31) - (int)(b >> 11)) > 1 || std::abs((int)(a >> 10 & 63) - (int)(b >> 5 & 63)) > 1 ||
+        std::abs((int)(a >> 3 & 31) - (int)(b & 31)) > 1)
+      ++zle, ADD_FAILURE() << "pixel " << i << ": " << std::hex << a << " vs " << b;
+  }
+  EXPECT_GT(std::count(cervene, cervene + 256, 1), 100);  // more levels of red than 5-6-5 holds
+}
