@@ -124,19 +124,25 @@ HRESULT Vytvor_displej(int sir, int vys, int bity) {
 
 long SET_OBRAZOVKY() {
   if (lpDD == nullptr) return DDERR_GENERIC;
-  GM_rozmery(GM, &obraz_sir, &obraz_vys);
-  const HRESULT hr = lpDD->SetDisplayMode((DWORD)obraz_sir, (DWORD)obraz_vys, (DWORD)GM_bity(GM));
+  int sir = obraz_sir, vys = obraz_vys;
+  GM_rozmery(GM, &sir, &vys);
+  const HRESULT hr = lpDD->SetDisplayMode((DWORD)sir, (DWORD)vys, (DWORD)GM_bity(GM));
   if (hr != DD_OK) return hr;
-  nastav_geometriu(obraz_sir, obraz_vys);
+  nastav_geometriu(sir, vys);
   nastav_vzdialenosti();
   return 0;
 }
 
 long RESET_GM(int gGM) {
   if (gGM < 1 || gGM > GM_PLOCHA) return 0;
+  // A mode the display refuses leaves the one shown, its size and its grid as they were.
+  const int byvaly = GM;
   GM = gGM;
   const long hr = SET_OBRAZOVKY();
-  if (hr != 0) return hr;
+  if (hr != 0) {
+    GM = byvaly;
+    return hr;
+  }
   Reset_Sito(Sito_pocx, Sito_pocy);
   RESET_SRF_BRUTAL(1);
   obnov_hlbku_skladu();

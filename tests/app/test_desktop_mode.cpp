@@ -86,7 +86,7 @@ TEST_F(AppTest, ModeChangeKeepsTheViewAndTheStoreFollowsTheDepth) {
   EXPECT_EQ(std::make_pair(GM, MAXX), std::make_pair(3, 800));
   PLAT_FaultSet(PC_SetDisplayMode, 0, 1, DDERR_INVALIDMODE);
   EXPECT_EQ(RESET_GM(2), DDERR_INVALIDMODE);
-  EXPECT_EQ(MAXX, 800);
+  EXPECT_EQ(std::make_tuple(GM, MAXX, obraz_sir, obraz_vys), std::make_tuple(3, 800, 800, 600));
   KlikTlacidlo(TL_GR_MOD);
   Zvol(dui_gr_mod, GM_PLOCHA);
   EXPECT_EQ(std::make_tuple(GM, lpDDSPrimary->PLAT_Width(), D_max, W_bajty, YAW, PAN_id),
