@@ -147,7 +147,13 @@ bool IMGL_DecodeJpeg(const uint8_t* bytes, size_t size, const TImgInfo& info, in
   j->e.spolocna.error_exit = Koniec_chybou;
   j->e.spolocna.output_message = Ticho;
   j->e.text[0] = '\0';
-  bool ok = Zacni(j.get(), bytes, size, info, w, h);
+  std::vector<uint8_t> cut;
+  TImgInfo rows = info;
+  if (IMGL_JpegRestartCut(bytes, size, h, &cut, &rows.height)) {
+    bytes = cut.data();
+    size = cut.size();
+  }
+  bool ok = Zacni(j.get(), bytes, size, rows, w, h);
   try {
     ok = ok && Riadky(j.get(), w, h, out);
   } catch (const std::bad_alloc&) {

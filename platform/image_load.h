@@ -3,6 +3,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/gdi.h"
 #include "platform/image_probe.h"
@@ -18,9 +19,14 @@ bool IMGL_Decode(const uint8_t* bytes, size_t size, const TImgInfo& info, int w,
 // BMPs of other forms and PNGs: SDL decodes the picture whole, its rows are then taken in bands.
 bool IMGL_DecodeSdl(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
                     std::string* why);
-// Every JPEG: at the smallest of libjpeg's scales (n/8) not below w × h, in bands of rows.
+// Every JPEG: at the smallest of libjpeg's scales (n/8) not below w × h, in bands of rows; a small
+// picture of a big one with restart markers from only the rows it samples (IMGL_JpegRestartCut).
 bool IMGL_DecodeJpeg(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
                      std::string* why);
+// A baseline JPEG of one scan whose restart markers fall on MCU rows, made `h` rows high: a JPEG of
+// its headers and a few MCU rows around the middle of each of h equal bands (*cut, *cut_height
+// pixels high). False when the file is not such a one or h rows would not save much.
+bool IMGL_JpegRestartCut(const uint8_t* bytes, size_t size, int h, std::vector<uint8_t>* cut, int* cut_height);
 
 // A source row: pixels `step` (3 or 4) bytes apart, each blue, green, red in its first three bytes
 // and readable as a word; a row of step 4 is aligned words. A bitmap's pixels are such a row.

@@ -44,7 +44,7 @@ bool Zapis_obr(const TRgbPicture& pic, const std::string& cesta) {
 }
 
 TBajty Jpeg_z(int w, int h, int zlozky, J_COLOR_SPACE vstup, J_COLOR_SPACE ulozene, int kvalita, bool progresivny,
-              const std::function<void(int y, JSAMPLE* riadok)>& riadok) {
+              const std::function<void(int y, JSAMPLE* riadok)>& riadok, unsigned restart) {
   jpeg_compress_struct c;
   jpeg_error_mgr e;
   c.err = jpeg_std_error(&e);
@@ -57,6 +57,7 @@ TBajty Jpeg_z(int w, int h, int zlozky, J_COLOR_SPACE vstup, J_COLOR_SPACE uloze
   jpeg_set_colorspace(&c, ulozene);
   jpeg_set_quality(&c, kvalita, TRUE);
   if (progresivny) jpeg_simple_progression(&c);
+  c.restart_interval = restart;
   jpeg_start_compress(&c, TRUE);
   std::vector<JSAMPLE> r((size_t)w * zlozky);
   for (JSAMPROW p = r.data(); (int)c.next_scanline < h; jpeg_write_scanlines(&c, &p, 1)) riadok((int)c.next_scanline, p);
@@ -67,9 +68,9 @@ TBajty Jpeg_z(int w, int h, int zlozky, J_COLOR_SPACE vstup, J_COLOR_SPACE uloze
   return out;
 }
 
-TBajty Jpeg_rgb(const TRgbPicture& pic, int kvalita, bool progresivny) {
+TBajty Jpeg_rgb(const TRgbPicture& pic, int kvalita, bool progresivny, unsigned restart) {
   return Jpeg_z(pic.w, pic.h, 3, JCS_RGB, JCS_YCbCr, kvalita, progresivny,
-                [&pic](int y, JSAMPLE* r) { std::copy(pic.At(0, y), pic.At(0, y) + pic.w * 3, r); });
+                [&pic](int y, JSAMPLE* r) { std::copy(pic.At(0, y), pic.At(0, y) + pic.w * 3, r); }, restart);
 }
 
 TBajty Citaj_bajty(const std::string& cesta) {

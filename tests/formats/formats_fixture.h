@@ -27,9 +27,10 @@ class FormatsTest : public ::testing::Test {
 TRgbPicture Bloky(int w, int h, int strana = 16);
 // Writes the picture as a BMP, PNG or JPEG (quality 100) file by the name's ending.
 bool Zapis_obr(const TRgbPicture& pic, const std::string& cesta);
-// A JPEG by libjpeg: `zlozky` channels of `vstup`, stored as `ulozene`; row y filled by `riadok`.
+// A JPEG by libjpeg: `zlozky` channels of `vstup`, stored as `ulozene`; row y filled by `riadok`;
+// a restart marker every `restart` MCUs (0: none).
 TBajty Jpeg_z(int w, int h, int zlozky, J_COLOR_SPACE vstup, J_COLOR_SPACE ulozene, int kvalita, bool progresivny,
-              const std::function<void(int y, JSAMPLE* riadok)>& riadok);
-TBajty Jpeg_rgb(const TRgbPicture& pic, int kvalita, bool progresivny = false);
+              const std::function<void(int y, JSAMPLE* riadok)>& riadok, unsigned restart = 0);
+TBajty Jpeg_rgb(const TRgbPicture& pic, int kvalita, bool progresivny = false, unsigned restart = 0);
 TBajty Citaj_bajty(const std::string& cesta);
 bool Zapis_bajty(const std::string& cesta, const TBajty& b);
