@@ -1,5 +1,6 @@
 // JPEG through libjpeg: every picture decoded once, at the smallest of libjpeg's scales (n/8) not
 // below the size asked for, in bands of rows; four-channel ones (CMYK, YCCK) as CMYK turned into RGB.
+// A small picture of one with restart markers is decoded from only the rows it samples.
 #include <algorithm>
 #include <csetjmp>
 #include <cstddef>
@@ -148,12 +149,12 @@ bool IMGL_DecodeJpeg(const uint8_t* bytes, size_t size, const TImgInfo& info, in
   j->e.spolocna.output_message = Ticho;
   j->e.text[0] = '\0';
   std::vector<uint8_t> cut;
-  TImgInfo rows = info;
-  if (IMGL_JpegRestartCut(bytes, size, h, &cut, &rows.height)) {
+  TImgInfo decoded = info;  // the rows a small picture needs, when restart markers let them be cut out
+  if (IMGL_JpegRestartCut(bytes, size, h, &cut, &decoded.height)) {
     bytes = cut.data();
     size = cut.size();
   }
-  bool ok = Zacni(j.get(), bytes, size, rows, w, h);
+  bool ok = Zacni(j.get(), bytes, size, decoded, w, h);
   try {
     ok = ok && Riadky(j.get(), w, h, out);
   } catch (const std::bad_alloc&) {
