@@ -15,8 +15,9 @@ TVzorky Vzorky(const char* name, size_t n) {
   const BYTE* data = nullptr;
   DWORD size = 0;
   EXPECT_EQ(DSGetWaveResource(nullptr, name, nullptr, &data, &size), 1);
-  const int16_t* s = reinterpret_cast<const int16_t*>(data);
-  return TVzorky(s, s + std::min<size_t>(size / 2, n));
+  TVzorky s(std::min<size_t>(size / 2, n));
+  for (size_t i = 0; i < s.size(); i++) s[i] = (int16_t)(data[2 * i] | data[2 * i + 1] << 8);
+  return s;
 }
 
 class Zvuk : public ZvukTest {
