@@ -30,7 +30,6 @@ TEST_F(Duir, PositionIsClampedAndClippedRowsReportTheirEntries) {
     CDUIR z;
     Zostav(z, 9);
     z.RESET(c.pos);
-    z.INFORMUJ_SA(300, c.y, 0);
     int vyber = 0, stlacene = z.INFORMUJ_SA(300, c.y, 1), zvolene = z.INFORMUJ_MA(&vyber);
     EXPECT_EQ(std::make_tuple(c.Rol_pos, c.prvy_ID, 1, 1, c.vyber), std::make_tuple(z.Rol_pos, z.VOL[0].ID, stlacene, zvolene, vyber))
         << c.pos << " at " << c.y;

@@ -41,8 +41,7 @@ class SysTest : public ::testing::Test {
 // destroys the window, whose WM_DESTROY quits (code 7) once the queue holds nothing else.
 TEST_F(SysTest, MessagesReachTheProcedureInOrderUntilTheWindowCloses) {
   HWND wnd = MakeWindow();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ((UINT)WM_CREATE, std::get<0>(seen[0]));
+  EXPECT_TRUE(seen.size() == 1 && std::get<0>(seen[0]) == WM_CREATE);
   seen.clear();
   for (UINT m : {WM_KEYDOWN, WM_MOUSEMOVE}) ASSERT_TRUE(PostMessageA(wnd, m, m, 2 * m));
   PLAT_InjectMessage(WM_KEYDOWN, VK_ESCAPE, 5);
