@@ -3,9 +3,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "app/ui.h"
 #include "display/screen.h"
@@ -21,54 +20,36 @@ class PanelTest : public GfxTest {
     GfxTest::SetUp();
     Obrazovka(800, 600);
     harok_.NAHRAJ_SURFACE(dd, "rezia_pan.bmp");
-    ASSERT_NE(harok_.SURFACE, nullptr);
+    ASSERT_NE(Keep(harok_.SURFACE), nullptr);
     harok_.BC_NASTAV(0, 0);
     harok_.TC_NASTAV(3, 3);
     zadna_ = Plocha(800, 600, 0x1234);
   }
   void TearDown() override {
-    if (harok_.SURFACE != nullptr) harok_.SURFACE->Release();
-    harok_.SURFACE = nullptr;
-    for (IDirectDrawSurface* s : plochy_) s->Release();
+    harok_.SURFACE = nullptr;  // released with the kept surfaces
     GfxTest::TearDown();
   }
   static void Obrazovka(int sir, int vys) { MAXX = sir, MAXY = vys, SX = sir / 2, SY = vys / 2; }
 
   // Filled with one 5-6-5 colour; released by the fixture.
   IDirectDrawSurface* Plocha(int sir, int vys, uint16_t farba) {
-    IDirectDrawSurface* s = DDVytvor_povrch(dd, sir, vys);
-    EXPECT_NE(s, nullptr);
-    if (s == nullptr) return nullptr;
-    plochy_.push_back(s);
+    IDirectDrawSurface* s = Keep(DDVytvor_povrch(dd, sir, vys));
     const uint32_t rgb = PLAT_Convert(32, 16, farba);
-    PANEL_Namaluj(s, [rgb](int, int) { return rgb; });
+    if (s != nullptr) PANEL_Namaluj(s, [rgb](int, int) { return rgb; });
     return s;
   }
   static uint16_t At(const IDirectDrawSurface* s, int x, int y) {
     return (uint16_t)PLAT_Convert(16, s->PLAT_Bits(), s->PLAT_Pixel(x, y));
   }
-  // Bounding box of the pixels that differ from `pozadie` (none: right < left).
-  static RECT Atrament(IDirectDrawSurface* s, uint16_t pozadie) {
-    RECT r{s->PLAT_Width(), s->PLAT_Height(), -1, -1};
-    for (LONG y = 0; y < s->PLAT_Height(); y++)
-      for (LONG x = 0; x < s->PLAT_Width(); x++)
-        if (At(s, x, y) != pozadie)
-          r = RECT{std::min(r.left, x), std::min(r.top, y), std::max(r.right, x), std::max(r.bottom, y)};
-    return r;
-  }
   // `pocet` entries with IDs 1, 2, … and the viewer's values, laid out.
   void Zostav(CDUIR& z, int pocet, CIcon* ikony = nullptr) {
-    z.viditelny = 1;
-    z.SRF_PTR = zadna_;
-    z.podkl_typ = 1;
-    z.Select_mod = 3;
+    z.viditelny = 1, z.SRF_PTR = zadna_, z.podkl_typ = 1, z.Select_mod = 3;
     for (int i = 0; i < pocet; i++) z.PRIDAJ2(("panoráma " + std::to_string(i + 1)).c_str(), i + 1, ikony ? i : -1);
     Rozloz_zoznam(z);
     z.ICON = ikony;
     Prevezmi_ovladace_zoznamu(z, &harok_);
     z.RESET_GEOMETRIER();
   }
-  std::vector<IDirectDrawSurface*> plochy_;
   CDas_Surface harok_;
   IDirectDrawSurface* zadna_ = nullptr;
 };

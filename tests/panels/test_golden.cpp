@@ -21,20 +21,15 @@ class Golden : public PanelDepthTest {
     PanelTest::TearDown();
   }
   void Styl(CDUI& p) {
-    p.SRF_PTR = s_;
-    p.viditelny = 1;
-    p.stet_vybr = stetce_[0];
-    p.stet_aktiv = stetce_[1];
-    p.Text_mod = 0;
+    p.SRF_PTR = s_, p.viditelny = 1, p.Text_mod = 0;
+    p.stet_vybr = stetce_[0], p.stet_aktiv = stetce_[1];
   }
   // Thumbnails of 100 × 25 in distinct colours, each a sprite of its whole picture.
   void Nahlady() {
     for (int i = 0; i < 12; i++) {
-      IDirectDrawSurface* s = Plocha(100, 25, 0);
-      PANEL_Namaluj(s, [i](int x, int y) { return PLAT_Pack8888((BYTE)(i * 20), (BYTE)(255 - x * 2), (BYTE)(y * 10)); });
-      nahlady_[i].SURFACE = s;
-      nahlady_[i].srf_sir = 100;
-      nahlady_[i].srf_vys = 25;
+      PANEL_Namaluj(nahlady_[i].SURFACE = Plocha(100, 25, 0),
+                    [i](int x, int y) { return PLAT_Pack8888((BYTE)(i * 20), (BYTE)(255 - x * 2), (BYTE)(y * 10)); });
+      nahlady_[i].srf_sir = 100, nahlady_[i].srf_vys = 25;
       ikony_[i].Das_Surface = &nahlady_[i];
       ikony_[i].EVIDUJ_CS();
     }
@@ -42,11 +37,8 @@ class Golden : public PanelDepthTest {
   // The top left of the drawing against the picture, both as 5-6-5 values.
   void Porovnaj(int sir, int vys, const char* meno) {
     TRgbPicture kresba(sir, vys);
-    for (int y = 0; y < vys; y++)
-      for (int x = 0; x < sir; x++) {
-        uint8_t* p = &kresba.rgb[((size_t)y * sir + x) * 3];
-        PLAT_Unpack565(At(s_, x, y), p, p + 1, p + 2);
-      }
+    for (int i = 0; i < sir * vys; i++)
+      PLAT_Unpack565(At(s_, i % sir, i / sir), &kresba.rgb[3 * i], &kresba.rgb[3 * i + 1], &kresba.rgb[3 * i + 2]);
     const std::string cesta = std::string(PANO_TEST_DATA) + "/panels/" + meno, chyba = "/tmp/" + std::string(meno);
     const char* obnov = std::getenv("PANO_UPDATE_GOLDEN");
     ASSERT_TRUE(!obnov || obnov[0] != '1' || mode_bits != 16 || BMP24_Zapis(kresba, cesta.c_str()));
@@ -72,14 +64,12 @@ TEST_P(Golden, MenuColumnAndBar) {
   Obrazovka(260, 260);
   CDUI stlpec, pruh;
   Styl(stlpec);
-  stlpec.podkl_typ = 1;
-  stlpec.Select_mod = 3;
+  stlpec.podkl_typ = 1, stlpec.Select_mod = 3;
   for (int i = 0; i < 5; i++) stlpec.PRIDAJ("", i + 1);
   stlpec.a = 30, stlpec.b = 32, stlpec.c = 170, stlpec.d = 10;
   stlpec.RESET_GEOMETRIE(2);
   Styl(pruh);
-  pruh.podkl_typ = 2;
-  pruh.stet_podkl = stetce_[2];
+  pruh.podkl_typ = 2, pruh.stet_podkl = stetce_[2];
   pruh.O_mod = 1, pruh.Z_sir = 2, pruh.font_sir = 8;
   for (const char* t : {"abc", "de", "fghij"}) pruh.PRIDAJ(t, 1);
   pruh.a = 14, pruh.d = 3, pruh.f = 4;

@@ -4,13 +4,8 @@
 namespace {
 const uint16_t kPod = 0x1234;  // what lies under the panel
 
-// Rows joined by '|': '.' untouched, 'B' black, 'W' white.
-const struct {
-  const char* nazov;
-  RECT r;
-  const char* obraz;  // null: all untouched
-  bool bez_zamku = false;
-} kPripady[] = {
+// Rows joined by '|': '.' untouched, 'B' black, 'W' white; none: all untouched.
+const struct { const char* nazov; RECT r; const char* obraz; bool bez_zamku = false; } kPripady[] = {
     {"even width: right frame at W - 1, last row untouched", {2, 1, 12, 7},
      "..............|..BBBBBBBBBB..|..B.W.W.W.WB..|..BW.W.W.W.B..|"
      "..B.W.W.W.WB..|..BBBBBBBBBB..|..............|.............."},

@@ -1,12 +1,10 @@
 // The DirectSound stand-in: buffers, lock regions, conversion for the device and mixing.
-#include <cstring>
+#include <tuple>
 
+#include "sound/wave.h"
 #include "tests/sound/wave_bytes.h"
 
 namespace {
-WAVEFORMATEX Format(WORD ch, DWORD rate, WORD bits, WORD tag = WAVE_FORMAT_PCM) {
-  return WAVEFORMATEX{tag, ch, rate, rate * ch * bits / 8, (WORD)(ch * bits / 8), bits, 0};
-}
 const WAVEFORMATEX kMono16 = Format(1, 22050, 16);
 
 class DSound : public ZvukTest {
@@ -29,19 +27,11 @@ class DSound : public ZvukTest {
   // A buffer of the given format holding `bytes`.
   IDirectSoundBuffer* Filled(const void* bytes, DWORD n, const WAVEFORMATEX& f = kMono16) {
     IDirectSoundBuffer* b = nullptr;
-    void* p1 = nullptr;
-    DWORD n1 = 0;
     EXPECT_EQ(Create(f, n, &b), DS_OK);
-    EXPECT_EQ(b->Lock(0, n, &p1, &n1, nullptr, nullptr, 0), DS_OK);
-    std::memcpy(p1, bytes, n1);
-    EXPECT_EQ(b->Unlock(p1, n1, nullptr, 0), DS_OK);
+    EXPECT_TRUE(b && DSFillSoundBuffer(b, static_cast<const BYTE*>(bytes), n));
     return b;
   }
   IDirectSoundBuffer* Filled(const TVzorky& s) { return Filled(s.data(), (DWORD)(s.size() * 2)); }
-  static DWORD Status(IDirectSoundBuffer* b) {
-    DWORD st = 0;
-    return b->GetStatus(&st) == DS_OK ? st : 99;
-  }
   IDirectSound* ds = nullptr;
   std::vector<IDirectSoundBuffer*> buffers;
 };
@@ -58,10 +48,6 @@ TEST_F(DSound, FormatsTheDeviceCannotTakeAreRefused) {
     EXPECT_EQ(Create(c.f, c.bytes, &b), c.want) << (&c - cases);
     EXPECT_EQ(c.want == DS_OK, b != nullptr);
   }
-  PLAT_AudioFakeDevice(false);
-  IDirectSound* none = reinterpret_cast<IDirectSound*>(1);
-  EXPECT_EQ(DirectSoundCreate(nullptr, &none, nullptr), DSERR_NODRIVER);
-  EXPECT_EQ(none, nullptr);
 }
 
 TEST_F(DSound, LockGivesOneRegionOrTwoWhenItWraps) {
@@ -74,13 +60,12 @@ TEST_F(DSound, LockGivesOneRegionOrTwoWhenItWraps) {
   DWORD n = 0;
   ASSERT_EQ(b->Lock(0, 10, &base, &n, nullptr, nullptr, 0), DS_OK);
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.offset << "+" << c.bytes);
     void *p1 = nullptr, *p2 = nullptr;
     DWORD n1 = 99, n2 = 99;
-    EXPECT_EQ(b->Lock(c.offset, c.bytes, &p1, &n1, &p2, &n2, 0), c.want);
-    EXPECT_TRUE(n1 == c.n1 && n2 == c.n2) << n1 << " " << n2;
-    EXPECT_EQ(p1, c.want == DS_OK ? static_cast<BYTE*>(base) + c.offset : nullptr);
-    EXPECT_EQ(p2, c.n2 ? base : nullptr);
+    const HRESULT hr = b->Lock(c.offset, c.bytes, &p1, &n1, &p2, &n2, 0);
+    void* at = c.want == DS_OK ? static_cast<BYTE*>(base) + c.offset : nullptr;
+    EXPECT_EQ(std::make_tuple(c.want, c.n1, c.n2, at, c.n2 ? base : nullptr), std::make_tuple(hr, n1, n2, p1, p2))
+        << c.offset << "+" << c.bytes;
   }
   EXPECT_EQ(b->Lock(6, 8, &base, &n, nullptr, nullptr, 0), DSERR_INVALIDPARAM) << "no room for the second region";
 }
@@ -91,9 +76,7 @@ TEST_F(DSound, BuffersPlayOnceOrLoopFromTheirPositionAndSumSaturated) {
   EXPECT_EQ(Mix(2), (TVzorky{0, 0})) << "nothing plays before Play";
   ASSERT_EQ(a->Play(0, 0, 0), DS_OK);
   ASSERT_EQ(b->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
-  EXPECT_EQ(Status(a), (DWORD)DSBSTATUS_PLAYING);
   EXPECT_EQ(Mix(7), (TVzorky{32767, -32768, -200, 30005, -30000, -300, 30000}));
-  EXPECT_EQ(Status(a), 0u) << "stopped at its end";
   ASSERT_EQ(b->Stop(), DS_OK);
   ASSERT_EQ(a->SetCurrentPosition(4), DS_OK);  // in bytes: the third sample
   ASSERT_EQ(a->Play(0, 0, 0), DS_OK);
@@ -112,10 +95,8 @@ TEST_F(DSound, SamplesAreConvertedToTheDevicesRateAndChannels) {
   // 1024 frames: a length whose resampled tail SDL's stream would keep back at its flush.
   IDirectSoundBuffer* b = Filled(TVzorky(1024, 8000));
   ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-  const TVzorky out = Mix(2047, 2);  // twice as many frames, the same on both channels
+  const TVzorky out = Mix(2049, 2);  // twice as many frames, the same on both channels, then silence
   for (int i = 50; i < 2000; i++) ASSERT_TRUE(std::abs(out[2 * i] - 8000) <= 80 && out[2 * i] == out[2 * i + 1]) << i;
-  EXPECT_EQ(Status(b), (DWORD)DSBSTATUS_PLAYING);
-  Mix(1, 2);
-  EXPECT_EQ(Status(b), 0u);
+  EXPECT_TRUE(out[2 * 2047] != 0 && out[2 * 2048] == 0) << out[2 * 2047];
 }
 }  // namespace

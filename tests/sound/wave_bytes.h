@@ -1,4 +1,4 @@
-// RIFF/WAVE bytes built chunk by chunk, so that tests can shape every length; a memory-backend
+// RIFF/WAVE bytes put together chunk by chunk, so that tests can shape every length; a memory-backend
 // run with a fake sound device of 22050 Hz mono, and what that device mixes.
 #pragma once
 #include <gtest/gtest.h>
@@ -34,38 +34,25 @@ class ZvukTest : public ::testing::Test {
   }
 };
 
-class TWaveBytes {
- public:
-  TWaveBytes() { Id("RIFF").U32(0).Id("WAVE"); }  // the RIFF length is patched by Riff()
-  TWaveBytes& Id(const char* id) { return Bytes(TBajty(id, id + 4)); }
-  TWaveBytes& U32(uint32_t v) { return Bytes({(uint8_t)v, (uint8_t)(v >> 8), (uint8_t)(v >> 16), (uint8_t)(v >> 24)}); }
-  TWaveBytes& Bytes(const TBajty& d) {
-    b_.insert(b_.end(), d.begin(), d.end());
-    return *this;
-  }
-  // A chunk with its real length, padded to even.
-  TWaveBytes& Chunk(const char* id, const TBajty& d) { return Id(id).U32((uint32_t)d.size()).Bytes(d).Bytes(TBajty(d.size() & 1)); }
-  // A chunk header that claims `n` bytes, whatever follows.
-  TWaveBytes& Header(const char* id, uint32_t n) { return Id(id).U32(n); }
-  TWaveBytes& Riff() { return RiffLength((uint32_t)b_.size() - 8); }
-  TWaveBytes& RiffLength(uint32_t l) {
-    for (int i = 0; i < 4; i++) b_[4 + i] = (uint8_t)(l >> (8 * i));
-    return *this;
-  }
-  const TBajty& Data() const { return b_; }
-
- private:
-  TBajty b_;
-};
-
-// A 16-byte "fmt " record.
-inline TBajty FormatRecord(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits) {
-  const uint32_t align = channels * bits / 8;
-  TWaveBytes w;
-  w.U32(tag | (uint32_t)channels << 16).U32(rate).U32(rate * align).U32(align | (uint32_t)bits << 16);
-  return TBajty(w.Data().begin() + 12, w.Data().end());
+inline WAVEFORMATEX Format(WORD ch, DWORD rate, WORD bits, WORD tag = WAVE_FORMAT_PCM) {
+  return WAVEFORMATEX{tag, ch, rate, rate * ch * bits / 8, (WORD)(ch * bits / 8), bits, 0};
 }
-inline TBajty PcmMono16() { return FormatRecord(WAVE_FORMAT_PCM, 1, 22050, 16); }
-inline TBajty SimpleWave(const TBajty& format, const TBajty& data) {
-  return TWaveBytes().Chunk("fmt ", format).Chunk("data", data).Riff().Data();
+// Its 16-byte "fmt " record.
+inline TBajty Zaznam(const WAVEFORMATEX& f) { return TBajty((const uint8_t*)&f, (const uint8_t*)&f + 16); }
+inline TBajty PcmMono16() { return Zaznam(Format(1, 22050, 16)); }
+
+inline TBajty operator+(TBajty a, const TBajty& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
 }
+// A chunk header that claims `n` bytes, whatever follows.
+inline TBajty Hlavicka(const char* id, uint32_t n) {
+  return TBajty(id, id + 4) + TBajty{(uint8_t)n, (uint8_t)(n >> 8), (uint8_t)(n >> 16), (uint8_t)(n >> 24)};
+}
+// A chunk with its real length, padded to even.
+inline TBajty Chunk(const char* id, const TBajty& d) { return Hlavicka(id, (uint32_t)d.size()) + d + TBajty(d.size() & 1); }
+// The chunks after "RIFF" and "WAVE"; the RIFF length counts them unless it is given.
+inline TBajty Riff(const TBajty& chunks, int64_t dlzka = -1) {
+  return Hlavicka("RIFF", (uint32_t)(dlzka < 0 ? (int64_t)chunks.size() + 4 : dlzka)) + TBajty{'W', 'A', 'V', 'E'} + chunks;
+}
+inline TBajty SimpleWave(const TBajty& format, const TBajty& data) { return Riff(Chunk("fmt ", format) + Chunk("data", data)); }
