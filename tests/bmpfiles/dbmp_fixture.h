@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "log/zeph_log.h"
-#include "tests/bmpfiles/temp_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tests/platform_gfx/gfx_fixture.h"
 #include "toolkit/ddutil.h"
 #include "tools/bmp24.h"

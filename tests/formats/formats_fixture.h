@@ -10,7 +10,7 @@
 
 #include <jpeglib.h>
 
-#include "tests/bmpfiles/temp_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tools/bmp24.h"
 
 typedef std::vector<uint8_t> TBajty;

@@ -7,7 +7,7 @@
 #include "platform/resources.h"
 #include "sound/dso.h"
 #include "sound/wave.h"
-#include "tests/bmpfiles/temp_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tests/sound/wave_bytes.h"
 
 namespace {
