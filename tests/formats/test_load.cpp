@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "app/panorama.h"
-#include "display/screen.h"
 #include "engine/store.h"
 #include "tests/common/engine_ref.h"
 #include "tests/formats/formats_fixture.h"

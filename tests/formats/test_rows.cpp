@@ -1,18 +1,14 @@
 // Pictures decoded row by row into a sink: true colour, scaled decoding, hostile JPEGs.
-#include <SDL.h>
-#include <SDL_image.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
 #include "app/panorama.h"
-#include "app/modes.h"
-#include "display/screen.h"
 #include "engine/store.h"
+#include "platform/gdi.h"
 #include "platform/image_rows.h"
 #include "tests/formats/formats_fixture.h"
-#include "toolkit/ddutil.h"
 
 namespace {
 
