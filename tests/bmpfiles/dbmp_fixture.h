@@ -16,12 +16,6 @@
 // A pattern that uses every bit of an X8R8G8B8 pixel's colour, and its low half every bit of a 5-6-5 one.
 inline uint32_t Vzor32(int x, int y) { return (x * 2654435761u + y * 40503u + (x ^ y) * 97u) & 0xFFFFFF; }
 
-inline uint32_t Rgb(uint16_t p) {
-  BYTE r, g, b;
-  PLAT_Unpack565(p, &r, &g, &b);
-  return (uint32_t)r << 16 | (uint32_t)g << 8 | b;
-}
-
 // The bytes our writer gives for a w × h picture of colours farba(x, y) (0xRRGGBB): the exact
 // 24-bit encoder's file at 2880 pixels per metre.
 template <typename F>

@@ -37,9 +37,8 @@ TEST_F(DbmpNahlady, EveryPanoramaGetsTheMiddleBandOnce) {
     Obrazok("Tatry.BMP", 64, 32);
     EXPECT_EQ(Start(), "Náhľad 1/2: ./alps.thm\nNáhľad 2/2: ./Tatry.BMP.thm\n");
     EXPECT_EQ(Zoznam(), (std::vector<std::string>{"./alps.bmp", "./Tatry.BMP"}));
-    const std::string pas = Bmp(100, 25, [bity](int x, int y) {
-      return bity == 32 ? (uint32_t)x << 16 | (y + 12) << 8 | 100 : Rgb(PLAT_Pack565((BYTE)x, (BYTE)(y + 12), 100));
-    });
+    const std::string pas =
+        Bmp(100, 25, [bity](int x, int y) { return PLAT_Convert(32, bity, PLAT_Pack(bity, (BYTE)x, (BYTE)(y + 12), 100)); });
     EXPECT_EQ(CitajSubor("alps.thm"), pas) << bity;
     // Even a changed panorama keeps its thumbnail.
     Obrazok("alps.bmp", 200, 200);
