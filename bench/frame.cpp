@@ -16,7 +16,7 @@
 #include "engine/workers.h"
 #include "platform/backend.h"
 #include "platform/user32.h"
-#include "tests/bmpfiles/temp_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tools/bmp24.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "bmpfiles/dbmp.h"
 #include "platform/backend.h"
 #include "platform/gdi.h"
-#include "tests/bmpfiles/temp_folder.h"
+#include "tests/common/temp_folder.h"
 #include "toolkit/ddutil.h"
 #include "tools/bmp24.h"
 

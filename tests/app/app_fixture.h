@@ -21,7 +21,7 @@
 #include "engine/view.h"
 #include "platform/backend.h"
 #include "platform/fault.h"
-#include "tests/bmpfiles/temp_folder.h"
+#include "tests/common/temp_folder.h"
 
 class AppTest : public ::testing::Test {
  protected:

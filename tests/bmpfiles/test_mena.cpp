@@ -5,7 +5,7 @@
 
 #include "bmpfiles/dbmp.h"
 #include "log/zeph_log.h"
-#include "tests/bmpfiles/temp_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace {
 

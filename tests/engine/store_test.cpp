@@ -13,8 +13,8 @@
 #include "engine/sieve.h"
 #include "engine/store.h"
 #include "engine/view.h"
-#include "tests/bmpfiles/temp_folder.h"
 #include "tests/common/engine_ref.h"
+#include "tests/common/temp_folder.h"
 #include "tests/engine/engine_displej.h"
 #include "tools/bmp24.h"
 

@@ -1,6 +1,4 @@
 // The GPano cropped area of a JPEG: the packet, broken or hostile bytes, the crop in the sphere.
-#include <string>
-#include <vector>
 
 #include "app/panorama.h"
 #include "display/screen.h"

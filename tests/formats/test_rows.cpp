@@ -1,18 +1,14 @@
 // Pictures decoded row by row into a sink: true colour, scaled decoding, hostile JPEGs.
-#include <SDL.h>
-#include <SDL_image.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
 #include "app/panorama.h"
-#include "app/modes.h"
-#include "display/screen.h"
 #include "engine/store.h"
+#include "platform/gdi.h"
 #include "platform/image_rows.h"
 #include "tests/formats/formats_fixture.h"
-#include "toolkit/ddutil.h"
 
 namespace {
 
@@ -36,10 +32,7 @@ TImgLoad Nahraj(const std::string& subor, int cx, int cy, int bajty, TZberac* z)
                         z->po_poradi = z->po_poradi && y == z->riadky++;
                         if (z->drz) std::memcpy(z->px.data() + (size_t)y * z->w * z->bajty, p, (size_t)z->w * z->bajty);
                       },
-                      [](void* c, int hotovo, int) {
-                        const int stop = static_cast<const TZberac*>(c)->stop_po;
-                        return stop < 0 || hotovo < stop;
-                      },
+                      [](void* c, int hotovo, int) { return (unsigned)hotovo < (unsigned)static_cast<const TZberac*>(c)->stop_po; },
                       z};
   return PLAT_LoadImageRows(nullptr, subor.c_str(), LR_LOADFROMFILE, cx, cy, bajty, sink);
 }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "log/zeph_log.h"
-#include "tests/bmpfiles/temp_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "display/screen.h"
 #include "platform/resources.h"
-#include "tests/bmpfiles/temp_folder.h"
+#include "tests/common/temp_folder.h"
 #include "tests/platform_gfx/gfx_fixture.h"
 #include "toolkit/das_surface.h"
 #include "toolkit/ddutil.h"
