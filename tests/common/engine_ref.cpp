@@ -14,13 +14,6 @@ struct TRef_uzol { int r, s, lam; };
 // Coordinates, or the pixels themselves (`bajty` bytes, rows `pitch` bytes apart).
 struct TRef_ciel { TRef_suradnice* o; unsigned char* px; long pitch; int bajty; };
 
-void Ref_priprav(TRef_suradnice* o) {
-  o->sir = obraz_sir;
-  o->vys = obraz_vys;
-  o->mm.assign((size_t)o->sir * o->vys, 0);
-  o->nn.assign((size_t)o->sir * o->vys, 0);
-}
-
 // Where cell i + 1 and band j + 1 begin: the screen shared as evenly as whole pixels allow.
 int Ref_x(int i) { return i * obraz_sir / Sito_pocx; }
 int Ref_y(int j) { return j * obraz_vys / Sito_pocy; }
@@ -35,13 +28,10 @@ void Ref_bunka(const TRef_ciel& c, int y, int x0, int sir, const TRef_uzol& l, c
   for (int k = 0, rr = l.r, ss = l.s; k < sir; ++k, rr += dr, ss += ds) {
     int mm, nn;
     MT(rr, ss, &mm, &nn);
-    if (c.px) {
-      std::memcpy(c.px + (size_t)y * c.pitch + (size_t)(x0 + k) * c.bajty, W + ((size_t)nn * W_sir + mm) * c.bajty,
-                  c.bajty);
-    } else {
-      c.o->mm[(size_t)y * c.o->sir + x0 + k] = mm;
-      c.o->nn[(size_t)y * c.o->sir + x0 + k] = nn;
-    }
+    if (c.px)
+      std::memcpy(c.px + y * c.pitch + (x0 + k) * c.bajty, W + ((size_t)nn * W_sir + mm) * c.bajty, c.bajty);
+    else
+      c.o->mm[(size_t)y * c.o->sir + x0 + k] = mm, c.o->nn[(size_t)y * c.o->sir + x0 + k] = nn;
   }
 }
 
@@ -77,20 +67,11 @@ void Ref_sito(const TRef_ciel& o) {
 }  // namespace
 
 void Ref_Sito(TRef_suradnice* o) {
-  Ref_priprav(o);
+  const size_t n = (size_t)obraz_sir * obraz_vys;
+  *o = {obraz_sir, obraz_vys, std::vector<int>(n), std::vector<int>(n)};
   Ref_sito({o, nullptr, 0, 0});
 }
 
 void Ref_Sito_Pixely(void* ciel, long pitch, int bajty) {
   Ref_sito({nullptr, static_cast<unsigned char*>(ciel), pitch, bajty});
-}
-
-void Ref_Presne(TRef_suradnice* o) {
-  Ref_priprav(o);
-  for (int y = 0; y < o->vys; ++y)
-    for (int x = 0; x < o->sir; ++x) {
-      int rr, ss, lam;
-      S(x + 1, y + 1, &rr, &ss, &lam);
-      MT(rr, ss, &o->mm[(size_t)y * o->sir + x], &o->nn[(size_t)y * o->sir + x]);
-    }
 }

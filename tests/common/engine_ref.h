@@ -1,4 +1,4 @@
-// The sieve written out plainly, MT at every pixel, and the exact projection: yardsticks.
+// The sieve written out plainly, MT at every pixel: the yardstick of the rasterizer.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -18,5 +18,3 @@ struct TRef_suradnice {
 void Ref_Sito(TRef_suradnice* o);
 // The same, writing W's pixels (`bajty` bytes each) into rows `pitch` bytes apart.
 void Ref_Sito_Pixely(void* ciel, long pitch, int bajty);
-// S at every pixel's node position (one right of and below it), through MT.
-void Ref_Presne(TRef_suradnice* o);

@@ -99,13 +99,10 @@ std::vector<uint32_t> Ref_Snimka() {
   std::vector<uint32_t> px;
   for (int y = 0; y < obraz_vys; ++y)
     for (int x = 0; x < obraz_sir; ++x) {
-      uint32_t c = lpDDSBack->PLAT_Pixel(x, y) & 0xFFFFFF;
-      if (lpDDSBack->PLAT_Bits() == 16) {
-        uint8_t r, g, b;
-        PLAT_Unpack565((uint16_t)c, &r, &g, &b);
-        c = (uint32_t)r << 16 | g << 8 | b;
-      }
-      px.push_back(c);
+      const uint32_t c = lpDDSBack->PLAT_Pixel(x, y) & 0xFFFFFF;
+      uint8_t r, g, b;
+      PLAT_Unpack565((uint16_t)c, &r, &g, &b);
+      px.push_back(lpDDSBack->PLAT_Bits() == 16 ? (uint32_t)r << 16 | g << 8 | b : c);
     }
   return px;
 }

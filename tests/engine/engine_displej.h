@@ -1,9 +1,8 @@
-// Shared set-up of the engine tests: a headless display, a view, stores that tell where they lie.
+// Shared set-up of the engine tests: a headless display and a view.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <vector>
 
 class EngineDisplej : public ::testing::Test {
  protected:
@@ -19,10 +18,5 @@ struct TPohlad { int sir, vys, pan_s, pan_v; float yaw, pitch; int d, sfer; };  
 void Pohlad_nastav(const TPohlad& p);
 // Store coordinates of the projection of screen pixel (xx, yy).
 void Pohlad_bod(int xx, int yy, int* mm, int* nn, int* lam = nullptr);
-// Views that reach the seam, the poles and both projections' corners.
-struct TNazor { const char* meno; float yaw, pitch; int d, sfer; };
-extern const TNazor kNazory[10];
-// Every 2-byte store pixel holds its own column (or row).
-void W_vypln(bool stlpce);
 // Fills the whole back buffer.
 void Zadny_vypln(uint32_t farba);

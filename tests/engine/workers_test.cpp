@@ -9,17 +9,15 @@
 
 namespace {
 
+// A count outside 1 … VLAKNA_MAX, text after it (two counts: one is not the cores'), or none: the cores (0).
 TEST(Vlakna, CountFromTheEnvironment) {
-  const int jadra = (int)std::thread::hardware_concurrency();
-  const int inak = jadra < 1 ? 1 : (jadra > VLAKNA_MAX ? VLAKNA_MAX : jadra);
-  const char* const zle[] = {"0", "9", "-2", "2x", "", " ", nullptr};  // the machine's cores instead
-  for (const char* text : {"1", "3", "8"}) {
-    setenv("PANO_THREADS", text, 1);
-    EXPECT_EQ(Vlakna_Ziadane(), std::atoi(text));
-  }
-  for (const char* text : zle) {
-    text ? setenv("PANO_THREADS", text, 1) : unsetenv("PANO_THREADS");
-    EXPECT_EQ(Vlakna_Ziadane(), inak) << (text ? text : "(none)");
+  const unsigned jadra = std::thread::hardware_concurrency();
+  const int inak = jadra < 1 ? 1 : (jadra > VLAKNA_MAX ? VLAKNA_MAX : (int)jadra);
+  const struct { const char* text; int pocet; } cases[] = {{"1", 1}, {"3", 3}, {"8", 8}, {"0", 0}, {"9", 0}, {"-2", 0},
+                                                           {"3x", 0}, {"5 ", 0}, {"", 0}, {" ", 0}, {nullptr, 0}};
+  for (const auto& c : cases) {
+    c.text ? setenv("PANO_THREADS", c.text, 1) : unsetenv("PANO_THREADS");
+    EXPECT_EQ(Vlakna_Ziadane(), c.pocet ? c.pocet : inak) << (c.text ? c.text : "(none)");
   }
   unsetenv("PANO_THREADS");
 }
@@ -27,8 +25,7 @@ TEST(Vlakna, CountFromTheEnvironment) {
 void Zapocitaj(void* data, int k) { ++(*static_cast<std::vector<int>*>(data))[k]; }
 
 TEST(Vlakna, EveryTaskRunsOnceOnAnyPool) {
-  EXPECT_EQ(Vlakna_Spusti(0), 0);
-  EXPECT_EQ(Vlakna_Spusti(VLAKNA_MAX + 1), 0);
+  EXPECT_EQ(Vlakna_Spusti(0) + Vlakna_Spusti(VLAKNA_MAX + 1), 0);
   EXPECT_EQ(Vlakna_Pocet(), 1);
   for (int pocet : {1, 3, VLAKNA_MAX, 2}) {
     ASSERT_EQ(Vlakna_Spusti(pocet), 1);
