@@ -3,6 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "platform/backend.h"
@@ -36,9 +37,7 @@ class GfxTest : public ::testing::Test {
     DDSURFACEDESC d = Desc();
     d.dwFlags = DDSD_CAPS | (w ? DDSD_WIDTH | DDSD_HEIGHT : DDSD_BACKBUFFERCOUNT);
     d.ddsCaps.dwCaps = w ? DDSCAPS_OFFSCREENPLAIN : DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
-    d.dwWidth = (DWORD)w;
-    d.dwHeight = (DWORD)h;
-    d.dwBackBufferCount = 1;
+    d.dwWidth = (DWORD)w, d.dwHeight = (DWORD)h, d.dwBackBufferCount = 1;
     return dd->CreateSurface(&d, out, nullptr);
   }
   IDirectDrawSurface* Make(int w, int h) {
@@ -73,13 +72,10 @@ class GfxTest : public ::testing::Test {
   static void Paint(IDirectDrawSurface* s, uint32_t (*f)(int x, int y) = Pattern) {
     DDSURFACEDESC d = Desc();
     ASSERT_EQ(DD_OK, s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr));
-    for (DWORD y = 0; y < d.dwHeight; y++) {
-      uint8_t* row = static_cast<uint8_t*>(d.lpSurface) + y * d.lPitch;
-      for (DWORD x = 0; x < d.dwWidth; x++)
-        if (d.ddpfPixelFormat.dwRGBBitCount == 32)
-          reinterpret_cast<uint32_t*>(row)[x] = f((int)x, (int)y);
-        else
-          reinterpret_cast<uint16_t*>(row)[x] = (uint16_t)f((int)x, (int)y);
+    const DWORD bytes = d.ddpfPixelFormat.dwRGBBitCount / 8;
+    for (DWORD i = 0; i < d.dwWidth * d.dwHeight; i++) {
+      const uint32_t v = f((int)(i % d.dwWidth), (int)(i / d.dwWidth));
+      std::memcpy(static_cast<uint8_t*>(d.lpSurface) + i / d.dwWidth * d.lPitch + i % d.dwWidth * bytes, &v, bytes);
     }
     ASSERT_EQ(DD_OK, s->Unlock(nullptr));
   }

@@ -1,5 +1,6 @@
 // Drawing through a surface's context: pixels, lines, objects, text. Rounded rectangles are
 // checked in the panels' golden pictures.
+#include <algorithm>
 #include <climits>
 
 #include "gfx_fixture.h"
@@ -16,7 +17,7 @@ class DrawTest : public GfxTest {
 
   void SetUp() override {
     GfxTest::SetUp();
-    s = Make(240, 80);
+    s = Keep(Make(240, 80));
     font = CreateFontA(20, 10, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                        DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial");
     Clear(0);
@@ -24,7 +25,6 @@ class DrawTest : public GfxTest {
   void TearDown() override {
     s->ReleaseDC(dc);
     DeleteObject(font);
-    s->Release();
     GfxTest::TearDown();
   }
   // The surface in one value and a fresh context (default objects, the font, transparent text).
@@ -35,12 +35,8 @@ class DrawTest : public GfxTest {
     SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
   }
-  int Count(uint16_t v) const {
-    int n = 0;
-    for (int i = 0; i < 240 * 80; i++) n += At(s, i % 240, i / 240) == v;
-    return n;
-  }
-  // Inclusive bounds of the dark pixels.
+  // How many pixels hold v, and the inclusive bounds of the dark ones.
+  int Count(uint16_t v) const { return (int)std::count(s->PLAT_Row(0), s->PLAT_Row(79) + 240, v); }
   RECT Ink() const {
     RECT k = {INT_MAX, INT_MAX, -1, -1};
     for (int i = 0; i < 240 * 80; i++)

@@ -170,12 +170,7 @@ TEST_F(LoadTest, EveryBrokenFileGivesNull) {
       {"pixels beyond the end", 6, [](TBytes* b) { Set32(b, 10, (uint32_t)b->size() + 100); }},
       {"pixels inside the header", 6, [](TBytes* b) { Set32(b, 10, 20); }},
       {"RLE run past the row end", 1, [](TBytes* b) { (*b)[1078] = 200; }},
-      {"RLE first row one pixel too long", 1, [](TBytes* b) {
-         size_t eol = 1078;  // the codes are pairs of run length and index
-         while ((*b)[eol] || (*b)[eol + 1]) eol += 2;
-         b->erase(b->begin() + 1078, b->begin() + eol);
-         b->insert(b->begin() + 1078, {9, 1});
-       }},
+      {"RLE first row one pixel too long", 1, [](TBytes* b) { (*b)[1078]++; }},
       {"RLE without its end code", 1, [](TBytes* b) { b->resize(b->size() - 2); }},
       {"RLE jump below the picture", 1, [](TBytes* b) { b->insert(b->begin() + 1078, {0, 2, 0, 50}); }},
       {"RLE literal past the data", 1, [](TBytes* b) { b->resize(1078), b->insert(b->end(), {0, 6, 1}); }},
