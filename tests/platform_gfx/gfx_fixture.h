@@ -20,8 +20,7 @@ class GfxTest : public ::testing::Test {
     ASSERT_EQ(1, PLAT_Init(PLAT_MEMORY, TPlatOptions()));
     ASSERT_EQ(DD_OK, DirectDrawCreate(nullptr, &dd, nullptr));
     ASSERT_EQ(DD_OK, dd->SetDisplayMode(64, 48, mode_bits));
-    surfaces_before = PLAT_LiveSurfaces();
-    gdi_before = PLAT_GdiLiveObjects();
+    surfaces_before = PLAT_LiveSurfaces(), gdi_before = PLAT_GdiLiveObjects();
   }
   void TearDown() override {
     for (IDirectDrawSurface* s : kept) s->Release();
@@ -52,17 +51,8 @@ class GfxTest : public ::testing::Test {
     return s;
   }
   // Zeroed records with their size set, as every caller must give them.
-  static DDSURFACEDESC Desc() {
-    DDSURFACEDESC d = {};
-    d.dwSize = sizeof(d);
-    return d;
-  }
-  static DDBLTFX Fx(DWORD fill = 0) {
-    DDBLTFX fx = {};
-    fx.dwSize = sizeof(fx);
-    fx.dwFillColor = fill;
-    return fx;
-  }
+  static DDSURFACEDESC Desc() { DDSURFACEDESC d = {}; d.dwSize = sizeof(d); return d; }
+  static DDBLTFX Fx(DWORD fill = 0) { DDBLTFX fx = {}; fx.dwSize = sizeof(fx); fx.dwFillColor = fill; return fx; }
   static uint32_t At(const IDirectDrawSurface* s, int x, int y) { return s->PLAT_Pixel(x, y); }
   // Every pixel differs from its neighbours, so shifted copies show; at 32 bits its third byte
   // differs too (a copy of half a pixel would show).

@@ -35,10 +35,10 @@ class LoadTest : public GfxTest {
     return static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, cx, cy, kFile));
   }
   // The bytes less their file header as the resource "PIC.BMP", loaded by another case of its name.
-  static HBITMAP Resource(const TBytes& bytes, int cx = 0, int cy = 0) {
+  static HBITMAP Resource(const TBytes& bytes) {
     PLAT_ResourceRemove("PIC.BMP", RT_BITMAP);
     if (bytes.size() > 14) PLAT_ResourceAdd("PIC.BMP", RT_BITMAP, bytes.data() + 14, bytes.size() - 14);
-    return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), "pic.bmp", IMAGE_BITMAP, cx, cy, 0));
+    return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), "pic.bmp", IMAGE_BITMAP, 0, 0, 0));
   }
   static TBytes ReadData(const char* name) {
     std::ifstream f(std::string(PANO_TEST_DATA) + "/platform_gfx/" + name, std::ios::binary);
