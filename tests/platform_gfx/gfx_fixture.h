@@ -79,8 +79,7 @@ class GfxTest : public ::testing::Test {
 
  private:
   std::vector<IDirectDrawSurface*> kept;
-  int surfaces_before = 0;
-  int gdi_before = 0;
+  int surfaces_before = 0, gdi_before = 0;
 };
 
 // The same tests at both depths: the parameter is the display mode's bits per pixel.

@@ -49,8 +49,7 @@ class LoadTest : public GfxTest {
 // `slack` per channel: SDL widens 16-bit pixels by its own tables, not by bit replication.
 void ExpectSame(const TPic& pic, HBITMAP bm, const std::string& what, int slack = 0) {
   ASSERT_NE(nullptr, bm) << what;
-  ASSERT_EQ(pic.w, bm->width) << what;
-  ASSERT_EQ(pic.h, bm->height) << what;
+  ASSERT_EQ(std::make_pair(pic.w, pic.h), std::make_pair(bm->width, bm->height)) << what;
   for (int i = 0; i < pic.w * pic.h; i++)
     for (int shift : {0, 8, 16, 24})
       ASSERT_NEAR((int)((pic.px[i] >> shift) & 255), (int)((bm->px[i] >> shift) & 255), shift < 24 ? slack : 0)
@@ -64,12 +63,11 @@ TEST_F(LoadTest, EveryDepthAndFormOfOnePictureGivesTheSamePixels) {
       {32, BMP_PLAIN},  {24, BMP_TOP_DOWN}, {8, BMP_TOP_DOWN}, {8, BMP_RLE},    {4, BMP_RLE},
       {16, BMP_FIELDS}, {32, BMP_FIELDS},   {24, BMP_CORE},    {8, BMP_CORE},   {1, BMP_TOP_DOWN}};
   for (const auto& c : cases) {
-    const int bits = c.first;
-    const TPic pic = MakePic(13, 7, bits == 1 ? 2 : 8);  // odd width: every row is padded
-    const TBytes bytes = MakeBmp(pic, bits, c.second);
-    const std::string what = std::to_string(bits) + " bits, form " + std::to_string(c.second);
-    ExpectSame(pic, Load(Temp(bytes)), what + " from a file", bits == 16 ? 3 : 0);
-    ExpectSame(pic, Resource(bytes), what + " from a resource", bits == 16 ? 3 : 0);
+    const TPic pic = MakePic(13, 7, c.first == 1 ? 2 : 8);  // odd width: every row is padded
+    const TBytes bytes = MakeBmp(pic, c.first, c.second);
+    const std::string what = std::to_string(c.first) + " bits, form " + std::to_string(c.second);
+    ExpectSame(pic, Load(Temp(bytes)), what + " from a file", c.first == 16 ? 3 : 0);
+    ExpectSame(pic, Resource(bytes), what + " from a resource", c.first == 16 ? 3 : 0);
   }
 }
 

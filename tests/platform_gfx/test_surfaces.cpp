@@ -71,29 +71,6 @@ TEST_P(GfxDepthTest, ThePrimaryHasOneBackBufferAndBothComeBackFromALoss) {
   EXPECT_EQ(nullptr, PLAT_ScreenSurface());
 }
 
-// A surface has the display's format unless it asks for one; a rectangle's lock starts at its corner.
-TEST_F(GfxTest, SurfacesCarryTheirPixelFormat) {
-  const DWORD cases[][3] = {{16, 0, 16}, {32, 0, 32}, {32, 16, 16}, {16, 32, 32}, {32, 24, 0}};  // mode, asked → bits
-  for (const auto& c : cases) {
-    ASSERT_EQ(DD_OK, dd->SetDisplayMode(64, 48, c[0]));
-    DDSURFACEDESC d = Desc(), l = Desc();
-    d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT | (c[1] ? DDSD_PIXELFORMAT : 0);
-    d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    d.dwWidth = 10, d.dwHeight = 7, d.ddpfPixelFormat.dwRGBBitCount = c[1];
-    IDirectDrawSurface* s = nullptr;
-    ASSERT_EQ(c[2] ? DD_OK : DDERR_INVALIDPIXELFORMAT, dd->CreateSurface(&d, &s, nullptr)) << c[0] << "/" << c[1];
-    if (!s) continue;
-    Paint(Keep(s));
-    RECT r = {2, 1, 4, 3};
-    ASSERT_EQ(DD_OK, s->Lock(&r, &l, 0, nullptr));
-    uint32_t second = 0;  // pixel (3, 2)
-    std::memcpy(&second, static_cast<uint8_t*>(l.lpSurface) + l.lPitch + c[2] / 8, c[2] / 8);
-    EXPECT_EQ(std::make_tuple(c[2], c[2] == 32 ? Pattern(3, 2) : (uint16_t)Pattern(3, 2)),
-              std::make_tuple(l.ddpfPixelFormat.dwRGBBitCount, second)) << c[0] << "/" << c[1];
-    ASSERT_EQ(DD_OK, s->Unlock(nullptr));
-  }
-}
-
 // Every copy takes the source pixel under each destination pixel's centre (mirrored: from the
 // other end), clipped to both surfaces; keyed copies leave the pixels under key-coloured ones.
 TEST_P(GfxDepthTest, CopiesTakeTheSourcePixelUnderEachDestinationCentre) {
