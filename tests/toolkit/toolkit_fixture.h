@@ -1,6 +1,6 @@
-// The toolkit tests' set-up: the platform graphics display of 16 bits (or `mode_bits`), an
-// 800 × 600 screen, small sheets made on the spot as bitmap resources or files in the test's own
-// folder. Pixels are read and filled as 5-6-5 values at either depth.
+// The toolkit tests' set-up: the graphics tests' display (16 bits or `mode_bits`) as an 800 × 600
+// screen, small sheets made on the spot as resources or files in the test's own folder; pixels are
+// read and filled as 5-6-5 values at either depth.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -41,8 +41,7 @@ class ToolkitTest : public GfxTest {
  protected:
   void SetUp() override {
     GfxTest::SetUp();
-    MAXX = 800;
-    MAXY = 600;
+    MAXX = 800, MAXY = 600;
     ASSERT_TRUE(tmp.Ok());
   }
   void TearDown() override {
