@@ -1,5 +1,4 @@
-// A memory-backend display in a 64 × 48 mode (16 bits unless a test says 32), with helpers to make
-// and read surfaces. Every test must leave no surface and no GDI object behind.
+// A 64 × 48 memory-backend display (16 bits unless a test says 32); no test may leave a surface or GDI object.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -54,8 +53,7 @@ class GfxTest : public ::testing::Test {
   static DDSURFACEDESC Desc() { DDSURFACEDESC d = {}; d.dwSize = sizeof(d); return d; }
   static DDBLTFX Fx(DWORD fill = 0) { DDBLTFX fx = {}; fx.dwSize = sizeof(fx); fx.dwFillColor = fill; return fx; }
   static uint32_t At(const IDirectDrawSurface* s, int x, int y) { return s->PLAT_Pixel(x, y); }
-  // Every pixel differs from its neighbours, so shifted copies show; at 32 bits its third byte
-  // differs too (a copy of half a pixel would show).
+  // Every pixel differs from its neighbours, at 32 bits in its third byte too: shifted or half copies show.
   static uint32_t Pattern(int x, int y) { return (uint32_t)(1 + x + 100 * y) | (uint32_t)(x * 3 + y) << 16; }
 
   // Writes through a real lock, honouring the pitch and format it reports (16 bits take the low half).

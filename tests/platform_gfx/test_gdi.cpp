@@ -1,5 +1,4 @@
-// Drawing through a surface's context: pixels, lines, objects, text. Rounded rectangles are
-// checked in the panels' golden pictures.
+// Drawing through a surface's context: pixels, lines, objects, text (rounded rectangles: the panels').
 #include <algorithm>
 #include <climits>
 

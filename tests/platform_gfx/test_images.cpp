@@ -1,5 +1,4 @@
-// Loading pictures: every BMP form gives the same pixels, from files and resources, scaled or
-// not; PNG and JPEG; broken and hostile files refused; bitmaps stretched onto surfaces.
+// Loading pictures: every BMP form from files and resources, scaled; PNG and JPEG; broken files refused.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -142,8 +141,7 @@ void Set32(TBytes* b, size_t at, uint32_t v) {
   if (b->size() >= at + 4) Put32(b, at, v);
 }
 
-// Each broken file is refused with null by the loader and the size probe, scaled or not,
-// and as a resource; nothing crashes, nothing huge is allocated.
+// Each broken file is refused by the loader, scaled or not, by the size probe and as a resource.
 TEST_F(LoadTest, EveryBrokenFileGivesNull) {
   const struct {
     const char* name;

@@ -1,5 +1,4 @@
-// Surfaces: modes and sizes, locks, the primary and its back buffer, loss, and copies between
-// surfaces (unscaled, keyed, stretched, mirrored, filled, blended, clipped).
+// Surfaces: modes, sizes, locks, the primary and its back buffer, loss, copies, fills and blends.
 #include <tuple>
 
 #include "gfx_fixture.h"
@@ -39,8 +38,7 @@ TEST_F(GfxTest, ALockExcludesAContext) {
   EXPECT_EQ(CLR_INVALID, GetPixel(dc, 0, 0));
 }
 
-// At either depth: a flip exchanges the two pictures, only the primary flips, and only to its back
-// buffer; both come back from a loss together and go together.
+// A flip exchanges the primary's picture with its back buffer's; the two are lost, restored and released together.
 TEST_P(GfxDepthTest, ThePrimaryHasOneBackBufferAndBothComeBackFromALoss) {
   IDirectDrawSurface* p = nullptr;
   ASSERT_EQ(DD_OK, Create(0, 0, &p));
@@ -71,8 +69,8 @@ TEST_P(GfxDepthTest, ThePrimaryHasOneBackBufferAndBothComeBackFromALoss) {
   EXPECT_EQ(nullptr, PLAT_ScreenSurface());
 }
 
-// Every copy takes the source pixel under each destination pixel's centre (mirrored: from the
-// other end), clipped to both surfaces; keyed copies leave the pixels under key-coloured ones.
+// Each copied pixel is the source's under its centre (mirrored: from the other end), clipped to both surfaces;
+// keyed copies leave the pixels under key-coloured ones.
 TEST_P(GfxDepthTest, CopiesTakeTheSourcePixelUnderEachDestinationCentre) {
   enum { FAST, FAST_KEYED, BLT, BLT_KEYED, MIRROR };
   const struct {

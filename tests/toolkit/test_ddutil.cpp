@@ -7,9 +7,8 @@
 
 namespace {
 
-// An information header (biSize bytes, room for at least 40) of a w × 1 picture, `v_tabulke` colour-table
-// entries (blue, green, red, 0 = i, 2i, 3i, 0) and `pixely` bytes; with `subor` a file header in front;
-// cut to `dlzka` bytes when given.
+// An information header of biSize bytes (room for 40), `v_tabulke` entries (blue, green, red = i, 2i, 3i),
+// `pixely` bytes; with `subor` a file header in front; cut to `dlzka` bytes when given.
 std::vector<uint8_t> Info(uint32_t bi_size, int bity, uint32_t clr_used, int v_tabulke, int pixely, bool subor,
                           size_t dlzka = 0) {
   const uint32_t h = std::max<uint32_t>(bi_size, 40), f = subor ? 14 : 0;

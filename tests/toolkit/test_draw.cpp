@@ -1,5 +1,4 @@
-// Drawing a sheet: clipped to the screen, keyed, mirrored, stretched, blended, and the
-// recovery of a lost sheet.
+// Drawing a sheet: clipped, keyed, mirrored, stretched, blended; a lost sheet recovered.
 #include "tests/toolkit/toolkit_fixture.h"
 
 namespace {

@@ -17,8 +17,7 @@ T Prvok(int n = 1, int x = 100, int y = 50) {
   return d;
 }
 
-// The box reaches two pixels past the drawn phase (x 100…113, y 50…61); a held element gets
-// every event and follows the pointer; the release puts it back to "over".
+// The box reaches past the drawn phase (x 100…113, y 50…61); a held element gets every event and is dragged.
 TEST(Element, MouseStepsOverTheBox) {
   const int kroky[][7] = {
       // mx, my, mtlac → answer, stav, x, y
