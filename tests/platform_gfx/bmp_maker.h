@@ -9,8 +9,7 @@
 #include <unistd.h>
 
 struct TPic {
-  int w = 0;
-  int h = 0;
+  int w = 0, h = 0;
   std::vector<uint32_t> px;  // 0x00RRGGBB, top row first
   uint32_t at(int x, int y) const { return px[(size_t)y * w + x]; }
 };
@@ -31,14 +30,12 @@ inline void Le(std::vector<uint8_t>* b, uint32_t v, int bytes) {
 inline void Put32(std::vector<uint8_t>* b, size_t at, uint32_t v) {
   for (int i = 0; i < 4; i++) (*b)[at + i] = (uint8_t)(v >> (8 * i));
 }
-inline std::vector<uint32_t> Palette(const TPic& p) {
+inline int Index(const std::vector<uint32_t>& pal, uint32_t c) { return (int)(std::find(pal.begin(), pal.end(), c) - pal.begin()); }
+inline std::vector<uint32_t> Palette(const TPic& p) {  // the colours in order of first use
   std::vector<uint32_t> pal;
   for (uint32_t c : p.px)
-    if (std::find(pal.begin(), pal.end(), c) == pal.end()) pal.push_back(c);
+    if (Index(pal, c) == (int)pal.size()) pal.push_back(c);
   return pal;
-}
-inline int Index(const std::vector<uint32_t>& pal, uint32_t c) {
-  return (int)(std::find(pal.begin(), pal.end(), c) - pal.begin());
 }
 
 inline std::vector<uint8_t> MakeBmp(const TPic& p, int bits, TBmpForm form) {

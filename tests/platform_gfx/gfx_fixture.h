@@ -1,8 +1,8 @@
-// A memory-backend display in a 64 × 48 mode (16 bits unless a test says 32), with helpers to make
-// and read surfaces. Every test must leave no surface and no GDI object behind.
+// A 64 × 48 memory-backend display (16 bits unless a test says 32); no test may leave a surface or GDI object.
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "platform/backend.h"
@@ -19,8 +19,7 @@ class GfxTest : public ::testing::Test {
     ASSERT_EQ(1, PLAT_Init(PLAT_MEMORY, TPlatOptions()));
     ASSERT_EQ(DD_OK, DirectDrawCreate(nullptr, &dd, nullptr));
     ASSERT_EQ(DD_OK, dd->SetDisplayMode(64, 48, mode_bits));
-    surfaces_before = PLAT_LiveSurfaces();
-    gdi_before = PLAT_GdiLiveObjects();
+    surfaces_before = PLAT_LiveSurfaces(), gdi_before = PLAT_GdiLiveObjects();
   }
   void TearDown() override {
     for (IDirectDrawSurface* s : kept) s->Release();
@@ -36,9 +35,7 @@ class GfxTest : public ::testing::Test {
     DDSURFACEDESC d = Desc();
     d.dwFlags = DDSD_CAPS | (w ? DDSD_WIDTH | DDSD_HEIGHT : DDSD_BACKBUFFERCOUNT);
     d.ddsCaps.dwCaps = w ? DDSCAPS_OFFSCREENPLAIN : DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
-    d.dwWidth = (DWORD)w;
-    d.dwHeight = (DWORD)h;
-    d.dwBackBufferCount = 1;
+    d.dwWidth = (DWORD)w, d.dwHeight = (DWORD)h, d.dwBackBufferCount = 1;
     return dd->CreateSurface(&d, out, nullptr);
   }
   IDirectDrawSurface* Make(int w, int h) {
@@ -53,33 +50,20 @@ class GfxTest : public ::testing::Test {
     return s;
   }
   // Zeroed records with their size set, as every caller must give them.
-  static DDSURFACEDESC Desc() {
-    DDSURFACEDESC d = {};
-    d.dwSize = sizeof(d);
-    return d;
-  }
-  static DDBLTFX Fx(DWORD fill = 0) {
-    DDBLTFX fx = {};
-    fx.dwSize = sizeof(fx);
-    fx.dwFillColor = fill;
-    return fx;
-  }
+  static DDSURFACEDESC Desc() { DDSURFACEDESC d = {}; d.dwSize = sizeof(d); return d; }
+  static DDBLTFX Fx(DWORD fill = 0) { DDBLTFX fx = {}; fx.dwSize = sizeof(fx); fx.dwFillColor = fill; return fx; }
   static uint32_t At(const IDirectDrawSurface* s, int x, int y) { return s->PLAT_Pixel(x, y); }
-  // Every pixel differs from its neighbours, so shifted copies show; at 32 bits its third byte
-  // differs too (a copy of half a pixel would show).
+  // Every pixel differs from its neighbours, at 32 bits in its third byte too: shifted or half copies show.
   static uint32_t Pattern(int x, int y) { return (uint32_t)(1 + x + 100 * y) | (uint32_t)(x * 3 + y) << 16; }
 
   // Writes through a real lock, honouring the pitch and format it reports (16 bits take the low half).
   static void Paint(IDirectDrawSurface* s, uint32_t (*f)(int x, int y) = Pattern) {
     DDSURFACEDESC d = Desc();
     ASSERT_EQ(DD_OK, s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr));
-    for (DWORD y = 0; y < d.dwHeight; y++) {
-      uint8_t* row = static_cast<uint8_t*>(d.lpSurface) + y * d.lPitch;
-      for (DWORD x = 0; x < d.dwWidth; x++)
-        if (d.ddpfPixelFormat.dwRGBBitCount == 32)
-          reinterpret_cast<uint32_t*>(row)[x] = f((int)x, (int)y);
-        else
-          reinterpret_cast<uint16_t*>(row)[x] = (uint16_t)f((int)x, (int)y);
+    const DWORD bytes = d.ddpfPixelFormat.dwRGBBitCount / 8;
+    for (DWORD i = 0; i < d.dwWidth * d.dwHeight; i++) {
+      const uint32_t v = f((int)(i % d.dwWidth), (int)(i / d.dwWidth));
+      std::memcpy(static_cast<uint8_t*>(d.lpSurface) + i / d.dwWidth * d.lPitch + i % d.dwWidth * bytes, &v, bytes);
     }
     ASSERT_EQ(DD_OK, s->Unlock(nullptr));
   }
@@ -93,8 +77,7 @@ class GfxTest : public ::testing::Test {
 
  private:
   std::vector<IDirectDrawSurface*> kept;
-  int surfaces_before = 0;
-  int gdi_before = 0;
+  int surfaces_before = 0, gdi_before = 0;
 };
 
 // The same tests at both depths: the parameter is the display mode's bits per pixel.

@@ -1,5 +1,4 @@
-// Surfaces: modes and sizes, locks, the primary and its back buffer, loss, and copies between
-// surfaces (unscaled, keyed, stretched, mirrored, filled, blended, clipped).
+// Surfaces: modes, sizes, locks, the primary and its back buffer, loss, copies, fills and blends.
 #include <tuple>
 
 #include "gfx_fixture.h"
@@ -39,8 +38,7 @@ TEST_F(GfxTest, ALockExcludesAContext) {
   EXPECT_EQ(CLR_INVALID, GetPixel(dc, 0, 0));
 }
 
-// At either depth: a flip exchanges the two pictures, only the primary flips, and only to its back
-// buffer; both come back from a loss together and go together.
+// A flip exchanges the primary's picture with its back buffer's; the two are lost, restored and released together.
 TEST_P(GfxDepthTest, ThePrimaryHasOneBackBufferAndBothComeBackFromALoss) {
   IDirectDrawSurface* p = nullptr;
   ASSERT_EQ(DD_OK, Create(0, 0, &p));
@@ -71,107 +69,49 @@ TEST_P(GfxDepthTest, ThePrimaryHasOneBackBufferAndBothComeBackFromALoss) {
   EXPECT_EQ(nullptr, PLAT_ScreenSurface());
 }
 
-// A surface has the display's format unless it asks for one; a rectangle's lock says which.
-TEST_F(GfxTest, SurfacesCarryTheirPixelFormat) {
+// Each copied pixel is the source's under its centre (mirrored: from the other end), clipped to both surfaces;
+// keyed copies leave the pixels under key-coloured ones.
+TEST_P(GfxDepthTest, CopiesTakeTheSourcePixelUnderEachDestinationCentre) {
+  enum { FAST, FAST_KEYED, BLT, BLT_KEYED, MIRROR };
   const struct {
-    DWORD mode, asked, bits, masks;  // asked 0: no DDSD_PIXELFORMAT; bits 0: refused
-  } cases[] = {{16, 0, 16, 0xFFFF}, {32, 0, 32, 0xFFFFFF}, {32, 16, 16, 0xFFFF}, {16, 32, 32, 0xFFFFFF}, {32, 24, 0, 0}};
-  for (const auto& c : cases) {
-    ASSERT_EQ(DD_OK, dd->SetDisplayMode(64, 48, c.mode));
-    DDSURFACEDESC d = Desc();
-    d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT | (c.asked ? DDSD_PIXELFORMAT : 0);
-    d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    d.dwWidth = 10;
-    d.dwHeight = 7;
-    d.ddpfPixelFormat.dwRGBBitCount = c.asked;
-    IDirectDrawSurface* s = nullptr;
-    ASSERT_EQ(c.bits ? DD_OK : DDERR_INVALIDPIXELFORMAT, dd->CreateSurface(&d, &s, nullptr)) << c.mode << "/" << c.asked;
-    if (!s) continue;
-    Paint(Keep(s));
-    DDSURFACEDESC l = Desc();
-    RECT r = {2, 1, 4, 3};
-    ASSERT_EQ(DD_OK, s->Lock(&r, &l, 0, nullptr));
-    const DDPIXELFORMAT& f = l.ddpfPixelFormat;
-    EXPECT_EQ(std::make_tuple(c.bits, c.masks), std::make_tuple(f.dwRGBBitCount, f.dwRBitMask | f.dwGBitMask | f.dwBBitMask));
-    EXPECT_GE(l.lPitch, (LONG)(10 * c.bits / 8));
-    const uint8_t* second = static_cast<uint8_t*>(l.lpSurface) + l.lPitch + c.bits / 8;
-    EXPECT_EQ(c.bits == 32 ? Pattern(3, 2) : (uint16_t)Pattern(3, 2),
-              c.bits == 32 ? *reinterpret_cast<const uint32_t*>(second) : *reinterpret_cast<const uint16_t*>(second));
-    ASSERT_EQ(DD_OK, s->Unlock(nullptr));
-  }
-}
-
-// Unscaled copies land exactly the overlapping pixels, wherever the source lies.
-TEST_P(GfxDepthTest, CopiesAreClippedToBothSurfaces) {
-  const struct {
-    LONG x, y;
-    RECT from;
-  } cases[] = {{5, 7, {2, 1, 6, 4}}, {-2, -3, {0, 0, 8, 8}}, {14, 13, {0, 0, 8, 8}}, {-7, 5, {0, 0, 8, 8}},
-               {5, -7, {0, 0, 8, 8}}, {100, 100, {0, 0, 8, 8}}, {-100000, 3, {0, 0, 8, 8}}};
+    int how;
+    RECT d, s;  // BltFast copies to d's corner
+  } cases[] = {{FAST, {5, 7, 9, 10}, {2, 1, 6, 4}},       {FAST, {-2, -3, 6, 5}, {0, 0, 8, 8}},
+               {FAST, {14, 13, 22, 21}, {0, 0, 8, 8}},    {FAST, {-7, 5, 1, 13}, {0, 0, 8, 8}},
+               {FAST, {5, -7, 13, 1}, {0, 0, 8, 8}},      {FAST, {100, 100, 108, 108}, {0, 0, 8, 8}},
+               {FAST, {-100000, 3, -99992, 11}, {0, 0, 8, 8}}, {FAST_KEYED, {1, 2, 9, 10}, {0, 0, 8, 8}},
+               {BLT, {0, 0, 16, 16}, {0, 0, 8, 8}},       {BLT, {0, 0, 4, 4}, {0, 0, 8, 8}},
+               {BLT, {3, 2, 14, 9}, {1, 1, 6, 8}},        {BLT, {0, 0, 16, 1}, {0, 3, 8, 4}},
+               {BLT, {5, 5, 6, 6}, {0, 0, 8, 8}},         {BLT, {0, 0, 16, 16}, {-4, 0, 4, 8}},
+               {BLT_KEYED, {2, 1, 10, 9}, {0, 0, 8, 8}},  {MIRROR, {3, 0, 11, 8}, {0, 0, 8, 8}},
+               {MIRROR, {0, 2, 16, 6}, {1, 2, 7, 6}}};
   IDirectDrawSurface *src = Keep(Make(8, 8)), *dst = Keep(Make(16, 16));
-  Paint(src);
-  for (const auto& c : cases) {
-    FillAll(dst, kUnder);
-    RECT r = c.from;
-    ASSERT_EQ(DD_OK, dst->BltFast((DWORD)c.x, (DWORD)c.y, src, &r, 0)) << c.x << "," << c.y;
-    for (int i = 0; i < 256; i++) {
-      const int x = i % 16, y = i / 16, sx = x - c.x + r.left, sy = y - c.y + r.top;
-      const bool in = sx >= r.left && sx < r.right && sy >= r.top && sy < r.bottom;
-      ASSERT_EQ(in ? Px(Pattern(sx, sy)) : kUnder, At(dst, x, y)) << c.x << "," << c.y << " at " << x << "," << y;
-    }
-  }
-  // A source rectangle reaching past the source keeps its scale; only the real pixels land.
-  FillAll(dst, kUnder);
-  RECT s = {-4, 0, 4, 8}, d = {0, 0, 16, 16}, inverted = {3, 0, 1, 4}, huge = {0, 0, 0x7FFFFFFF, 4};
-  ASSERT_EQ(DD_OK, dst->Blt(&d, src, &s, 0, nullptr));
-  EXPECT_EQ(std::make_tuple(kUnder, Px(Pattern(0, 0)), Px(Pattern(3, 7))),
-            std::make_tuple(At(dst, 7, 0), At(dst, 8, 0), At(dst, 15, 15)));
-  EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(&inverted, src, nullptr, 0, nullptr));
-  EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(nullptr, src, &huge, 0, nullptr));
-}
-
-// Keyed copies leave the pixels under key-coloured source pixels, mirrored ones too.
-TEST_P(GfxDepthTest, KeyedAndMirroredCopies) {
-  IDirectDrawSurface *src = Keep(Make(4, 4)), *dst = Keep(Make(4, 4));
   Paint(src, KeyedPattern);
   DDCOLORKEY k = {kKey, kKey};
   ASSERT_EQ(DD_OK, src->SetColorKey(DDCKEY_SRCBLT, &k));
   DDBLTFX fx = Fx();
   fx.dwDDFX = DDBLTFX_MIRRORLEFTRIGHT;
-  for (int form = 0; form < 4; form++) {
-    FillAll(dst, kUnder);
-    ASSERT_EQ(DD_OK, form == 0   ? dst->BltFast(0, 0, src, nullptr, DDBLTFAST_SRCCOLORKEY)
-                     : form == 1 ? dst->Blt(nullptr, src, nullptr, DDBLT_KEYSRC | DDBLT_WAIT, nullptr)
-                     : form == 2 ? dst->BltFast(0, 0, src, nullptr, DDBLTFAST_NOCOLORKEY)
-                                 : dst->Blt(nullptr, src, nullptr, DDBLT_DDFX | DDBLT_KEYSRC, &fx));
-    for (int i = 0; i < 16; i++) {
-      const uint32_t from = Px(KeyedPattern(form == 3 ? 3 - i % 4 : i % 4, i / 4));
-      EXPECT_EQ((from & 0xFFFFFF) == kKey && form != 2 ? kUnder : from, At(dst, i % 4, i / 4)) << form << ": " << i;
-    }
-  }
-}
-
-// Nearest pixel by centres: each destination pixel takes the source pixel under its centre.
-TEST_P(GfxDepthTest, StretchTakesTheSourcePixelUnderEachDestinationCentre) {
-  const RECT cases[][2] = {{{0, 0, 16, 16}, {0, 0, 8, 8}}, {{0, 0, 4, 4}, {0, 0, 8, 8}}, {{3, 2, 14, 9}, {1, 1, 6, 8}},
-                           {{0, 0, 16, 1}, {0, 3, 8, 4}},  {{5, 5, 6, 6}, {0, 0, 8, 8}}};
-  IDirectDrawSurface *src = Keep(Make(8, 8)), *dst = Keep(Make(16, 16));
-  Paint(src);
   for (const auto& c : cases) {
     FillAll(dst, kUnder);
-    RECT d = c[0], s = c[1];
-    ASSERT_EQ(DD_OK, dst->Blt(&d, src, &s, DDBLT_WAIT, nullptr));
+    RECT d = c.d, s = c.s;
+    const DWORD flags = c.how == BLT_KEYED ? DDBLT_KEYSRC : c.how == MIRROR ? DDBLT_KEYSRC | DDBLT_DDFX : DDBLT_WAIT;
+    ASSERT_EQ(DD_OK, c.how <= FAST_KEYED ? dst->BltFast((DWORD)d.left, (DWORD)d.top, src, &s, c.how == FAST_KEYED)
+                                         : dst->Blt(&d, src, &s, flags, &fx)) << (&c - cases);
     const int dw = d.right - d.left, dh = d.bottom - d.top, sw = s.right - s.left, sh = s.bottom - s.top;
     for (int i = 0; i < 256; i++) {
-      const int x = i % 16, y = i / 16;
-      const bool in = x >= d.left && x < d.right && y >= d.top && y < d.bottom;
-      const int cx = (int)((x - d.left + 0.5) * sw / dw), cy = (int)((y - d.top + 0.5) * sh / dh);
-      ASSERT_EQ(in ? Px(Pattern(s.left + cx, s.top + cy)) : kUnder, At(dst, x, y)) << (&c - cases) << ": " << x << "," << y;
+      const int x = i % 16, y = i / 16, cx = (2 * (x - d.left) + 1) * sw / (2 * dw);
+      const int sx = s.left + (c.how == MIRROR ? sw - 1 - cx : cx), sy = s.top + (2 * (y - d.top) + 1) * sh / (2 * dh);
+      const bool in = x >= d.left && x < d.right && y >= d.top && y < d.bottom && sx >= 0 && sx < 8 && sy >= 0 && sy < 8;
+      const uint32_t from = in ? Px(KeyedPattern(sx, sy)) : kUnder;
+      const bool keyed = c.how == FAST_KEYED || c.how >= BLT_KEYED;
+      ASSERT_EQ(keyed && (from & 0xFFFFFF) == kKey ? kUnder : from, At(dst, x, y)) << (&c - cases) << ": " << x << "," << y;
     }
   }
+  RECT inverted = {3, 0, 1, 4}, huge = {0, 0, 0x7FFFFFFF, 4}, r = {1, 1, 9, 9};
+  EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(&inverted, src, nullptr, 0, nullptr));
+  EXPECT_EQ(DDERR_INVALIDPARAMS, dst->Blt(nullptr, src, &huge, 0, nullptr));
   // Within one surface a shifted copy moves the picture; its rows are not read after being written.
   Paint(dst);
-  RECT r = {1, 1, 9, 9};
   ASSERT_EQ(DD_OK, dst->BltFast(2, 3, dst, &r, 0));
   for (int i = 0; i < 64; i++) ASSERT_EQ(Px(Pattern(1 + i % 8, 1 + i / 8)), At(dst, 2 + i % 8, 3 + i / 8)) << i;
 }

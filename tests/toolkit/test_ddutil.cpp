@@ -2,23 +2,20 @@
 #include <tuple>
 
 #include "platform/gdi.h"
+#include "tests/platform_gfx/bmp_maker.h"
 #include "tests/toolkit/toolkit_fixture.h"
 
 namespace {
 
-// An information header (biSize bytes, at least room for 40) of a w × 1 picture, then `v_tabulke`
-// colour-table entries (blue, green, red, 0 = i, 2i, 3i, 0) and `pixely` bytes; with `subor`
-// a file header in front; cut to `dlzka` bytes when given.
+// An information header of biSize bytes (room for 40), `v_tabulke` entries (blue, green, red = i, 2i, 3i),
+// `pixely` bytes; with `subor` a file header in front; cut to `dlzka` bytes when given.
 std::vector<uint8_t> Info(uint32_t bi_size, int bity, uint32_t clr_used, int v_tabulke, int pixely, bool subor,
                           size_t dlzka = 0) {
   const uint32_t h = std::max<uint32_t>(bi_size, 40), f = subor ? 14 : 0;
   std::vector<uint8_t> v(f + h + 4 * v_tabulke + pixely, 0);
-  auto put32 = [&v, f](size_t at, uint32_t x) {
-    for (int i = 0; i < 4; i++) v[f + at + i] = (uint8_t)(x >> (8 * i));
-  };
   for (const auto& p : {std::make_pair(0u, bi_size), {4u, 8u}, {8u, 1u}, {12u, 1 | (uint32_t)bity << 16}, {32u, clr_used}})
-    put32(p.first, p.second);
-  for (int i = 0; i < v_tabulke; i++) put32(h + 4 * i, (uint32_t)(i | 2 * i << 8 | 3 * i << 16));
+    Put32(&v, f + p.first, p.second);
+  for (int i = 0; i < v_tabulke; i++) Put32(&v, f + h + 4 * i, (uint32_t)(i | 2 * i << 8 | 3 * i << 16));
   if (subor) v[0] = 'B', v[1] = 'M';
   if (dlzka) v.resize(dlzka);
   return v;

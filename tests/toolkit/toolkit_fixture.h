@@ -1,6 +1,4 @@
-// The toolkit tests' set-up: the platform graphics display of 16 bits (or `mode_bits`), an
-// 800 × 600 screen, small sheets made on the spot as bitmap resources or files in the test's own
-// folder. Pixels are read and filled as 5-6-5 values at either depth.
+// The graphics tests' display as an 800 × 600 screen, sheets made as resources or files; pixels as 5-6-5.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -41,8 +39,7 @@ class ToolkitTest : public GfxTest {
  protected:
   void SetUp() override {
     GfxTest::SetUp();
-    MAXX = 800;
-    MAXY = 600;
+    MAXX = 800, MAXY = 600;
     ASSERT_TRUE(tmp.Ok());
   }
   void TearDown() override {
@@ -67,8 +64,7 @@ class ToolkitTest : public GfxTest {
     PLAT_ResourceAdd(meno.c_str(), RT_BITMAP, b.data() + 14, b.size() - 14);
     zdroje.push_back(meno);
   }
-  // The 20 × 12 sheet: red lines in rows 0 and 11 and columns 0, 9 and 19, the left phase
-  // patterned (Vzor565); `uprav` may change pixels first. The border colour is read at (0, 0).
+  // The 20 × 12 sheet: red border lines in rows 0, 11, columns 0, 9, 19; the left phase is Vzor565.
   void Nahraj_vzorovu(CDas_Surface* das, void (*uprav)(TRgbPicture*) = nullptr) {
     TRgbPicture pic = Plachta(20, 12, {0, 11}, {0, 9, 19});
     for (int i = 0; i < 80; i++) pic.Set(1 + i % 8, 1 + i / 8, 64, (uint8_t)(4 * (1 + i / 8)), (uint8_t)(8 * (1 + i % 8)));
