@@ -8,39 +8,22 @@
 #include "platform/dsound.h"
 #include "tools/bmp24.h"
 
-namespace {
-
-// The globals as the program has them when it is loaded.
-void pociatocny_stav() {
-  GM = GM_PLOCHA;
-  PAN_param_file[0] = '\0';
-  PAN_id = bActive = pulz_poc_msna = IN_dx = IN_dy = 0;
-  hWnd_GLOB = nullptr;
-  lave_dole = ovl_uchopeny = demo_mod = l_CTRL_stlac = 0;
-  OST_volba = OST_AUTO;
-  OST_ms_filtra = 0;
-  dui_PANO_vystup_2_sta = -1;
-  MAXX = obraz_sir = 800;
-  MAXY = obraz_vys = 600;
-  SX = D = 400;
-  SY = 300;
-  YAW = pi;
-  PITCH = 0.1f;
-  sfer_perspekt = 0;
-  Sito_pocx = Sito_pocy = 20;
-  dui_PANO.viditelny = dui_gr_mod.viditelny = dui_sito.viditelny = 0;
-  for (CTlac& t : tlacidlo) t.stav = 0;
-}
-
-}  // namespace
-
 void AppTest::SetUp() {
   ASSERT_TRUE(tmp_.Ok());
   priecinok_ = tmp_.Cesta();
   ASSERT_EQ(PLAT_Init(PLAT_MEMORY, TPlatOptions()), 1);
   PLAT_FaultClear();
   PLAT_AudioFakeDevice(true);
-  pociatocny_stav();
+  // The globals as the program has them when it is loaded.
+  GM = GM_PLOCHA;
+  PAN_param_file[0] = '\0', hWnd_GLOB = nullptr;
+  PAN_id = bActive = pulz_poc_msna = IN_dx = IN_dy = 0;
+  lave_dole = ovl_uchopeny = demo_mod = l_CTRL_stlac = 0;
+  OST_volba = OST_AUTO, OST_ms_filtra = 0, dui_PANO_vystup_2_sta = -1;
+  MAXX = obraz_sir = 800, MAXY = obraz_vys = 600, SX = D = 400, SY = 300;
+  YAW = pi, PITCH = 0.1f, sfer_perspekt = 0, Sito_pocx = Sito_pocy = 20;
+  dui_PANO.viditelny = dui_gr_mod.viditelny = dui_sito.viditelny = 0;
+  for (CTlac& t : tlacidlo) t.stav = 0;
 }
 
 void AppTest::TearDown() {
@@ -66,8 +49,7 @@ void AppTest::Obrazok(const std::string& meno, int sir, int vys, int modra) {
 
 int AppTest::SpustiNaPloche(int sir, int vys, const char* riadok) {
   TPlatOptions o;
-  o.desktop_width = sir;
-  o.desktop_height = vys;
+  o.desktop_width = sir, o.desktop_height = vys;
   if (PLAT_Init(PLAT_MEMORY, o) != 1) return 0;
   Panoramy(1);
   return Spusti(riadok);
@@ -96,16 +78,9 @@ bool AppTest::Prekryte(int x0, int y0, int x1, int y1) {
   return false;
 }
 
-void AppTest::ZaplnZadny(uint16_t farba) {
-  DDBLTFX fx = {};
-  fx.dwSize = sizeof(fx);
-  fx.dwFillColor = farba;
-  lpDDSBack->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
-}
-
-bool AppTest::ZadnyZaplneny(uint16_t farba) {
-  for (int y = 0; y < lpDDSBack->PLAT_Height(); ++y)
-    for (int x = 0; x < lpDDSBack->PLAT_Width(); ++x)
-      if (lpDDSBack->PLAT_Pixel(x, y) != farba) return false;
-  return true;
+std::vector<uint32_t> AppTest::Pixely(const IDirectDrawSurface* s) {
+  std::vector<uint32_t> px;
+  for (int y = 0; y < s->PLAT_Height(); ++y)
+    for (int x = 0; x < s->PLAT_Width(); ++x) px.push_back(s->PLAT_Pixel(x, y));
+  return px;
 }
