@@ -145,21 +145,6 @@ TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
   }
 }
 
-TEST_F(AppTest, FrameIsSkippedWhenTheBackBufferCannotBeLocked) {
-  Panoramy(1);
-  ASSERT_EQ(Spusti(), 1);
-  dui_PANO.viditelny = 0;
-  ZaplnZadny(ZNACKA);
-  Prekresli_scenu(0);
-  ZaplnZadny(0x0F0F);
-  PLAT_FaultSet(PC_Lock, 0, 1, DDERR_SURFACEBUSY);
-  Prekresli_scenu(1);
-  EXPECT_TRUE(ZadnyZaplneny(0x0F0F));
-  EXPECT_EQ(lpDDSPrimary->PLAT_Pixel(700, 50), ZNACKA);
-  Prekresli_scenu(1);
-  EXPECT_NE(lpDDSPrimary->PLAT_Pixel(700, 50), ZNACKA);
-}
-
 // F2 on a full disk is reported and logged, and leaves no file; then it writes the screenshot.
 // Escape closes without a frame.
 TEST_F(AppTest, F2WritesTheScreenshotOrSaysWhyNotAndEscapeCloses) {
