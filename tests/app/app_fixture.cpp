@@ -47,12 +47,14 @@ void AppTest::Obrazok(const std::string& meno, int sir, int vys, int modra) {
   ASSERT_TRUE(BMP24_Zapis(obr, meno.c_str()));
 }
 
-int AppTest::SpustiNaPloche(int sir, int vys, const char* riadok) {
+int AppTest::Spusti1(const char* riadok, int sir, int vys) {
   TPlatOptions o;
   o.desktop_width = sir, o.desktop_height = vys;
   if (PLAT_Init(PLAT_MEMORY, o) != 1) return 0;
   Panoramy(1);
-  return Spusti(riadok);
+  const int r = Spusti(riadok);
+  dui_PANO.viditelny = 0;
+  return r;
 }
 
 void AppTest::KlikTlacidlo(int i) {
@@ -71,7 +73,7 @@ void AppTest::Zvol(const CDUI& panel, int id) {
 }
 
 bool AppTest::Prekryte(int x0, int y0, int x1, int y1) {
-  Scena();
+  Sito_Vykresli(), Poloz_panely();
   for (int y = std::max(y0, 0); y <= y1 && y < lpDDSPrimary->PLAT_Height(); ++y)
     for (int x = std::max(x0, 0); x <= x1 && x < lpDDSPrimary->PLAT_Width(); ++x)
       if (lpDDSPrimary->PLAT_Pixel(x, y) != lpDDSBack->PLAT_Pixel(x, y)) return true;

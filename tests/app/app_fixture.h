@@ -40,7 +40,8 @@ class AppTest : public ::testing::Test {
   static int Spusti(const char* r = "") {
     return Rozober_prikazovy_riadok(r), Inicializuj(GetModuleHandleA(nullptr), SW_SHOW);
   }
-  int SpustiNaPloche(int sir, int vys, const char* riadok = "");  // one panorama on a desktop of sir × vys
+  // One panorama on a desktop of sir × vys, started with the list closed.
+  static int Spusti1(const char* riadok = "", int sir = 800, int vys = 600);
 
   static LRESULT Posli(UINT msg, WPARAM w = 0, LPARAM l = 0) { return WindowProc(hWnd_GLOB, msg, w, l); }
   static void Klaves(WPARAM kod) { Posli(WM_KEYDOWN, kod); }
@@ -52,9 +53,8 @@ class AppTest : public ::testing::Test {
   // Clicks the middle of the open panel's shown item with this ID; the panel closes.
   static void Zvol(const CDUI& panel, int id);
 
-  // The scene of the last frame (its view and open panels) drawn afresh into the back buffer.
-  static void Scena() { Sito_Vykresli(), Poloz_panely(); }
-  // True when the screen differs from that scene somewhere in the rectangle.
+  // True when the screen differs somewhere in the rectangle from the scene of the last frame (its
+  // view and open panels), drawn afresh into the back buffer.
   static bool Prekryte(int x0, int y0, int x1, int y1);
   static std::vector<uint32_t> Pixely(const IDirectDrawSurface* s);
   // Whether a frame was drawn since the back buffer was filled with this value.

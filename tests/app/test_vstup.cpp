@@ -1,7 +1,5 @@
 // Keys, the wheel, the timer pulse and the idle count, the sharp frame once the view rests, the
 // strip and the buttons, through the window procedure.
-#include <sys/stat.h>
-
 #include "app/ostrost.h"
 #include "app/sprava.h"
 #include "app_fixture.h"
@@ -32,8 +30,7 @@ TEST_F(AppTest, KeysAndWheelChangeTheViewStopTheIdleTurningAndRender) {
       {W, Koliesko(120), 0, DD, 400, 420}, {W, Koliesko(-120), 0, DD, 400, 380},
       {W, Koliesko(240), 0, DD, 590, 600}, {W, Koliesko(-120), 0, DD, 110, 100},
       {W, Koliesko(-5), 0, DD, 400, 400},  {W, Koliesko(-7), 0, DD, 400, 399}};
-  Panoramy(1);
-  ASSERT_EQ(Spusti(), 1);
+  ASSERT_EQ(Spusti1(), 1);
   int i = 0;
   for (const auto& [msg, kod, ctrl, co, pred, po] : pripady) {
     SCOPED_TRACE(i++);
@@ -66,9 +63,7 @@ TEST_F(AppTest, PulseTurnsQuadraticallyWithTheOffsetsSign) {
 // The idle count: a frame at 200 (strip gone), 400 (pointer gone) and 800 (idle turning
 // starts), stopping at 5000; what the next frame puts over the view.
 TEST_F(AppTest, IdleCountRendersAndHidesTheOverlaysAtItsStages) {
-  Panoramy(1);
-  ASSERT_EQ(Spusti(), 1);
-  dui_PANO.viditelny = 0;
+  ASSERT_EQ(Spusti1(), 1);
   const std::tuple<int, bool, bool, bool, bool> pripady[] = {
       {198, 0, 0, 1, 1}, {199, 1, 0, 0, 1}, {200, 0, 0, 0, 1}, {398, 0, 0, 0, 1},  {399, 1, 0, 0, 0},
       {400, 0, 0, 0, 0}, {798, 0, 0, 0, 0}, {799, 1, 1, 0, 0}, {4999, 0, 0, 0, 0}, {5000, 0, 0, 0, 0}};
@@ -91,8 +86,7 @@ TEST_F(AppTest, IdleCountRendersAndHidesTheOverlaysAtItsStages) {
 }
 
 TEST_F(AppTest, SharpFrameOnceTheViewRests) {
-  Panoramy(1);
-  ASSERT_EQ(Spusti(), 1);
+  ASSERT_EQ(Spusti1(), 1);
   // The choice, the last filtered view's time (< 0: as measured), the action (key, pulse or
   // auto-rotation) and the ms the clock moves before it; whether a frame of the view was drawn,
   // and sampled how. A slow machine: nearest while turning, one filtered frame 150 ms after the
@@ -121,9 +115,7 @@ TEST_F(AppTest, SharpFrameOnceTheViewRests) {
 // the view or without. (Never sharpened: a resting view's filtered frame would differ.)
 TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
   OST_volba = OST_VYP;
-  Panoramy(1);
-  ASSERT_EQ(Spusti(), 1);
-  dui_PANO.viditelny = 0;
+  ASSERT_EQ(Spusti1(), 1);
   for (const char* subor : {"pano_1.bmp", "chyba.bmp"}) {
     Zobraz_PANORAMU(subor, 0);
     Prekresli_scenu(1);
@@ -148,8 +140,7 @@ TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
 // F2 on a full disk is reported and logged, and leaves no file; then it writes the screenshot.
 // Escape closes without a frame.
 TEST_F(AppTest, F2WritesTheScreenshotOrSaysWhyNotAndEscapeCloses) {
-  Panoramy(1);
-  ASSERT_EQ(Spusti(), 1);
+  ASSERT_EQ(Spusti1(), 1);
   PLAT_FaultSet(PC_FileWrite, 100, -1, 0);  // the disk fills in the rows
   Klaves(VK_F2);
   PLAT_FaultClear();
@@ -158,10 +149,8 @@ TEST_F(AppTest, F2WritesTheScreenshotOrSaysWhyNotAndEscapeCloses) {
   EXPECT_NE(CitajSubor(ZEPH_LOG_SUBOR).find("DBMP_5(148) : PROBLEM pri zapise riadkov TSSCAN.bmp"), std::string::npos);
   EXPECT_EQ(TTempFolder::Obsah(), (std::vector<std::string>{ZEPH_LOG_SUBOR, "pano_1.bmp", "pano_1.thm"}));
   Klaves(VK_F2);
-  struct stat st;
-  ASSERT_EQ(stat("TSSCAN.bmp", &st), 0);
   // 800 × 600 fitted into 400 × 200 keeps its proportions: 266 × 200, 24 bits.
-  EXPECT_EQ(st.st_size, 54 + ((266 * 3 + 3) & ~3) * 200);
+  EXPECT_EQ(std::filesystem::file_size("TSSCAN.bmp"), 54u + ((266 * 3 + 3) & ~3) * 200);
   ZaplnZadny(ZNACKA);
   Klaves(VK_ESCAPE);
   EXPECT_TRUE(ZadnyZaplneny(ZNACKA));
