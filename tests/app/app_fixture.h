@@ -53,8 +53,7 @@ class AppTest : public ::testing::Test {
   // Clicks the middle of the open panel's shown item with this ID; the panel closes.
   static void Zvol(const CDUI& panel, int id);
 
-  // True when the screen differs somewhere in the rectangle from the scene of the last frame (its
-  // view and open panels), drawn afresh into the back buffer.
+  // Whether the screen differs in the rectangle from the last frame's view and panels drawn afresh.
   static bool Prekryte(int x0, int y0, int x1, int y1);
   static std::vector<uint32_t> Pixely(const IDirectDrawSurface* s);
   // Whether a frame was drawn since the back buffer was filled with this value.

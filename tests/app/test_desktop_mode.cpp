@@ -1,5 +1,4 @@
-// The desktop's own display mode, the controls and panels at every aspect and scale, and a
-// resized window re-created once its size has rested.
+// The desktop's own mode at every aspect and scale; a resized window re-created once it rests.
 #include "app_fixture.h"
 
 namespace {
@@ -31,7 +30,6 @@ TEST_F(AppTest, ModeAndLayoutAtEveryDesktopAspectAndScale) {
     ASSERT_EQ(Spusti1(riadok, sir, vys), 1);
     ASSERT_EQ(std::make_tuple(GM, lpDDSBack->PLAT_Width(), lpDDSBack->PLAT_Height(), D, UI_mierka),
               std::make_tuple(gm, maxx, maxy, d, m));
-    // Listed by its size after the classic modes, before the closing item.
     EXPECT_EQ(std::make_tuple(dui_gr_mod.VOL_pocet, Polozka_plochy().ID, std::string(Polozka_plochy().text)),
               std::make_tuple(6, GM_PLOCHA, std::to_string(sir) + " x " + std::to_string(vys)));
     if (pismo == 0) {
@@ -66,8 +64,7 @@ TEST_F(AppTest, ModeAndLayoutAtEveryDesktopAspectAndScale) {
   }
 }
 
-// Bad modes change nothing; a mode change keeps the view and the panorama, renders at the new
-// size, and the store follows the display's depth (the panorama loaded again).
+// Bad modes change nothing; a new mode keeps the view, and the store follows the display's depth.
 TEST_F(AppTest, ModeChangeKeepsTheViewAndTheStoreFollowsTheDepth) {
   Panoramy(2);
   ASSERT_EQ(Spusti1("G3", 1920, 1080), 1);
@@ -92,9 +89,8 @@ TEST_F(AppTest, ModeChangeKeepsTheViewAndTheStoreFollowsTheDepth) {
 }
 
 TEST_F(AppTest, ResizeAppliedOnceWhenTheSizeRests) {
-  // The mode when the window is resized, the last size reported; the screen, the desktop's menu
-  // item, the primary surfaces made and the controls' scale afterwards. A small window is held at
-  // the smallest mode; a classic mode keeps its size.
+  // The mode, the last size reported; the screen, the menu item, primary surfaces made and the
+  // scale. A small window is held at the smallest mode; a classic mode keeps its size.
   const std::tuple<int, int, int, int, int, const char*, int, int> tabulka[] = {
       {GM_PLOCHA, 1024, 640, 1024, 640, "1024 x 640", 1, 1}, {GM_PLOCHA, 2560, 1440, 2560, 1440, "2560 x 1440", 1, 2},
       {GM_PLOCHA, 100, 50, 320, 200, "320 x 200", 1, 1},     {3, 1024, 640, 800, 600, "1024 x 640", 0, 1}};

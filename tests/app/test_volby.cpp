@@ -1,5 +1,4 @@
-// The command line: the desktop options, paths, and the viewer's own rules for the rest
-// (a picture of another folder opened from the desktop is the end-to-end test's).
+// The command line: the desktop options, paths, and the viewer's own rules for the rest.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -34,11 +33,7 @@ TEST(Cmdline, StartIndexModeAndFile) {
   EXPECT_EQ(std::string(PAN_param_file), std::string(PAN_PARAM_FILE_MAX, 'y'));
 }
 
-struct TVysledok {
-  int kod;
-  std::string out, err;
-  TVolby volby;
-};
+struct TVysledok { int kod; std::string out, err; TVolby volby; };
 
 TVysledok Rozober(std::vector<const char*> slova) {
   slova.insert(slova.begin(), "panorama");

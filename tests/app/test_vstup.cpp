@@ -1,5 +1,4 @@
-// Keys, the wheel, the timer pulse and the idle count, the sharp frame once the view rests, the
-// strip and the buttons, through the window procedure.
+// Keys, the wheel, the pulse, the idle count, the sharp frame at rest, the strip, the screenshot.
 #include "app/ostrost.h"
 #include "app/sprava.h"
 #include "app_fixture.h"
@@ -8,7 +7,6 @@
 
 namespace {
 
-constexpr float DVA_PI = 6.2831855f;
 constexpr uint32_t ZNACKA = 0x4321;
 
 WPARAM Koliesko(int delta) { return MAKEWPARAM(0, (WORD)(short)delta); }
@@ -18,7 +16,7 @@ TEST_F(AppTest, KeysAndWheelChangeTheViewStopTheIdleTurningAndRender) {
   // limit after a mode change, the next zoom limits it. The wheel: a sixth of the delta.
   enum { Y, P, DD };
   constexpr UINT K = WM_KEYDOWN, W = WM_MOUSEWHEEL;
-  constexpr float L = 0.05f - 0.1f + DVA_PI, R = 6.25f + 0.1f - DVA_PI;
+  const float L = 0.05f - 0.1f + 2 * pi, R = 6.25f + 0.1f - 2 * pi;
   const std::tuple<UINT, WPARAM, bool, int, float, float> pripady[] = {
       {K, VK_ADD, 0, DD, 110, 100},        {K, VK_SUBTRACT, 0, DD, 581, 600},
       {K, VK_SUBTRACT, 0, DD, 640, 600},   {K, VK_UP, 1, DD, 590, 600},
@@ -87,10 +85,8 @@ TEST_F(AppTest, IdleCountRendersAndHidesTheOverlaysAtItsStages) {
 
 TEST_F(AppTest, SharpFrameOnceTheViewRests) {
   ASSERT_EQ(Spusti1(), 1);
-  // The choice, the last filtered view's time (< 0: as measured), the action (key, pulse or
-  // auto-rotation) and the ms the clock moves before it; whether a frame of the view was drawn,
-  // and sampled how. A slow machine: nearest while turning, one filtered frame 150 ms after the
-  // last turn; auto-rotation never rests. A fast one filters while turning.
+  // The choice, the last filtered frame's ms (< 0: as measured), the action, ms before it; drawn, and
+  // how. Slow: nearest while turning, filtered 150 ms after; auto-rotation never rests. Fast: filtered.
   enum { KLAVES, PULZ_, OTACANIE };
   const std::tuple<int, double, int, DWORD, bool, int> kroky[] = {
       {OST_AUTO, 50, KLAVES, 0, true, SITO_NAJBLIZSI},     {OST_AUTO, 50, PULZ_, 140, false, SITO_NAJBLIZSI},
@@ -110,9 +106,8 @@ TEST_F(AppTest, SharpFrameOnceTheViewRests) {
   demo_mod = 0;
 }
 
-// Pointer moves and the strip's drag draw no new view: the last one comes back from under the
-// overlays, so the screen is the one a frame with a new view of it shows, with the text over
-// the view or without. (Never sharpened: a resting view's filtered frame would differ.)
+// Pointer moves and strip drags restore the last view from under the overlays: the screen is what
+// a new frame shows, with the text over the view or without. (Unsharpened: a filtered one differs.)
 TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
   OST_volba = OST_VYP;
   ASSERT_EQ(Spusti1(), 1);
@@ -137,8 +132,7 @@ TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
   }
 }
 
-// F2 on a full disk is reported and logged, and leaves no file; then it writes the screenshot.
-// Escape closes without a frame.
+// F2 on a full disk says so and leaves no file, then writes; Escape closes without a frame.
 TEST_F(AppTest, F2WritesTheScreenshotOrSaysWhyNotAndEscapeCloses) {
   ASSERT_EQ(Spusti1(), 1);
   PLAT_FaultSet(PC_FileWrite, 100, -1, 0);  // the disk fills in the rows

@@ -1,15 +1,13 @@
 #!/usr/bin/env bash
-# The real viewer under Xvfb, opened on a picture of another folder as the desktop does: the
-# first view, arrow keys and the wheel, a screenshot key and Escape, compared with the headless
-# renderer; a resized window; then a folder without panoramas and no display.
+# The real viewer under Xvfb, opened on a picture of another folder as the desktop does: keys, the
+# wheel and a resized window against the headless renderer; the screenshot, Escape, exit codes.
 #   viewer.sh <build dir>
 set -euo pipefail
 
 BUILD=$(cd "${1:?build folder}" && pwd)
 for tool in xvfb-run xdotool import compare identify; do command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 0; }; done
 
-# The screen 1366 × 768 is the view pixel for pixel: the desktop's own mode, the default,
-# whose eye distance grows with its height (400 × 768 / 600 = 512).
+# The screen is the view pixel for pixel, its eye distance 400 × 768 / 600 = 512.
 if [ -z "${PANO_E2E_INNER:-}" ]; then
   PANO_E2E_INNER=1 exec xvfb-run -a -s "-screen 0 1366x768x24" bash "$0" "$@"
 fi
@@ -33,9 +31,8 @@ differing() {  # name geometry render_view options …
   compare -metric AE -fuzz 20% "$WORK/ref/$name.png" "$WORK/ref/$name.bmp" null: 2>&1 || true
 }
 
-# The view on the screen matches the renderer's: under 1.5 % of the pixels differ (a view turned
-# by one key step differs in over 10 %). The screen is looked at until it matches or the
-# overlays should long be gone (a slow machine pulses slower).
+# Under 1.5 % of the pixels differ (one key step: over 10 %), looked at until the overlays should
+# long be gone (a slow machine pulses slower).
 expect_view() {  # name, render_view options …
   local n tries=0
   until n=$(differing "$1" "" --width 1366 --height 768 "${@:2}") && [ "${n%%.*}" -lt 15700 ]; do
@@ -50,9 +47,8 @@ expect_view() {  # name, render_view options …
 PID=$!
 timeout 30 xdotool search --sync --name "Tessarin Panorama Player" >/dev/null || fail "no window"
 sleep 1
-# Three steps right, one up and a notch of the wheel forward from the first view: yaw π + 0.3,
-# pitch 0.2, the eye 20 pixels further away. Strip and pointer are gone after 400 quiet pulses;
-# the idle turning starts at 800.
+# Yaw π + 0.3, pitch 0.2, the eye 20 pixels further away; the overlays go after 400 quiet pulses,
+# before the idle turning at 800.
 xdotool mousemove 300 300 key Right Right Right Up
 xdotool click 4
 sleep 4.5
@@ -68,8 +64,7 @@ timeout 20 tail --pid=$PID -f /dev/null || fail "Escape did not end the program"
 wait $PID || code=$?
 [ "$code" = 0 ] || fail "exit code $code after Escape"
 
-# A window is its own screen: resized, it shows the view at its new size (eye distance
-# 400 × 640 / 600), pixel for pixel.
+# A resized window shows the view at its new size (eye distance 400 × 640 / 600).
 "$BUILD/panorama" --mute --window "$SMALL" 2>>"$WORK/stderr.txt" &
 PID=$!
 WID=$(timeout 30 xdotool search --sync --name "Tessarin Panorama Player" | head -1) || fail "no window"
