@@ -10,7 +10,6 @@
 
 void AppTest::SetUp() {
   ASSERT_TRUE(tmp_.Ok());
-  priecinok_ = tmp_.Cesta();
   ASSERT_EQ(PLAT_Init(PLAT_MEMORY, TPlatOptions()), 1);
   PLAT_FaultClear();
   PLAT_AudioFakeDevice(true);
@@ -30,14 +29,13 @@ void AppTest::TearDown() {
   PLAT_FaultClear();
   Vykonaj_RELEASE_SRF(1);
   Vyprazdni_W();
-  zvuk_1.ODSTRAN();
-  zvuk_2.ODSTRAN();
+  for (CDSO_Zvuk* z : {&zvuk_1, &zvuk_2}) z->ODSTRAN();
   DSO_DONE();
   PLAT_Shutdown();
   PLAT_AudioFakeDevice(false);
   DBMP_Uvolni_zoznam(PAN_subor, &PAN_id_max);
   // Back into the folder, whose removal goes with the fixture.
-  if (chdir(priecinok_.c_str()) != 0) std::perror("chdir");
+  if (chdir(tmp_.Cesta().c_str()) != 0) std::perror("chdir");
 }
 
 void AppTest::Obrazok(const std::string& meno, int sir, int vys, int modra) {

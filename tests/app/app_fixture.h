@@ -64,5 +64,4 @@ class AppTest : public ::testing::Test {
   }
 
   TTempFolder tmp_;  // the current folder while the test runs
-  std::string priecinok_;
 };

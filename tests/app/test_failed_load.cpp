@@ -86,7 +86,7 @@ TEST_F(AppTest, ALongLoadShowsItsProgressAndEscapeStopsItAndEndsTheProgram) {
 // A file beyond the first fifty is shown; next and the list's end reach every picture.
 TEST_F(AppTest, InALargeFolderEveryPictureIsReachedByNextAndTheList) {
   for (int i = 1000; i < 1300; ++i) Obrazok("p" + std::to_string(i).substr(1) + ".bmp", 8, 4);
-  const std::string cesta = priecinok_ + "/p200.bmp";
+  const std::string cesta = tmp_.Cesta() + "/p200.bmp";
   const char* argv[] = {"panorama", cesta.c_str()};
   TVolby volby;
   ASSERT_EQ(PANO_Rozober_volby(2, argv, &volby, stdout, stderr), -1);
