@@ -1,11 +1,8 @@
-// The command line: the desktop options, paths, and the viewer's own rules for the rest
-// (a picture of another folder opened from the desktop is the end-to-end test's).
+// The command line: the desktop options, paths, and the viewer's own rules for the rest.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -14,29 +11,20 @@
 #include "app/panorama.h"
 #include "app/startup.h"
 #include "app/volby.h"
+#include "tests/bmpfiles/temp_folder.h"
 
 namespace {
 
 TEST(Cmdline, StartIndexModeAndFile) {
   // The line; the index, the mode and the file. The blank after a number starts the file rule; a
   // lone "P" reads nothing.
-  const std::tuple<const char*, int, int, const char*> pripady[] = {{"", 0, 3, ""},
-                                                                    {"P12", 12, 3, ""},
-                                                                    {"G2", 0, 2, ""},
-                                                                    {"G5", 0, 3, ""},
-                                                                    {"G6", 0, 6, ""},
-                                                                    {"G1P3 /tmp/a b.bmp", 3, 1, "/tmp/a"},
-                                                                    {"4 G2", 4, 3, "G2"},
-                                                                    {"PG2", 0, 2, ""},
-                                                                    {"P0x10", 16, 3, ""},
-                                                                    {"010", 8, 3, ""},
-                                                                    {"\"moja panorama.bmp\"", 0, 3, "\"moja"},
-                                                                    {"3   ", 3, 3, ""},
-                                                                    {"99999999999999999999", 2147483647, 3, ""}};
+  const std::tuple<const char*, int, int, const char*> pripady[] = {
+      {"", 0, 3, ""},       {"P12", 12, 3, ""},  {"G2", 0, 2, ""},     {"G5", 0, 3, ""},
+      {"G6", 0, 6, ""},     {"PG2", 0, 2, ""},   {"4 G2", 4, 3, "G2"}, {"G1P3 /tmp/a b.bmp", 3, 1, "/tmp/a"},
+      {"P0x10", 16, 3, ""}, {"010", 8, 3, ""},   {"3   ", 3, 3, ""},   {"\"moja panorama.bmp\"", 0, 3, "\"moja"},
+      {"99999999999999999999", 2147483647, 3, ""}};
   for (const auto& [riadok, id, gm, subor] : pripady) {
-    PAN_id = 0;
-    GM = 3;
-    PAN_param_file[0] = '\0';
+    PAN_id = 0, GM = 3, PAN_param_file[0] = '\0';
     Rozober_prikazovy_riadok(riadok);
     EXPECT_EQ(std::make_tuple(PAN_id, GM, std::string(PAN_param_file)), std::make_tuple(id, gm, subor)) << riadok;
   }
@@ -45,11 +33,7 @@ TEST(Cmdline, StartIndexModeAndFile) {
   EXPECT_EQ(std::string(PAN_param_file), std::string(PAN_PARAM_FILE_MAX, 'y'));
 }
 
-struct TVysledok {
-  int kod;
-  std::string out, err;
-  TVolby volby;
-};
+struct TVysledok { int kod; std::string out, err; TVolby volby; };
 
 TVysledok Rozober(std::vector<const char*> slova) {
   slova.insert(slova.begin(), "panorama");
@@ -65,25 +49,20 @@ TVysledok Rozober(std::vector<const char*> slova) {
 }
 
 TEST(Volby, HelpVersionAndUnknownOptions) {
-  const TVysledok pomoc = Rozober({"--mute", "--help", "--bogus"});
-  EXPECT_EQ(pomoc.kod, 0);
-  EXPECT_EQ(pomoc.out.rfind("Usage: panorama", 0), 0u);
-  const TVysledok verzia = Rozober({"--version"});
-  EXPECT_EQ(verzia.kod, 0);
-  EXPECT_TRUE(std::regex_match(verzia.out, std::regex("panorama \\(Tessarin Panorama Player\\) \\d+\\.\\d+\\.\\d+\n")))
-      << verzia.out;
+  const TVysledok pomoc = Rozober({"--mute", "--help", "--bogus"}), verzia = Rozober({"--version", "--help"});
+  EXPECT_EQ(std::make_tuple(pomoc.kod, pomoc.out.rfind("Usage: panorama", 0), verzia.kod,
+                            verzia.out.rfind("panorama (Tessarin Panorama Player) ", 0)),
+            std::make_tuple(0, 0u, 0, 0u));
   for (const char* zla : {"--windows", "--help=all", "---", "--MUTE", "--filter=fast", "--filter"}) {
     const TVysledok v = Rozober({"--window", zla, "pano.bmp"});
-    EXPECT_EQ(v.kod, 2) << zla;
-    EXPECT_EQ(v.err, std::string("panorama: unknown option '") + zla + "'\nTry 'panorama --help'.\n");
-    EXPECT_TRUE(v.out.empty());
+    EXPECT_EQ(std::make_tuple(v.kod, v.out, v.err),
+              std::make_tuple(2, "", std::string("panorama: unknown option '") + zla + "'\nTry 'panorama --help'.\n"));
   }
 }
 
 TEST(Volby, OptionsPathsAndTheWordsLeftForTheViewer) {
-  char vzor[] = "/tmp/pano_volby_XXXXXX";
-  ASSERT_NE(mkdtemp(vzor), nullptr);
-  const std::string dir = vzor, subor = dir + "/a b.bmp", nie = dir + "/nie.bmp";
+  TTempFolder tmp;
+  const std::string dir = tmp.Cesta(), subor = dir + "/a b.bmp", nie = dir + "/nie.bmp";
   std::fclose(std::fopen(subor.c_str(), "wb"));
   // The words; the window, mute, folder, file, words left and filter. Of two paths the first
   // counts; a missing file is left to the viewer's rules.
@@ -99,8 +78,6 @@ TEST(Volby, OptionsPathsAndTheWordsLeftForTheViewer) {
     EXPECT_EQ(std::make_tuple(v.kod, o.plat.window, o.plat.mute, o.priecinok, o.subor, o.riadok, o.filter),
               std::make_tuple(-1, okno, ticho, priecinok, subor_, riadok, filter));
   }
-  std::remove(subor.c_str());
-  rmdir(vzor);
 }
 
 }  // namespace

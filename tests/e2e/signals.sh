@@ -15,6 +15,7 @@ cd "$WORK"
 convert -size 64x32 xc:red BMP3:a.bmp
 unset PANO_QUIET_BOXES
 set -m  # jobs of their own: a background job's SIGINT would be ignored
+fail() { echo "FAIL: $*"; exit 1; }
 
 # words for the viewer, signal: a missing file brings up a message box; none, the running view
 for case in "nic.bmp TERM" "nic.bmp INT" "- TERM"; do
@@ -26,14 +27,9 @@ for case in "nic.bmp TERM" "nic.bmp INT" "- TERM"; do
   sleep 2
   kill -"$2" $pid
   for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-  if kill -0 $pid 2>/dev/null; then
-    pkill -9 -P $pid || true
-    kill -9 $pid
-    echo "FAIL: $case: still running 5 s after the signal"
-    exit 1
-  fi
+  kill -0 $pid 2>/dev/null && { pkill -9 -P $pid || true; kill -9 $pid; fail "$case: still running 5 s after the signal"; }
   wait $pid || true
-  if pgrep -P $pid >/dev/null; then echo "FAIL: $case: a helper process was left"; exit 1; fi
-  if grep -qiE "alsa|cannot find card" err.txt; then echo "FAIL: $case: sound library noise:"; cat err.txt; exit 1; fi
+  ! pgrep -P $pid >/dev/null || fail "$case: a helper process was left"
+  ! grep -qiE "alsa|cannot find card" err.txt || fail "$case: sound library noise: $(cat err.txt)"
   echo "$case: ended"
 done
