@@ -11,7 +11,7 @@
 #include "app/panorama.h"
 #include "app/startup.h"
 #include "app/volby.h"
-#include "tests/bmpfiles/temp_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace {
 
