@@ -154,10 +154,10 @@ TEST_F(FilterTest, PolesFilledAlikeOnAnyNumberOfThreadsAndGrids) {
 
 // Nearest from the levels: every pixel is pixel (m >> k, n >> k) of some level k, (m, n) the
 // store pixel the sieve samples, and the centre comes from the level its step asks for (below
-// 0.75 a level pixel a screen pixel): at 480 × 360 a picture s wide shows s / 2π / d there.
+// 0.6 a level pixel a screen pixel): at 480 × 360 a picture s wide shows s / 2π / d there.
 struct TNajblizsia { const char* meno; int pan_s, pan_v; float yaw, pitch; int d, sfer, bity, uroven; };
 const TNajblizsia kNajblizsie[] = {
-    {"step 0.6", 2000, 1000, 2.0f, 0.2f, 530, 0, 32, 0},        {"step 0.9", 2000, 1000, 2.0f, 0.2f, 354, 0, 32, 1},
+    {"step 0.5", 2000, 1000, 2.0f, 0.2f, 636, 0, 32, 0},        {"step 0.7", 2000, 1000, 2.0f, 0.2f, 455, 0, 32, 1},
     {"step 1.8, odd", 2002, 1001, 2.0f, 0.2f, 177, 0, 32, 2},    {"step 3.5, seam", 1001, 500, 0.01f, 0.1f, 45, 0, 32, 3},
     {"nadir", 2002, 1001, 1.0f, -1.4707963f, 76, 1, 32, -1},    {"16-bit store", 2000, 1000, 2.0f, 0.2f, 177, 0, 16, 0},
 };
