@@ -116,17 +116,15 @@ inline void Sito_zber8(unsigned short* ciel, const unsigned short* w, unsigned l
   _mm_storeu_si128(reinterpret_cast<__m128i*>(ciel), px);
 }
 
-// X8R8G8B8: whole words already, stored one by one.
+// X8R8G8B8: whole words already, four to a register, streamed past the cache (ciel lies on 16
+// bytes): a frame's 32-bit pixels are more than the cache holds, and reading each line before
+// writing it would double what the frame moves.
 inline void Sito_zber8(uint32_t* ciel, const uint32_t* w, unsigned long long i01, unsigned long long i23,
                        unsigned long long i45, unsigned long long i67) {
-  ciel[0] = w[(unsigned)i01];
-  ciel[1] = w[i01 >> 32];
-  ciel[2] = w[(unsigned)i23];
-  ciel[3] = w[i23 >> 32];
-  ciel[4] = w[(unsigned)i45];
-  ciel[5] = w[i45 >> 32];
-  ciel[6] = w[(unsigned)i67];
-  ciel[7] = w[i67 >> 32];
+  const __m128i a = _mm_setr_epi32((int)w[(unsigned)i01], (int)w[i01 >> 32], (int)w[(unsigned)i23], (int)w[i23 >> 32]);
+  const __m128i b = _mm_setr_epi32((int)w[(unsigned)i45], (int)w[i45 >> 32], (int)w[(unsigned)i67], (int)w[i67 >> 32]);
+  _mm_stream_si128(reinterpret_cast<__m128i*>(ciel), a);
+  _mm_stream_si128(reinterpret_cast<__m128i*>(ciel + 4), b);
 }
 #endif
 
@@ -136,12 +134,17 @@ inline void Sito_zber8(uint32_t* ciel, const uint32_t* w, unsigned long long i01
 // (rr + 256 · posun, whose upper half stays 0 inside the picture) and the row as ss · 256
 // (its upper half is the row), each shifted down to the level, and one multiply-add of the
 // two halves makes the index. This loop is most of a frame's time: the pixel type is a
-// template argument so that neither depth tests it per pixel.
+// template argument so that neither depth tests it per pixel. The pixels up to the first
+// 16-byte boundary of ciel are done one by one.
 template <class P>
 inline void Sito_usek(const TSito_zdroj& z, P* ciel, int n, int rr, int ss, int dr, int ds, int posun) {
   const P* const w = static_cast<const P*>(z.px);
   int k = 0;
 #ifdef __SSE2__
+  for (; k < n && ((uintptr_t)(ciel + k) & 15); ++k, rr += dr, ss += ds) ciel[k] = Sito_vzorka<P>(z, rr, ss, posun);
+  ciel += k;
+  n -= k;
+  k = 0;
   if (n >= 8) {
     const __m128i nasob = _mm_set1_epi32(1 | (z.pitch << 16));
     const __m128i dolne = _mm_set1_epi32(0xFFFF);
@@ -280,6 +283,9 @@ void Sito_pas(const TSito_ram& ram, int k) {
     Sito_riadok(ram, a, b, reinterpret_cast<P*>(riadok), koef_v, cez_pol ? c : 0, uroven);
     riadok += ram.pitch;
   }
+#ifdef __SSE2__
+  _mm_sfence();  // the rows streamed past the cache are in memory before the task is done
+#endif
 }
 
 HRESULT Sito_zamkni() {
