@@ -40,12 +40,14 @@ void OST_Pred_snimkou() {
   }
   bool filtruj = OST_volba == OST_ZAP;
   if (OST_volba == OST_AUTO) filtruj = Ost_pokoj() || OST_ms_filtra <= OST_RYCHLY_MS;
-  Sito_filter = filtruj ? SITO_UROVNE : SITO_NAJBLIZSI;
+  Sito_filter = filtruj ? SITO_UROVNE : OST_Treba_urovne() ? SITO_NAJBLIZSI_UROVNE : SITO_NAJBLIZSI;
   g_neostry = !filtruj;
 }
 
 void OST_Po_snimke(double ms) {
-  if (Sito_filter != SITO_NAJBLIZSI) OST_ms_filtra = ms;
+  if (Sito_filter == SITO_UROVNE) OST_ms_filtra = ms;
 }
+
+bool OST_Treba_urovne() { return OST_volba != OST_VYP; }
 
 bool OST_Treba_ostru() { return g_neostry && OST_volba == OST_AUTO && Ost_pokoj(); }

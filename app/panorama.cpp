@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/nacitanie.h"
+#include "app/ostrost.h"
 #include "display/screen.h"
 #include "engine/store.h"
 #include "engine/view.h"
@@ -38,7 +39,7 @@ int PAN_bajty_pixelu() {
   DDSURFACEDESC ddsd = {};
   ddsd.dwSize = sizeof ddsd;
   if (lpDDSBack == nullptr || lpDDSBack->GetSurfaceDesc(&ddsd) != DD_OK) return 2;
-  return (int)ddsd.ddpfPixelFormat.dwRGBBitCount / 8;
+  return PLAT_BytesPerPixel(ddsd.ddpfPixelFormat.dwRGBBitCount);
 }
 
 TImgLoad Nahraj_subor(const char* nazov, unsigned char start) {
@@ -58,7 +59,7 @@ TImgLoad Nahraj_subor(const char* nazov, unsigned char start) {
     // A picture refused before its first row leaves the store as it was; one that broke off
     // in the middle leaves nothing half shown.
     if (vysledok == IMG_LOAD_OK)
-      W_dokonci();
+      W_dokonci(OST_Treba_urovne());
     else if (n.v_sklade)
       Vyprazdni_W();
   }

@@ -20,7 +20,7 @@ bool zamkni(IDirectDrawSurface* srf, DDSURFACEDESC* d) {
 }
 
 // Bytes of one pixel, from the surface's format.
-size_t bajtov(const DDSURFACEDESC& d) { return d.ddpfPixelFormat.dwRGBBitCount / 8; }
+size_t bajtov(const DDSURFACEDESC& d) { return (size_t)PLAT_BytesPerPixel(d.ddpfPixelFormat.dwRGBBitCount); }
 
 uint8_t* riadok(const DDSURFACEDESC& d, const RECT& r, LONG y) {
   return static_cast<uint8_t*>(d.lpSurface) + (ptrdiff_t)y * d.lPitch + (size_t)r.left * bajtov(d);

@@ -29,6 +29,7 @@ const char* const POMOC =
     "  --filter=auto smooth pictures when the view rests, sharp pixels while it\n"
     "                moves unless the machine keeps 60 frames a second filtering\n"
     "                (default); --filter=on always smooth, --filter=off never\n"
+    "                (and every picture pixel shown as it is, also while moving)\n"
     "  --            what follows is not an option\n"
     "  G1 … G4       display mode 320x200, 640x480, 800x600, 1024x768, scaled\n"
     "  G6            the desktop's own size, pixel for pixel (default; with\n"

@@ -1,9 +1,9 @@
-// The view at 2560 × 1440 from the largest store in true colour (16384 × 8192, 4 bytes a
-// pixel) against the same view from a classic store (4000 × 2000, 5-6-5), measured in one run;
-// the goal: the large store's frame takes at most 1.5 times the classic one's. Also from the
-// true-colour stores of half and a quarter that size (what a coarser level would cost), and
-// the gather floor of each: the same pixels read through offsets computed beforehand, which no
-// change of the rasterizer can beat.
+// The moving view at 2560 × 1440 from the largest store in true colour (16384 × 8192, 4 bytes
+// a pixel; nearest from each cell's level) against the same view from a classic store
+// (4000 × 2000, 5-6-5, nearest from the store), measured in one run; the goal: the large
+// store's frame takes at most 1.5 times the classic one's. Also nearest from the true-colour
+// stores themselves at full, half and a quarter size, and the gather floor of each: the same
+// pixels read through offsets computed beforehand, which no change of the rasterizer can beat.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -38,8 +38,8 @@ const TSklad kPravy[] = {{16384, 8192, 4}, {8192, 4096, 4}, {4096, 2048, 4}};
 const TNazor kNazory[] = {{"typical", 2.0f, 0.2f, 0}, {"pole", 1.0f, 1.4707963f, 0}, {"spherical", 2.0f, 0.2f, 1}};
 constexpr int kPocet = 3;
 
-// A 2560 × 1440 display of the store's depth, the store full of varied pixels, grid 20, one
-// drawing thread, the desktop's eye distance at that height.
+// A 2560 × 1440 display of the store's depth, the store full of varied pixels and its levels,
+// grid 20, one drawing thread, the desktop's eye distance at that height.
 void Priprav(const TSklad& s) {
   Vykonaj_RELEASE_SRF(1);
   Vytvor_displej(2560, 1440, s.bajty * 8);
@@ -53,6 +53,7 @@ void Priprav(const TSklad& s) {
       else
         W_riadok<uint16_t>(r)[c] = (uint16_t)(x >> 16);
     }
+  W_dokonci();
   Reset_Sito(20, 20);
   Vlakna_Spusti(1);
   D = 960;
@@ -77,55 +78,73 @@ double Najlepsi(F f) {
   return cas;
 }
 
-// The frame of every view, and the gather floor of the first.
-void Casy(const TSklad& s, double cas[kPocet], double* zber) {
+// The frame of every view sampled nearest from the store, then (urovne) from the levels, and
+// the gather floor of the first: each the least of the time given and the time measured.
+void Casy(const TSklad& s, double cas[kPocet], double* zber, double* urovne = nullptr) {
   Priprav(s);
-  for (int v = 0; v < kPocet; ++v) {
-    Nazor(kNazory[v]);
-    cas[v] = Najlepsi([] { Sito_Vykresli(); });
-  }
+  for (int f = 0; f < (urovne ? 2 : 1); ++f)
+    for (int v = 0; v < kPocet; ++v) {
+      Nazor(kNazory[v]);
+      Sito_filter = f ? SITO_NAJBLIZSI_UROVNE : SITO_NAJBLIZSI;
+      double& c = (f ? urovne : cas)[v];
+      c = std::min(c, Najlepsi([] { Sito_Vykresli(); }));
+    }
+  Sito_filter = SITO_NAJBLIZSI;
   Nazor(kNazory[0]);
   TRef_suradnice o;
   Ref_Sito(&o);
   std::vector<uint32_t> posuny(o.mm.size()), px(o.mm.size());
   for (size_t i = 0; i < posuny.size(); ++i) posuny[i] = (uint32_t)o.nn[i] * (uint32_t)W_sir + (uint32_t)o.mm[i];
-  *zber = Najlepsi([&] {
+  *zber = std::min(*zber, Najlepsi([&] {
     if (s.bajty == 4)
       for (size_t i = 0; i < posuny.size(); ++i) px[i] = W_riadok<uint32_t>(0)[posuny[i]];
     else
       for (size_t i = 0; i < posuny.size(); ++i) px[i] = W_riadok<uint16_t>(0)[posuny[i]];
     benchmark::DoNotOptimize(px.data());
-  });
+  }));
 }
 
 void BM_Velky_sklad(benchmark::State& state) {
   PLAT_Init(PLAT_MEMORY, TPlatOptions());
-  double klasicky[kPocet], zber_klasicky, pravy[3][kPocet], zber[3];
+  double klasicky[kPocet], zber_klasicky = 1e9, pravy[3][kPocet], zber[3], urovne[kPocet];
+  std::fill_n(klasicky, kPocet, 1e9);
+  std::fill_n(&pravy[0][0], 3 * kPocet, 1e9);
+  std::fill_n(zber, 3, 1e9);
+  std::fill_n(urovne, kPocet, 1e9);
   for (auto _ : state) {
-    Casy(kKlasicky, klasicky, &zber_klasicky);
-    for (int k = 0; k < 3; ++k) Casy(kPravy[k], pravy[k], &zber[k]);
+    // The classic store and the largest in turn, so that both meet the same disturbance from
+    // other work on the machine.
+    for (int kolo = 0; kolo < 3; ++kolo) {
+      Casy(kKlasicky, klasicky, &zber_klasicky);
+      Casy(kPravy[0], pravy[0], &zber[0], urovne);
+    }
+    for (int k = 1; k < 3; ++k) Casy(kPravy[k], pravy[k], &zber[k]);
   }
   // The ratios as a table (a missed goal hides the counters).
-  std::string opis;
   bool zmeskany = false;
-  std::printf("frame over 4000x2000x2        typical   pole  spherical  gather floor\n");
-  for (int k = 0; k < 3; ++k) {
-    const std::string sklad = std::to_string(kPravy[k].sir);
-    std::printf("%5dx%-5dx4                ", kPravy[k].sir, kPravy[k].vys);
+  const auto riadok = [&](const char* meno, const double* cas, const char* kluc, double z) {
+    std::printf("%-28s", meno);
     for (int v = 0; v < kPocet; ++v) {
-      const double pomer = pravy[k][v] / klasicky[v];
-      state.counters[sklad + "_" + kNazory[v].meno] = pomer;
-      std::printf("%7.2f", pomer);
-      if (k == 0 && pomer > 1.5) zmeskany = true;
+      state.counters[std::string(kluc) + kNazory[v].meno] = cas[v] / klasicky[v];
+      std::printf("  %6.2f ms %5.2f", cas[v] * 1e3, cas[v] / klasicky[v]);
     }
-    state.counters[sklad + "_gather"] = zber[k] / zber_klasicky;
-    std::printf("  %12.2f\n", zber[k] / zber_klasicky);
+    if (z > 0) std::printf("  %6.2f", z / zber_klasicky);
+    std::printf("\n");
+  };
+  std::printf("%-28s  %-15s  %-15s  %-15s  gather\n", "frame, ratio to classic", "typical", "pole", "spherical");
+  riadok("4000x2000x2 nearest", klasicky, "classic_", zber_klasicky);
+  riadok("16384x8192x4 moving (levels)", urovne, "moving_", 0);
+  for (int k = 0; k < 3; ++k) {
+    char meno[40];
+    std::snprintf(meno, sizeof(meno), "%dx%dx4 nearest", kPravy[k].sir, kPravy[k].vys);
+    riadok(meno, pravy[k], (std::to_string(kPravy[k].sir) + "_").c_str(), zber[k]);
   }
+  for (int v = 0; v < kPocet; ++v) zmeskany = zmeskany || urovne[v] / klasicky[v] > 1.5;
   char s[200];
-  std::snprintf(s, sizeof(s), "16384x8192x4 over 4000x2000x2: %.2f/%.2f ms typical, %.2f/%.2f pole, %.2f/%.2f spherical",
-                pravy[0][0] * 1e3, klasicky[0] * 1e3, pravy[0][1] * 1e3, klasicky[1] * 1e3, pravy[0][2] * 1e3,
+  std::snprintf(s, sizeof(s), "moving 16384x8192x4 over 4000x2000x2: %.2f/%.2f ms typical, %.2f/%.2f pole, %.2f/%.2f spherical",
+                urovne[0] * 1e3, klasicky[0] * 1e3, urovne[1] * 1e3, klasicky[1] * 1e3, urovne[2] * 1e3,
                 klasicky[2] * 1e3);
-  opis = s;
+  const std::string opis = s;
   state.SetLabel(opis);
   Vlakna_Zastav();
   Vykonaj_RELEASE_SRF(1);

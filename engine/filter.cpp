@@ -193,9 +193,9 @@ int Filter_priprav(const void* w, long pitch, int bajty, int sir, int vys) {
   return 1;
 }
 
-int Filter_uroven_kroku(double krok) {
+int Filter_uroven_kroku(double krok, double prah) {
   int k = 0;
-  for (double hranica = 1.5; krok >= hranica && k + 1 < Filter_pocet; hranica *= 2) ++k;
+  for (double hranica = prah; krok >= hranica && k + 1 < Filter_pocet; hranica *= 2) ++k;
   return k;
 }
 

@@ -27,9 +27,9 @@ int Filter_priprav(const void* w, long pitch, int bajty, int sir, int vys);
 // Gives the levels' memory back.
 void Filter_uvolni();
 
-// The level that suits a step of `krok` level-0 pixels per screen pixel: 0 up to 1.5, then
-// one more for every doubling, at most the last level made.
-int Filter_uroven_kroku(double krok);
+// The level for a step of `krok` level-0 pixels per screen pixel: 0 below `prah`, then one
+// more for every doubling, at most the last level made.
+int Filter_uroven_kroku(double krok, double prah);
 
 // n pixels sampled bilinearly from level k, starting at column r and row s of level 0
 // (24.8, the column not wrapped) in steps dr, ds: columns wrap around the turn, rows stop at

@@ -52,6 +52,23 @@ static_assert(W_MAX_SIR <= 32767 && W_MAX_VYS + 1 <= 32767,
 
 constexpr int SITO_ULOHY = 64;  // about how many tasks a frame is split into
 
+// The step (store pixels per screen pixel) from which a cell takes the next level, and one
+// more for every doubling. Bilinear holds sharp up to 1.5. Nearest keeps a level's step below
+// 0.6 (a level pixel spans 1.7 to 3.3 screen pixels): a 32-bit frame then reads little enough
+// to take at most 1.5 times a classic frame, however large the store. Below 0.75 the view at
+// 2560 wide took twice the classic frame's time (whose store shows 0.66 there).
+constexpr double SITO_PRAH_BILINEAR = 1.5;
+constexpr double SITO_PRAH_NAJBLIZSI = 0.6;
+
+// Where nearest samples come from: level k (0: the store), rows `pitch` pixels apart. Level
+// k's pixel (m >> k, n >> k) is the box that holds store pixel (m, n), so the store's column
+// and row are found as at level 0 (wrapped by the store's turn) and then shifted.
+struct TSito_zdroj {
+  const void* px;
+  int pitch;
+  int k;
+};
+
 // One frame's constants, read by every drawing thread.
 struct TSito_ram {
   int otocka;  // W_sir in 24.8: one turn of the sphere (at least one column)
@@ -59,6 +76,7 @@ struct TSito_ram {
   int rmax;    // the full turn of the centre-cell pass, 24.8
   int stredx;  // its cell
   int filter;  // Sito_filter, nearest while the store has no levels
+  TSito_zdroj zdroj[FILTER_UROVNE_MAX];  // the store and the levels made
   int casti;   // tasks each band is split into
   pol_pas* uzly;  // every node row, Sito_pocx + 1 nodes each
   std::atomic<int> uzlov{0};  // node rows computed so far
@@ -75,11 +93,11 @@ inline int Sito_krokov(int v, int d, int dole, int sirka) {
   return 1 << 30;
 }
 
-// The sample of the store at (rr, ss), 24.8, column shifted by posun onto the picture:
-// nearest, the pixel the point falls in. One per pixel type P, as other samplings will be.
+// The sample of level z at store point (rr, ss), 24.8, column shifted by posun onto the
+// picture: nearest, the pixel the point falls in.
 template <class P>
-inline P Sito_vzorka(const P* w, int sir, int rr, int ss, int posun) {
-  return w[(ss >> 8) * sir + (rr >> 8) + posun];
+inline P Sito_vzorka(const TSito_zdroj& z, int rr, int ss, int posun) {
+  return static_cast<const P*>(z.px)[(ss >> (8 + z.k)) * z.pitch + (((rr >> 8) + posun) >> z.k)];
 }
 
 #ifdef __SSE2__
@@ -98,36 +116,39 @@ inline void Sito_zber8(unsigned short* ciel, const unsigned short* w, unsigned l
   _mm_storeu_si128(reinterpret_cast<__m128i*>(ciel), px);
 }
 
-// X8R8G8B8: whole words already, stored one by one.
+// X8R8G8B8: whole words already, four to a register, streamed past the cache (ciel lies on 16
+// bytes): a frame's 32-bit pixels are more than the cache holds, and reading each line before
+// writing it would double what the frame moves.
 inline void Sito_zber8(uint32_t* ciel, const uint32_t* w, unsigned long long i01, unsigned long long i23,
                        unsigned long long i45, unsigned long long i67) {
-  ciel[0] = w[(unsigned)i01];
-  ciel[1] = w[i01 >> 32];
-  ciel[2] = w[(unsigned)i23];
-  ciel[3] = w[i23 >> 32];
-  ciel[4] = w[(unsigned)i45];
-  ciel[5] = w[i45 >> 32];
-  ciel[6] = w[(unsigned)i67];
-  ciel[7] = w[i67 >> 32];
+  const __m128i a = _mm_setr_epi32((int)w[(unsigned)i01], (int)w[i01 >> 32], (int)w[(unsigned)i23], (int)w[i23 >> 32]);
+  const __m128i b = _mm_setr_epi32((int)w[(unsigned)i45], (int)w[i45 >> 32], (int)w[(unsigned)i67], (int)w[i67 >> 32]);
+  _mm_stream_si128(reinterpret_cast<__m128i*>(ciel), a);
+  _mm_stream_si128(reinterpret_cast<__m128i*>(ciel + 4), b);
 }
 #endif
 
-// n pixels inside a single turn: the column needs no wrapping, only the constant
-// shift `posun` that brings the turn onto the picture. The store index row · sir +
-// column is formed for four pixels at once: the lanes carry the column with the shift
-// folded in (rr + 256 · posun, whose upper half stays 0 inside the picture) and the row
-// as ss · 256 (its upper half is the row), and one multiply-add of the two halves makes
-// the index. This loop is most of a frame's time: the pixel type is a template argument
-// so that neither depth tests it per pixel.
+// n pixels of level z inside a single turn: the column needs no wrapping, only the constant
+// shift `posun` that brings the turn onto the picture. The index row · pitch + column is
+// formed for four pixels at once: the lanes carry the column with the shift folded in
+// (rr + 256 · posun, whose upper half stays 0 inside the picture) and the row as ss · 256
+// (its upper half is the row), each shifted down to the level, and one multiply-add of the
+// two halves makes the index. This loop is most of a frame's time: the pixel type is a
+// template argument so that neither depth tests it per pixel. The pixels up to the first
+// 16-byte boundary of ciel are done one by one.
 template <class P>
-inline void Sito_usek(const TSito_ram& ram, P* ciel, int n, int rr, int ss, int dr, int ds, int posun) {
-  const P* const w = W_riadok<P>(0);
-  const int sir = ram.sir;
+inline void Sito_usek(const TSito_zdroj& z, P* ciel, int n, int rr, int ss, int dr, int ds, int posun) {
+  const P* const w = static_cast<const P*>(z.px);
   int k = 0;
 #ifdef __SSE2__
+  for (; k < n && ((uintptr_t)(ciel + k) & 15); ++k, rr += dr, ss += ds) ciel[k] = Sito_vzorka<P>(z, rr, ss, posun);
+  ciel += k;
+  n -= k;
+  k = 0;
   if (n >= 8) {
-    const __m128i nasob = _mm_set1_epi32(1 | (sir << 16));
+    const __m128i nasob = _mm_set1_epi32(1 | (z.pitch << 16));
     const __m128i dolne = _mm_set1_epi32(0xFFFF);
+    const __m128i posun_r = _mm_cvtsi32_si128(8 + z.k), posun_s = _mm_cvtsi32_si128(z.k);
     const __m128i kr = _mm_set1_epi32(4 * dr), ks = _mm_set1_epi32(4 * ds * 256);
     const int r0 = rr + posun * 256, s0 = ss * 256;
     __m128i vr = _mm_setr_epi32(r0, r0 + dr, r0 + 2 * dr, r0 + 3 * dr);
@@ -135,7 +156,7 @@ inline void Sito_usek(const TSito_ram& ram, P* ciel, int n, int rr, int ss, int 
     for (; k + 8 <= n; k += 8) {
       __m128i index[2];
       for (int h = 0; h < 2; ++h) {
-        const __m128i par = _mm_or_si128(_mm_srli_epi32(vr, 8), _mm_andnot_si128(dolne, vs));
+        const __m128i par = _mm_or_si128(_mm_srl_epi32(vr, posun_r), _mm_andnot_si128(dolne, _mm_srl_epi32(vs, posun_s)));
         index[h] = _mm_madd_epi16(par, nasob);
         vr = _mm_add_epi32(vr, kr);
         vs = _mm_add_epi32(vs, ks);
@@ -150,7 +171,7 @@ inline void Sito_usek(const TSito_ram& ram, P* ciel, int n, int rr, int ss, int 
     ss += k * ds;
   }
 #endif
-  for (; k < n; ++k, rr += dr, ss += ds) ciel[k] = Sito_vzorka(w, sir, rr, ss, posun);
+  for (; k < n; ++k, rr += dr, ss += ds) ciel[k] = Sito_vzorka<P>(z, rr, ss, posun);
 }
 
 inline int Sito_deleniedole(int a, int b) {
@@ -161,17 +182,17 @@ inline int Sito_deleniedole(int a, int b) {
 // n pixels from (rr, ss) in steps (dr, ds), the column wrapped fully into the picture.
 // The run is split where it crosses a turn, so the pixel loop never tests the column.
 template <class P>
-void Sito_bunka(const TSito_ram& ram, P* ciel, int n, int rr, int ss, int dr, int ds) {
+void Sito_bunka(const TSito_ram& ram, const TSito_zdroj& z, P* ciel, int n, int rr, int ss, int dr, int ds) {
   const unsigned koniec = (unsigned)(rr + (n - 1) * dr);
   if ((unsigned)rr < (unsigned)ram.otocka && koniec < (unsigned)ram.otocka) {
-    Sito_usek(ram, ciel, n, rr, ss, dr, ds, 0);
+    Sito_usek(z, ciel, n, rr, ss, dr, ds, 0);
     return;
   }
   while (n > 0) {
     const int q = Sito_deleniedole(rr, ram.otocka);
     int pocet = Sito_krokov(rr, dr, q * ram.otocka, ram.otocka);
     if (pocet > n) pocet = n;
-    Sito_usek(ram, ciel, pocet, rr, ss, dr, ds, -q * ram.sir);
+    Sito_usek(z, ciel, pocet, rr, ss, dr, ds, -q * ram.sir);
     ciel += pocet;
     rr += pocet * dr;
     ss += pocet * ds;
@@ -188,7 +209,7 @@ inline int Sito_delenie(int n, double inv) {
 }
 
 // One pixel row of a band between node rows a and b: the nodes interpolated to the row,
-// then every cell, filtered from its level `uroven` when the frame filters. `stred` is the
+// then every cell, filtered or nearest from its level `uroven`. `stred` is the
 // centre cell to draw the short way across a pole (0: none).
 template <class P>
 void Sito_riadok(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, P* ciel, float koef_v, int stred,
@@ -202,8 +223,8 @@ void Sito_riadok(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, P* ci
     const int pr = i == stred ? r[i] - ram.rmax : r[i];
     const int n = ram.x[i] - ram.x[i - 1];
     const int dr = Sito_delenie(pr - r[i - 1], ram.krok_inv[i]), ds = Sito_delenie(s[i] - s[i - 1], ram.krok_inv[i]);
-    if (ram.filter == SITO_NAJBLIZSI) {
-      Sito_bunka(ram, ciel + ram.x[i - 1], n, r[i - 1], s[i - 1], dr, ds);
+    if (ram.filter == SITO_NAJBLIZSI || ram.filter == SITO_NAJBLIZSI_UROVNE) {
+      Sito_bunka(ram, ram.zdroj[uroven[i]], ciel + ram.x[i - 1], n, r[i - 1], s[i - 1], dr, ds);
     } else {
       Filter_usek(ciel + ram.x[i - 1], n, r[i - 1], s[i - 1], dr, ds, uroven[i]);
     }
@@ -211,28 +232,32 @@ void Sito_riadok(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, P* ci
 }
 
 // Store pixels per screen pixel along an edge of a cell (dr, ds in 24.8 over n pixels),
-// columns counted at their true width on the sphere: near a pole a row's columns crowd
-// together, and counting them whole would blur the rows there as well.
+// columns counted at `sirka` of their width.
 double Sito_krok(double dr, double ds, int n, double sirka) {
   const double x = dr * sirka, y = ds;
   return std::sqrt(x * x + y * y) / (256.0 * (n > 1 ? n : 1));
 }
 
 // The level of every cell of the band between node rows a and b, from its steps along the
-// top and bottom rows and down the left and right columns, whichever is longest.
+// top and bottom rows and down the left and right columns, whichever is longest. Filtered,
+// columns count at their true width on the sphere: near a pole a row's columns crowd together,
+// and counting them whole would blur the rows there as well. Nearest, they count whole: what
+// the frame reads is the store's pixels as they lie, and near a pole finer levels would cost
+// twice a small store's frame.
 void Sito_urovne(const TSito_ram& ram, const pol_pas* a, const pol_pas* b, int vys, int stred, int* uroven) {
+  const bool filtruje = ram.filter == SITO_UROVNE;
   for (int i = 1; i <= Sito_pocx; ++i) {
     uroven[i] = 0;
-    if (ram.filter != SITO_UROVNE) continue;
+    if (!filtruje && ram.filter != SITO_NAJBLIZSI_UROVNE) continue;
     const double s = (a[i - 1].s + a[i].s + b[i - 1].s + b[i].s) / 1024.0;
-    const double sirka = std::cos((opt_TB - s) / (opt_TC > 0 ? opt_TC : 1));
+    const double sirka = filtruje ? std::cos((opt_TB - s) / (opt_TC > 0 ? opt_TC : 1)) : 1.0;
     const int pa = i == stred ? a[i].r - ram.rmax : a[i].r, pb = i == stred ? b[i].r - ram.rmax : b[i].r;
     const int n = ram.x[i] - ram.x[i - 1];
     double krok = Sito_krok(pa - a[i - 1].r, a[i].s - a[i - 1].s, n, sirka);
     krok = std::fmax(krok, Sito_krok(pb - b[i - 1].r, b[i].s - b[i - 1].s, n, sirka));
     krok = std::fmax(krok, Sito_krok(b[i - 1].r - a[i - 1].r, b[i - 1].s - a[i - 1].s, vys, sirka));
     krok = std::fmax(krok, Sito_krok(b[i].r - a[i].r, b[i].s - a[i].s, vys, sirka));
-    uroven[i] = Filter_uroven_kroku(krok);
+    uroven[i] = Filter_uroven_kroku(krok, filtruje ? SITO_PRAH_BILINEAR : SITO_PRAH_NAJBLIZSI);
   }
 }
 
@@ -258,6 +283,9 @@ void Sito_pas(const TSito_ram& ram, int k) {
     Sito_riadok(ram, a, b, reinterpret_cast<P*>(riadok), koef_v, cez_pol ? c : 0, uroven);
     riadok += ram.pitch;
   }
+#ifdef __SSE2__
+  _mm_sfence();  // the rows streamed past the cache are in memory before the task is done
+#endif
 }
 
 HRESULT Sito_zamkni() {
@@ -298,11 +326,10 @@ int Sito_Vykresli() {
   TSito_ram ram;
   ram.rmax = (int)((double)pi2 * opt_TA) * 256;
   ram.stredx = Sito_pocx / 2;
-  ram.filter = Filter_pocet > 0 ? Sito_filter : SITO_NAJBLIZSI;
   if (Sito_zamkni() != DD_OK) return 0;
   // A grid made for a larger screen than this buffer is not drawn at all, nor a buffer of
   // another depth than a store with a picture.
-  const int bajty = (int)ddsd_D.ddpfPixelFormat.dwRGBBitCount / 8;
+  const int bajty = PLAT_BytesPerPixel(ddsd_D.ddpfPixelFormat.dwRGBBitCount);
   if ((DWORD)Sito_x(Sito_pocx) > ddsd_D.dwWidth || (DWORD)Sito_y(Sito_pocy) > ddsd_D.dwHeight ||
       (bajty != 2 && bajty != 4) || (W_bajty != 0 && W_bajty != bajty)) {
     lpDDSBack->Unlock(nullptr);
@@ -310,6 +337,11 @@ int Sito_Vykresli() {
   }
   ram.otocka = W_sir * 256;
   ram.sir = W_sir;
+  // Without levels, or from a 16-bit store (whose levels are 32-bit), nearest from the store.
+  ram.filter = Filter_pocet > 0 ? Sito_filter : SITO_NAJBLIZSI;
+  if (ram.filter == SITO_NAJBLIZSI_UROVNE && bajty == 2) ram.filter = SITO_NAJBLIZSI;
+  ram.zdroj[0] = {W, W_sir, 0};
+  for (int k = 1; k < Filter_pocet; ++k) ram.zdroj[k] = {Filter_uroven[k].px, (int)Filter_uroven[k].pitch, k};
   ram.zaciatok = static_cast<unsigned char*>(ddsd_D.lpSurface);
   ram.pitch = ddsd_D.lPitch;
   // The buffer (at most 4096 wide) bounds the cell width, as the step division needs.

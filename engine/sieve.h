@@ -17,9 +17,12 @@ extern int Sito_sir, Sito_vys;    // cell size in pixels, of the narrower cells
 // so that the grid covers the screen.
 extern int Sito_zvys_x, Sito_zvys_y;
 extern pol_pas* Sito_pasB;        // the node row Napln_sito_pasB fills
-// How the next frame samples the store: the nearest pixel, bilinear from the store, or
-// bilinear from the mip level that suits each cell's step (the calm, sharp still frame).
-enum { SITO_NAJBLIZSI = 0, SITO_BILINEAR = 1, SITO_UROVNE = 2 };
+// How the next frame samples the store: the nearest pixel, bilinear from the store,
+// bilinear from the mip level that suits each cell's step (the calm, sharp still frame), or
+// the nearest pixel of the level whose pixels are about as large as the screen's (a moving
+// frame from a large true-colour store, which then reads no more than a small one; a 16-bit
+// store is read at its own pixels).
+enum { SITO_NAJBLIZSI = 0, SITO_BILINEAR = 1, SITO_UROVNE = 2, SITO_NAJBLIZSI_UROVNE = 3 };
 extern int Sito_filter;
 extern DDSURFACEDESC ddsd_D;      // the surface being drawn on, locked
 

@@ -145,12 +145,12 @@ void W_zapis_riadok(int y, const void* pixely) {
 
 // Under a picture that reaches the nadir the row one past the sphere (looking straight down)
 // repeats the last row; every other row around the picture is black from W_priprav.
-void W_dokonci() {
+void W_dokonci(bool urovne) {
   const int spodok = W_pan_hore + pan_vys;
   const size_t bajty = (size_t)W_sir * W_bajty;
   if (pan_vys > 0 && spodok == W_pan_vys && spodok <= W_riadok_max)
     std::memcpy(W + (size_t)spodok * bajty, W + (size_t)(spodok - 1) * bajty, bajty);
-  if (W_bajty != 0) Filter_priprav(W, (long)bajty, W_bajty, W_sir, W_vys);
+  if (W_bajty != 0 && urovne) Filter_priprav(W, (long)bajty, W_bajty, W_sir, W_vys);
 }
 
 void Vyprazdni_W() {

@@ -52,8 +52,8 @@ int W_priprav(int sir, int vys, int bajty, const TGPano* vyrez);
 // Rows outside the picture are ignored.
 void W_zapis_riadok(int y, const void* pixely);
 // Finishes a picture written row by row: the rows and columns around it the projection reads,
-// and the filter levels.
-void W_dokonci();
+// and the filter levels unless no frame will read them.
+void W_dokonci(bool urovne = true);
 
 // Empties the store after a picture that did not load: no size, no placement, all black,
 // its memory given back.

@@ -13,7 +13,7 @@ std::vector<IDirectDrawPalette*> g_palettes;
 IDirectDrawSurface* g_screen = nullptr;
 
 // Rows are padded by 32 bytes and aligned to 16, so no code can get away with width × bytes.
-int PitchFor(int w, int bits) { return ((w * (bits / 8) + 32) + 15) & ~15; }
+int PitchFor(int w, int bits) { return ((w * PLAT_BytesPerPixel((unsigned)bits) + 32) + 15) & ~15; }
 
 IDirectDrawSurface* NewSurface(IDirectDraw* dd, int w, int h, int bits) {
   IDirectDrawSurface* s = new IDirectDrawSurface();

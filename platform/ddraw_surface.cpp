@@ -40,7 +40,7 @@ HRESULT IDirectDrawSurface::Lock(RECT* rect, DDSURFACEDESC* desc, DWORD, HANDLE)
     if (rect->left < 0 || rect->top < 0 || rect->left >= rect->right || rect->top >= rect->bottom ||
         rect->right > width || rect->bottom > height)
       return DDERR_INVALIDPARAMS;
-    offset = (size_t)rect->top * pitch + (size_t)rect->left * (bits / 8);
+    offset = (size_t)rect->top * pitch + (size_t)rect->left * PLAT_BytesPerPixel((unsigned)bits);
   }
   DDI_Describe(this, desc);
   desc->dwFlags |= DDSD_LPSURFACE;

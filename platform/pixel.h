@@ -23,6 +23,9 @@ inline void PLAT_Unpack8888(uint32_t p, uint8_t* r, uint8_t* g, uint8_t* b) {
   *b = (uint8_t)p;
 }
 
+// Bytes of one pixel of `bits` bits (a surface's dwRGBBitCount: 16 or 32).
+inline int PLAT_BytesPerPixel(unsigned bits) { return (int)(bits / 8); }
+
 // Per-format building blocks for loops that run over whole rows: one instance per format,
 // so that such a loop is written once and compiled tight for each.
 struct TPlatPix16 {

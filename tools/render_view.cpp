@@ -33,12 +33,14 @@ const char* const kPouzitie =
     "  --width W, --height H   screen size, 2 … 4096 (default 800 x 600)\n"
     "  --16         the classic modes' 16-bit 5-6-5 pixels (default: 8 bits a channel,\n"
     "               as the desktop's mode)\n"
-    "  --filter F   nearest: the nearest picture pixel (the viewer while moving);\n"
+    "  --filter F   nearest: the nearest picture pixel (the viewer with --filter=off);\n"
     "               bilinear: bilinear from the picture itself; auto: bilinear from\n"
-    "               the level of detail each part needs (default: the still view)\n";
+    "               the level of detail each part needs (default: the still view);\n"
+    "               nearest-levels: the nearest pixel of the level each part needs\n"
+    "               (the viewer while moving in true colour)\n";
 
 // The --filter words, in the order of the sieve's modes.
-const char* const kFiltre[] = {"nearest", "bilinear", "auto"};
+const char* const kFiltre[] = {"nearest", "bilinear", "auto", "nearest-levels"};
 
 struct TVolby {
   double yaw = 3.1415927, pitch = 0.1;
@@ -92,7 +94,7 @@ const char* Citaj_volby(int argc, char** argv, TVolby* o) {
       ok = Cele(hodnota, 2, 4096, &o->vys);
     } else if (!std::strcmp(a, "--filter")) {
       ok = false;
-      for (int f = 0; f < 3; ++f)
+      for (int f = 0; f < (int)(sizeof kFiltre / sizeof kFiltre[0]); ++f)
         if (hodnota && !std::strcmp(hodnota, kFiltre[f])) {
           o->filter = f;
           ok = true;

@@ -12,6 +12,8 @@
 #include "engine/store.h"
 #include "engine/view.h"
 #include "engine/workers.h"
+#include "platform/pixel.h"
+#include "tests/common/engine_ref.h"
 #include "tests/common/filter_ref.h"
 #include "tests/engine/engine_displej.h"
 
@@ -108,6 +110,42 @@ TEST(FilterUrovne, BoxesWrapAcrossTheSeamAndHoldTheLastRow) {
     for (int i = 0; i < 64; ++i) EXPECT_EQ(px[i], bajty == 4 ? 0xC8C8C8u : 0xC6C7C6u) << i << ", " << bajty;
   }
   Vyprazdni_W();
+}
+
+// Nearest from the levels: every pixel is pixel (m >> k, n >> k) of some level k, (m, n) the
+// store pixel the sieve samples, and the centre comes from the level its step asks for (below
+// 0.6 a level pixel a screen pixel): at 480 × 360 a picture s wide shows s / 2π / d there.
+struct TNajblizsia { const char* meno; int pan_s, pan_v; float yaw, pitch; int d, sfer, bity, uroven; };
+const TNajblizsia kNajblizsie[] = {
+    {"step 0.5", 2000, 1000, 2.0f, 0.2f, 636, 0, 32, 0},        {"step 0.7", 2000, 1000, 2.0f, 0.2f, 455, 0, 32, 1},
+    {"step 1.8, odd", 2002, 1001, 2.0f, 0.2f, 177, 0, 32, 2},    {"step 3.5, seam", 1001, 500, 0.01f, 0.1f, 45, 0, 32, 3},
+    {"nadir", 2002, 1001, 1.0f, -1.4707963f, 76, 1, 32, -1},    {"16-bit store", 2000, 1000, 2.0f, 0.2f, 177, 0, 16, 0},
+};
+
+TEST_F(FilterTest, NearestFromTheLevelsPixelForPixel) {
+  for (const TNajblizsia& c : kNajblizsie) {
+    Obrazovka(480, 360, c.bity);
+    Pohlad_nastav({480, 360, c.pan_s, c.pan_v, c.yaw, c.pitch, c.d, c.sfer});
+    ASSERT_TRUE(Ref_do_W(Ref_obraz(c.pan_s, c.pan_v), c.bity / 8));
+    const std::vector<uint32_t> px = Vykresli(SITO_NAJBLIZSI_UROVNE);
+    TRef_suradnice o;
+    Ref_Sito(&o);
+    const auto bod = [&](size_t i, int k) {
+      const TFilter_uroven& u = Filter_uroven[k];
+      const size_t j = (size_t)(o.nn[i] >> k) * u.pitch + (o.mm[i] >> k);
+      return u.bajty == 4 ? static_cast<const uint32_t*>(u.px)[j] & 0xFFFFFF
+                          : PLAT_Convert(32, 16, static_cast<const uint16_t*>(u.px)[j]);
+    };
+    int ziadna = 0, mimo_stredu = 0;
+    for (size_t i = 0; i < px.size(); ++i) {
+      int k = 0;
+      while (k < Filter_pocet && px[i] != bod(i, k)) ++k;
+      ziadna += k == Filter_pocet;
+      const int x = (int)(i % 480) - 240, y = (int)(i / 480) - 180;
+      if (c.uroven >= 0 && std::abs(x) < 8 && std::abs(y) < 8) mimo_stredu += px[i] != bod(i, c.uroven);
+    }
+    EXPECT_EQ(std::make_pair(ziadna, mimo_stredu), std::make_pair(0, 0)) << c.meno;
+  }
 }
 
 }  // namespace
