@@ -111,7 +111,8 @@ bool Filter_zmensi(int k) {
   return true;
 }
 
-// The bilinear blend of four pixels with 8-bit weights fx, fy (0 … 255 towards the second
+#ifndef __SSE2__
+// Without SSE2: the bilinear blend of four pixels with 8-bit weights fx, fy (0 … 255 towards the second
 // column and row). The four weights sum to 256, so a lane never exceeds 255 · 256.
 inline uint32_t Filter_zmiesaj(uint32_t p00, uint32_t p01, uint32_t p10, uint32_t p11, uint32_t fx, uint32_t fy) {
   const uint32_t w11 = (fx * fy + 128) >> 8, w01 = fx - w11, w10 = fy - w11, w00 = 256 - fx - fy + w11;
@@ -127,7 +128,10 @@ inline uint32_t Filter_bod(const Z* a, const Z* b, int m, int m1, uint32_t fx, u
   return Filter_zmiesaj(Filter_32(a[m]), Filter_32(a[m1]), Filter_32(b[m]), Filter_32(b[m1]), fx, fy);
 }
 
-#ifdef __SSE2__
+#else
+template <class Z>
+uint32_t Filter_bod(const Z* a, const Z* b, int m, int m1, uint32_t fx, uint32_t fy);
+
 // The blend of two pixels of a row (h) and the two below them (d), each pair in the low half
 // of a register: the channels spread to 16 bits, blended down the column then across, each
 // pass rounded; no lane exceeds 255 · 256.

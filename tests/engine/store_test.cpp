@@ -66,7 +66,7 @@ TEST_F(StoreTest, LoadPlacesThePictureAndResetsTheViewFailuresKeepIt) {
   std::string p = Obrazok(800, 200, Vzor);
   PAN_subor[0] = &p[0];
   PAN_id_max = 0;
-  EXPECT_EQ(Nahraj_PANORAMU(0, 1), IMG_LOAD_OK);
+  EXPECT_EQ(Nahraj_PANORAMU(0, 0), IMG_LOAD_OK);
   YAW = 1;
   EXPECT_EQ(Nahraj_PANORAMU("missing.bmp", 0), IMG_LOAD_FAILED);
   EXPECT_FLOAT_EQ(YAW, pi);
