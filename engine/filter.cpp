@@ -15,8 +15,10 @@ TFilter_uroven Filter_uroven[FILTER_UROVNE_MAX];
 
 namespace {
 
-// The pixels of the levels made (level 0 is the store's), left unset until they are made.
+// The pixels of the levels made (level 0 is the store's), left unset until they are made, and
+// their counts: the next picture of the same size writes over them without new page faults.
 std::unique_ptr<uint32_t[]> Filter_pamat[FILTER_UROVNE_MAX];
+size_t Filter_pamat_px[FILTER_UROVNE_MAX];
 
 // Red and blue (and, shifted down, green and the spare byte) travel as two 8-bit lanes
 // of a 32-bit word, 16 bits apart, so one multiply weighs two channels.
@@ -88,15 +90,19 @@ template <class Z>
 bool Filter_zmensi(int k) {
   const TFilter_uroven& z = Filter_uroven[k];
   const int sir = (z.sir + 1) / 2, vys = (z.vys + 1) / 2;
-  const size_t bajty = (size_t)sir * vys * sizeof(uint32_t);
-  uint32_t* const pamat = new (std::nothrow) uint32_t[(size_t)sir * vys];
-  if (!pamat) return false;
-  Filter_pamat[k + 1].reset(pamat);
+  const size_t px = (size_t)sir * vys;
+  if (Filter_pamat_px[k + 1] != px) {
+    Filter_pamat[k + 1].reset(new (std::nothrow) uint32_t[px]);
+    if (!Filter_pamat[k + 1]) return false;
+    Filter_pamat_px[k + 1] = px;
 #ifdef MADV_HUGEPAGE
-  // Large pages for the large levels: fewer faults as they are first written.
-  const uintptr_t od = ((uintptr_t)pamat + 4095) & ~(uintptr_t)4095, po = ((uintptr_t)pamat + bajty) & ~(uintptr_t)4095;
-  if (po > od) madvise(reinterpret_cast<void*>(od), po - od, MADV_HUGEPAGE);
+    // Large pages for the large levels: fewer faults as they are first written.
+    const uintptr_t od = ((uintptr_t)Filter_pamat[k + 1].get() + 4095) & ~(uintptr_t)4095;
+    const uintptr_t po = ((uintptr_t)(Filter_pamat[k + 1].get() + px)) & ~(uintptr_t)4095;
+    if (po > od) madvise(reinterpret_cast<void*>(od), po - od, MADV_HUGEPAGE);
 #endif
+  }
+  uint32_t* const pamat = Filter_pamat[k + 1].get();
   const Z* const zdroj = static_cast<const Z*>(z.px);
   for (int j = 0; j < vys; ++j) {
     const Z* a = zdroj + (size_t)2 * j * z.pitch;
@@ -178,12 +184,15 @@ inline uint32_t Filter_bod<uint16_t>(const uint16_t* a, const uint16_t* b, int m
 
 void Filter_uvolni() {
   Filter_pocet = 0;
-  for (std::unique_ptr<uint32_t[]>& p : Filter_pamat) p.reset();
+  for (int k = 0; k < FILTER_UROVNE_MAX; ++k) Filter_pamat[k].reset(), Filter_pamat_px[k] = 0;
 }
 
 int Filter_priprav(const void* w, long pitch, int bajty, int sir, int vys) {
-  Filter_uvolni();
-  if (!w || sir < 1 || vys < 1 || (bajty != 2 && bajty != 4)) return 0;
+  Filter_pocet = 0;
+  if (!w || sir < 1 || vys < 1 || (bajty != 2 && bajty != 4)) {
+    Filter_uvolni();
+    return 0;
+  }
   Filter_uroven[0] = {w, pitch / bajty, sir, vys, bajty};
   int k = 0;
   while (k + 1 < FILTER_UROVNE_MAX && (Filter_uroven[k].sir > 1 || Filter_uroven[k].vys > 1)) {
@@ -193,6 +202,7 @@ int Filter_priprav(const void* w, long pitch, int bajty, int sir, int vys) {
     }
     ++k;
   }
+  for (int j = k + 1; j < FILTER_UROVNE_MAX; ++j) Filter_pamat[j].reset(), Filter_pamat_px[j] = 0;
   Filter_pocet = k + 1;
   return 1;
 }

@@ -21,7 +21,8 @@ extern TFilter_uroven Filter_uroven[FILTER_UROVNE_MAX];
 
 // Makes the levels of a store of sir columns (one turn) by vys rows, rows `pitch` bytes
 // apart, of `bajty` (2: R5G6B5, 4: X8R8G8B8) bytes a pixel. The store is read in place and
-// must stay while the levels are used. The former levels' memory goes back.
+// must stay while the levels are used. Levels of the sizes the former ones had are written over
+// in their memory; the rest of that memory goes back.
 // 1 = made, 0 = no memory or no picture (Filter_pocet is then 0).
 int Filter_priprav(const void* w, long pitch, int bajty, int sir, int vys);
 // Gives the levels' memory back.

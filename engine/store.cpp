@@ -18,11 +18,15 @@ uint32_t W_cierny_bod = 0;
 void* W_mapa = nullptr;
 size_t W_mapa_bajty = 0;
 
-void W_uvolni() {
-  Filter_uvolni();
+void W_uvolni_mapu() {
   if (W_mapa) munmap(W_mapa, W_mapa_bajty);
   W_mapa = nullptr;
   W_mapa_bajty = 0;
+}
+
+void W_uvolni() {
+  Filter_uvolni();
+  W_uvolni_mapu();
   W_cierny_bod = 0;
   W = reinterpret_cast<unsigned char*>(&W_cierny_bod);
   W_sir = W_vys = 1;
@@ -33,24 +37,26 @@ void W_uvolni() {
 // at once (the allocator may keep freed blocks). Large pages spare address translation, as the
 // view walks across many store rows for every screen row. A page no one may touch lies on
 // either side, the store's end against the one after it: a read past the store faults at
-// once instead of showing what lies beyond.
-bool W_alokuj(int sir, int vys, int bajty) {
+// once instead of showing what lies beyond. A store of as many pages as the last keeps its
+// mapping (a folder of photos of one size loads without a page fault); *cisty says whether
+// the pages are fresh.
+bool W_alokuj(int sir, int vys, int bajty, bool* cisty) {
   const size_t velkost = (size_t)sir * (size_t)vys * (size_t)bajty;
   const size_t stranka = (size_t)sysconf(_SC_PAGESIZE);
   const size_t stranky = (velkost + stranka - 1) / stranka * stranka;
-  void* p = mmap(nullptr, stranky + 2 * stranka, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (p == MAP_FAILED) return false;
-  unsigned char* const vnutro = static_cast<unsigned char*>(p) + stranka;
-  if (mprotect(vnutro, stranky, PROT_READ | PROT_WRITE) != 0) {
-    munmap(p, stranky + 2 * stranka);
-    return false;
-  }
+  *cisty = W_mapa == nullptr || W_mapa_bajty != stranky + 2 * stranka;
+  if (*cisty) {
+    W_uvolni_mapu();
+    void* p = mmap(nullptr, stranky + 2 * stranka, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED) return false;
+    W_mapa = p;
+    W_mapa_bajty = stranky + 2 * stranka;
+    if (mprotect(static_cast<unsigned char*>(p) + stranka, stranky, PROT_READ | PROT_WRITE) != 0) return false;
 #ifdef MADV_HUGEPAGE
-  madvise(vnutro, stranky, MADV_HUGEPAGE);
+    madvise(static_cast<unsigned char*>(p) + stranka, stranky, MADV_HUGEPAGE);
 #endif
-  W_mapa = p;
-  W_mapa_bajty = stranky + 2 * stranka;
-  W = vnutro + (stranky - velkost);
+  }
+  W = static_cast<unsigned char*>(W_mapa) + stranka + (stranky - velkost);
   W_sir = sir;
   W_vys = vys;
   W_bajty = bajty;
@@ -114,7 +120,7 @@ void reset_opt_T() {
 }
 
 int W_priprav(int sir, int vys, int bajty, const TGPano* vyrez) {
-  W_uvolni();
+  Filter_pocet = 0;  // the last picture's levels are not read again; their memory may serve this one's
   W_gpano = vyrez ? *vyrez : TGPano{};
   W_gpano_plati = vyrez != nullptr;
   const bool rozmer = sir >= 1 && sir <= W_MAX_SIR && vys >= 1 && vys <= W_MAX_VYS;
@@ -122,13 +128,22 @@ int W_priprav(int sir, int vys, int bajty, const TGPano* vyrez) {
   pan_vys = rozmer ? vys : 0;
   reset_opt_T();
   // The sphere and the row one past the nadir that looking straight down reaches.
-  if (!rozmer || (bajty != 2 && bajty != 4) || !W_alokuj(W_pan_sir, W_pan_vys + 1, bajty)) {
+  bool cisty = true;
+  if (!rozmer || (bajty != 2 && bajty != 4) || !W_alokuj(W_pan_sir, W_pan_vys + 1, bajty, &cisty)) {
+    W_uvolni();
     pan_sir = pan_vys = 0;
     W_gpano_plati = false;
     reset_opt_T();
     return 0;
   }
   reset_opt_T();
+  // A kept store is black again wherever the picture's rows will not land.
+  const size_t riadok = (size_t)W_sir * W_bajty;
+  const bool cely_obvod = pan_sir == W_pan_sir;
+  if (!cisty) {
+    std::memset(W, 0, (size_t)(cely_obvod ? W_pan_hore : W_vys) * riadok);
+    if (cely_obvod) std::memset(W + (W_pan_hore + pan_vys) * riadok, 0, (W_vys - W_pan_hore - pan_vys) * riadok);
+  }
   return 1;
 }
 

@@ -56,13 +56,14 @@ class StoreTest : public EngineDisplej {
   TTempFolder tmp;
 };
 
-// A full sphere, then by its index a 4:1 strip around the horizon of a sphere of 400 rows. A missing
-// file, an index outside the list, an empty name: the store kept.
+// A full sphere, then by its index a 4:1 strip around the horizon of a sphere of its size (the
+// store kept, black again above and below the strip). A missing file, an index outside the
+// list, an empty name: the store kept.
 TEST_F(StoreTest, LoadPlacesThePictureAndResetsTheViewFailuresKeepIt) {
   YAW = 1, PITCH = -1, D = 123;
-  ASSERT_EQ(Nahraj_PANORAMU(Obrazok(600, 300, Vzor).c_str(), 1), IMG_LOAD_OK);
+  ASSERT_EQ(Nahraj_PANORAMU(Obrazok(800, 400, Vzor).c_str(), 1), IMG_LOAD_OK);
   EXPECT_EQ(std::vector<float>({YAW, PITCH, (float)D}), std::vector<float>({pi, 0.1f, 400}));
-  OcakavajVzor(600, 300, 0);
+  OcakavajVzor(800, 400, 0);
   std::string p = Obrazok(800, 200, Vzor);
   PAN_subor[0] = &p[0];
   PAN_id_max = 0;
