@@ -55,7 +55,7 @@ constexpr int SITO_ULOHY = 64;  // about how many tasks a frame is split into
 // The step (store pixels per screen pixel) from which a cell takes the next level, and one
 // more for every doubling. Bilinear holds sharp up to 1.5. Nearest keeps a level's step below
 // 0.6 (a level pixel spans 1.7 to 3.3 screen pixels): a 32-bit frame then reads little enough
-// to take at most 1.5 times a classic frame, however large the store. Below 0.75 the view at
+// to take at most 1.5 times a classic frame, however large the store. With 0.75 the view at
 // 2560 wide took twice the classic frame's time (whose store shows 0.66 there).
 constexpr double SITO_PRAH_BILINEAR = 1.5;
 constexpr double SITO_PRAH_NAJBLIZSI = 0.6;
