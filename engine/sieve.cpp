@@ -134,17 +134,19 @@ inline void Sito_zber8(uint32_t* ciel, const uint32_t* w, unsigned long long i01
 // (rr + 256 · posun, whose upper half stays 0 inside the picture) and the row as ss · 256
 // (its upper half is the row), each shifted down to the level, and one multiply-add of the
 // two halves makes the index. This loop is most of a frame's time: the pixel type is a
-// template argument so that neither depth tests it per pixel. The pixels up to the first
+// template argument so that neither depth tests it per pixel. 32-bit pixels up to the first
 // 16-byte boundary of ciel are done one by one.
 template <class P>
 inline void Sito_usek(const TSito_zdroj& z, P* ciel, int n, int rr, int ss, int dr, int ds, int posun) {
   const P* const w = static_cast<const P*>(z.px);
   int k = 0;
 #ifdef __SSE2__
-  for (; k < n && ((uintptr_t)(ciel + k) & 15); ++k, rr += dr, ss += ds) ciel[k] = Sito_vzorka<P>(z, rr, ss, posun);
-  ciel += k;
-  n -= k;
-  k = 0;
+  if (sizeof(P) == 4) {  // only the streamed 32-bit stores need the 16-byte boundary
+    for (; k < n && ((uintptr_t)(ciel + k) & 15); ++k, rr += dr, ss += ds) ciel[k] = Sito_vzorka<P>(z, rr, ss, posun);
+    ciel += k;
+    n -= k;
+    k = 0;
+  }
   if (n >= 8) {
     const __m128i nasob = _mm_set1_epi32(1 | (z.pitch << 16));
     const __m128i dolne = _mm_set1_epi32(0xFFFF);
