@@ -34,6 +34,7 @@ bool PAN_priprav(void* ctx, int sir, int vys, int bajty) {
 }
 
 void PAN_riadok(void*, int y, const void* pixely) { W_zapis_riadok(y, pixely); }
+void* PAN_miesto(void*, int y) { return W_miesto_riadku(y); }
 
 int PAN_bajty_pixelu() {
   DDSURFACEDESC ddsd = {};
@@ -54,7 +55,7 @@ TImgLoad Nahraj_subor(const char* nazov, unsigned char start) {
   TImgLoad vysledok = IMG_LOAD_FAILED;
   if (DDPanorama_zisti(nazov, W_MAX_SIR, W_MAX_VYS, &n.p)) {
     Nacitanie_zacni();
-    const TImgSink ciel = {PAN_priprav, PAN_riadok, Nacitanie_priebeh, &n};
+    const TImgSink ciel = {PAN_priprav, PAN_riadok, Nacitanie_priebeh, &n, PAN_miesto};
     vysledok = PLAT_LoadImageRows(n.p.hinst, nazov, n.p.flags, n.p.sir, n.p.vys, PAN_bajty_pixelu(), ciel);
     // A picture refused before its first row leaves the store as it was; one that broke off
     // in the middle leaves nothing half shown.

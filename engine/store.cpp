@@ -147,15 +147,28 @@ int W_priprav(int sir, int vys, int bajty, const TGPano* vyrez) {
   return 1;
 }
 
+namespace {
+// The store row of picture row y, null for rows outside the picture.
+unsigned char* W_riadok_obrazu(int y) {
+  if (y < 0 || y >= pan_vys || W_pan_hore + y > W_riadok_max || W_bajty == 0) return nullptr;
+  return W + (size_t)(W_pan_hore + y) * W_sir * W_bajty;
+}
+}  // namespace
+
 // Picture row y into its store row: from column W_pan_vlavo on, continued at column 0 where
 // it runs across the seam; the rest of the turn stays black.
 void W_zapis_riadok(int y, const void* pixely) {
-  if (y < 0 || y >= pan_vys || W_pan_hore + y > W_riadok_max || W_bajty == 0) return;
-  unsigned char* const riadok = W + (size_t)(W_pan_hore + y) * W_sir * W_bajty;
+  unsigned char* const riadok = W_riadok_obrazu(y);
+  if (!riadok) return;
   const unsigned char* const zdroj = static_cast<const unsigned char*>(pixely);
   const int prvy = pan_sir < W_pan_sir - W_pan_vlavo ? pan_sir : W_pan_sir - W_pan_vlavo;
   std::memcpy(riadok + (size_t)W_pan_vlavo * W_bajty, zdroj, (size_t)prvy * W_bajty);
   std::memcpy(riadok, zdroj + (size_t)prvy * W_bajty, (size_t)(pan_sir - prvy) * W_bajty);
+}
+
+void* W_miesto_riadku(int y) {
+  unsigned char* const riadok = W_riadok_obrazu(y);
+  return riadok && W_pan_vlavo + pan_sir <= W_pan_sir ? riadok + (size_t)W_pan_vlavo * W_bajty : nullptr;
 }
 
 // Under a picture that reaches the nadir the row one past the sphere (looking straight down)

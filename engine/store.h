@@ -51,6 +51,9 @@ int W_priprav(int sir, int vys, int bajty, const TGPano* vyrez);
 // Writes picture row y (0 … sir-1 pixels, the store's format) to its place in the store.
 // Rows outside the picture are ignored.
 void W_zapis_riadok(int y, const void* pixely);
+// Where picture row y lies in the store when it lies there whole (not across the seam), so that
+// it may be written in place; else null.
+void* W_miesto_riadku(int y);
 // Finishes a picture written row by row: the rows and columns around it the projection reads,
 // and the filter levels unless no frame will read them.
 void W_dokonci(bool urovne = true);

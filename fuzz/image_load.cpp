@@ -28,7 +28,7 @@ const std::string& TempPath() {
 bool Displej() {
   PLAT_Init(PLAT_MEMORY, TPlatOptions());
   PLAT_SetImagePixelLimit(1 << 22);
-  if (DirectDrawCreate(nullptr, &lpDD, nullptr) != DD_OK || lpDD->SetDisplayMode(320, 240, 16) != DD_OK) return false;
+  if (DirectDrawCreate(nullptr, &lpDD, nullptr) != DD_OK || lpDD->SetDisplayMode(320, 240, 32) != DD_OK) return false;
   lpDDSBack = DDVytvor_povrch(lpDD, 320, 240);
   if (lpDDSBack == nullptr) return false;
   MAXX = obraz_sir = 320;

@@ -96,8 +96,8 @@ bool IMGL_DecodeSdl(const uint8_t* bytes, size_t size, const TImgInfo& info, int
 }
 
 bool IMGL_Decode(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
-                 std::string* why) {
-  if (info.kind == IMGK_JPEG) return IMGL_DecodeJpeg(bytes, size, info, w, h, out, why);
+                 std::string* why, const TImgPlace& place) {
+  if (info.kind == IMGK_JPEG) return IMGL_DecodeJpeg(bytes, size, info, w, h, out, why, place);
   if (IMGL_BmpDirect(info)) return IMGL_DecodeBmpBytes(bytes, size, info, w, h, out, why);
   return IMGL_DecodeSdl(bytes, size, info, w, h, out, why);
 }

@@ -97,14 +97,12 @@ bool Zacni(TJpeg* j, const uint8_t* bytes, size_t size, const TImgInfo& info, in
   return j->d.output_components == 4;
 }
 
-// Up to n rows into `band`, one after another `stride` bytes apart; how many (0 on failure).
-int Pas(TJpeg* j, uint8_t* band, size_t stride, int n) {
+// Up to n rows into rows[0 … n − 1]; how many (0 on failure).
+int Pas(TJpeg* j, JSAMPROW* rows, int n) {
   if (setjmp(j->e.skok)) return 0;
   int got = 0;
   while (got < n && j->d.output_scanline < j->d.output_height) {
-    JSAMPROW rows[kBand];
-    for (int i = 0; i < n - got; i++) rows[i] = band + (size_t)(got + i) * stride;
-    const int r = (int)jpeg_read_scanlines(&j->d, rows, (JDIMENSION)(n - got));
+    const int r = (int)jpeg_read_scanlines(&j->d, rows + got, (JDIMENSION)(n - got));
     if (r == 0) return 0;  // no more data: cannot happen with a whole picture in memory
     got += r;
   }
@@ -117,20 +115,41 @@ bool Dokonci(TJpeg* j) {
   return true;
 }
 
-bool Riadky(TJpeg* j, int w, int h, const TImgEmit& out) {
+// Rows y … y + n − 1 (n ≤ kBand) decoded into rows[], each where `place` puts it, else into
+// the band; how many.
+int Pas_riadkov(TJpeg* j, int y, int n, uint8_t* band, size_t stride, const TImgPlace& place, JSAMPROW* rows) {
+  for (int i = 0; i < n; i++) {
+    uint32_t* p = place ? place(y + i) : nullptr;
+    rows[i] = p ? reinterpret_cast<JSAMPROW>(p) : band + (size_t)i * stride;
+  }
+  return Pas(j, rows, n);
+}
+
+bool Riadky(TJpeg* j, int w, int h, const TImgEmit& out, const TImgPlace& place) {
   const int sw = (int)j->d.output_width, sh = (int)j->d.output_height;
   const size_t stride = (size_t)sw * 4;
   std::unique_ptr<uint8_t[]> band(new uint8_t[stride * kBand + 4]);  // slack: the last pixel reads as a word
   const bool cmyk = j->d.out_color_space == JCS_CMYK, adobe = j->d.saw_Adobe_marker != 0;
+  JSAMPROW rows[kBand];
+  // Rows of the picture's own size, not CMYK, straight to their places: nothing copied after.
+  if (place && !cmyk && sw == w && sh == h) {
+    for (int y = 0; y < sh;) {
+      const int n = std::min(kBand, sh - y);
+      if (Pas_riadkov(j, y, n, band.get(), stride, place, rows) != n) return false;
+      for (int i = 0; i < n; i++, y++)
+        if (!out(y, reinterpret_cast<const uint32_t*>(rows[i]))) return false;
+    }
+    return Dokonci(j);
+  }
   int first = 0, count = 0;
   const auto row = [&](int y) {
     if (y >= first + count) {
       first = y;
-      count = Pas(j, band.get(), stride, std::min(kBand, sh - y));
-      for (int i = 0; cmyk && i < count; i++) Cmyk_na_rgb(band.get() + (size_t)i * stride, sw, adobe);
+      count = Pas_riadkov(j, y, std::min(kBand, sh - y), band.get(), stride, nullptr, rows);
+      for (int i = 0; cmyk && i < count; i++) Cmyk_na_rgb(rows[i], sw, adobe);
       if (y >= first + count) return TImgRow{nullptr, 4};
     }
-    return TImgRow{band.get() + (size_t)(y - first) * stride, 4};
+    return TImgRow{rows[y - first], 4};
   };
   return IMGL_Rows(sw, sh, row, w, h, out) && Dokonci(j);
 }
@@ -138,7 +157,7 @@ bool Riadky(TJpeg* j, int w, int h, const TImgEmit& out) {
 }  // namespace
 
 bool IMGL_DecodeJpeg(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
-                     std::string* why) {
+                     std::string* why, const TImgPlace& place) {
   std::unique_ptr<TJpeg> j(new (std::nothrow) TJpeg());
   if (!j) {
     *why = "out of memory";
@@ -156,7 +175,7 @@ bool IMGL_DecodeJpeg(const uint8_t* bytes, size_t size, const TImgInfo& info, in
   }
   bool ok = Zacni(j.get(), bytes, size, decoded, w, h);
   try {
-    ok = ok && Riadky(j.get(), w, h, out);
+    ok = ok && Riadky(j.get(), w, h, out, place);
   } catch (const std::bad_alloc&) {
     std::snprintf(j->e.text, sizeof j->e.text, "out of memory");
     ok = false;

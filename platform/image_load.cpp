@@ -23,6 +23,7 @@ size_t MaxFileBytes() { return (size_t)IMGL_PixelLimit() * 4 + (1u << 20); }
 struct TTarget {
   std::function<bool(const TImgInfo& info, int w, int h)> begin;
   TImgEmit row;
+  TImgPlace place;  // where rows may be decoded in place (may be empty)
   bool stopped = false;  // the row function stopped the decoding on purpose
 };
 
@@ -52,7 +53,7 @@ bool FromBytes(const char* name, const std::vector<uint8_t>& bytes, size_t total
   int w, h;
   if (!Size(name, info, cx, cy, &w, &h) || !t->begin(info, w, h)) return false;
   std::string why;
-  return Decoded(name, IMGL_Decode(bytes.data(), bytes.size(), info, w, h, t->row, &why), *t, why);
+  return Decoded(name, IMGL_Decode(bytes.data(), bytes.size(), info, w, h, t->row, &why, t->place), *t, why);
 }
 
 // A plain BMP is read from the file row by row once its header passes; anything else whole.
@@ -105,11 +106,12 @@ struct TSinkRows {
     if (bytes == 2) packed.resize((size_t)w);
     return sink.begin(sink.ctx, w, h, bytes);
   }
+  uint32_t* Place(int y) const { return bytes == 4 && sink.place ? static_cast<uint32_t*>(sink.place(sink.ctx, y)) : nullptr; }
   bool Row(int y, const uint32_t* px, bool* stopped) {
     if (bytes == 2) {
       for (int x = 0; x < w; x++) packed[x] = PLAT_Pack565((BYTE)(px[x] >> 16), (BYTE)(px[x] >> 8), (BYTE)px[x]);
       sink.row(sink.ctx, y, packed.data());
-    } else {
+    } else if (px != Place(y)) {  // a row decoded in its place is there already
       sink.row(sink.ctx, y, px);
     }
     const bool told = (y + 1) % kProgressRows == 0 || y + 1 == h;
@@ -153,6 +155,7 @@ TImgLoad PLAT_LoadImageRows(HINSTANCE hinst, const char* name, UINT flags, int c
   TTarget t;
   t.begin = [&rows](const TImgInfo&, int w, int h) { return rows.Begin(w, h); };
   t.row = [&rows, &t](int y, const uint32_t* px) { return rows.Row(y, px, &t.stopped); };
+  if (bytes == 4 && sink.place) t.place = [&rows](int y) { return rows.Place(y); };
   if (Load(hinst, name, flags, cx, cy, &t)) return IMG_LOAD_OK;
   return t.stopped ? IMG_LOAD_STOPPED : IMG_LOAD_FAILED;
 }

@@ -11,18 +11,22 @@
 // Target row y (0 … h − 1, in order) of w pixels 0x??RRGGBB (the top byte no colour: a source's
 // alpha or filler may be left in it); false stops the decoding.
 typedef std::function<bool(int y, const uint32_t* row)> TImgEmit;
+// Where target row y may be written in place (w pixels 0x??RRGGBB), or null. A decoder that
+// writes a row there still hands that address to its TImgEmit.
+typedef std::function<uint32_t*(int y)> TImgPlace;
 
 // Decodes a picture already checked by IMGL_Probe / IMGL_CheckWhole at w × h: JPEGs through
 // libjpeg, plain BMPs directly, the rest through SDL. False (and *why) when refused or stopped.
 bool IMGL_Decode(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
-                 std::string* why);
+                 std::string* why, const TImgPlace& place = nullptr);
 // BMPs of other forms and PNGs: SDL decodes the picture whole, its rows are then taken in bands.
 bool IMGL_DecodeSdl(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
                     std::string* why);
 // Every JPEG: at the smallest of libjpeg's scales (n/8) not below w × h, in bands of rows; a small
-// picture of a big one with restart markers from only the rows it samples (IMGL_JpegRestartCut).
+// picture of a big one with restart markers from only the rows it samples (IMGL_JpegRestartCut);
+// rows of the picture's own size straight into the places `place` gives.
 bool IMGL_DecodeJpeg(const uint8_t* bytes, size_t size, const TImgInfo& info, int w, int h, const TImgEmit& out,
-                     std::string* why);
+                     std::string* why, const TImgPlace& place = nullptr);
 // A baseline JPEG of one scan whose restart markers fall on MCU rows, made `h` rows high: a JPEG of
 // its headers and a few MCU rows around the middle of each of h equal bands (*cut, *cut_height
 // pixels high). False when the file is not such a one or h rows would not save much.

@@ -14,6 +14,9 @@ struct TImgSink {
   // Rows done of all, every few rows; false stops the decoding. May be null.
   bool (*progress)(void* ctx, int done, int total);
   void* ctx;
+  // Where row y may be decoded in place (w writable pixels of 4 bytes), or null: a row decoded
+  // there is not handed to `row`. May be null.
+  void* (*place)(void* ctx, int y);
 };
 
 enum TImgLoad { IMG_LOAD_FAILED = 0, IMG_LOAD_OK = 1, IMG_LOAD_STOPPED = 2 };

@@ -16,7 +16,7 @@ std::vector<uint8_t> Nahlad(const TBajty& b) {
   const TImgSink sink{
       [](void* c, int w, int h, int) { return static_cast<std::vector<uint8_t>*>(c)->resize((size_t)w * h * 4), true; },
       [](void* c, int y, const void* p) { std::memcpy(static_cast<std::vector<uint8_t>*>(c)->data() + y * 64, p, 64); },
-      nullptr, &px};
+      nullptr, &px, nullptr};
   if (!Zapis_bajty("n.jpg", b) || PLAT_LoadImageRows(nullptr, "n.jpg", LR_LOADFROMFILE, 16, 8, 4, sink) != IMG_LOAD_OK)
     px.clear();
   return px;

@@ -33,7 +33,7 @@ TImgLoad Nahraj(const std::string& subor, int cx, int cy, int bajty, TZberac* z)
                         if (z->drz) std::memcpy(z->px.data() + (size_t)y * z->w * z->bajty, p, (size_t)z->w * z->bajty);
                       },
                       [](void* c, int hotovo, int) { return (unsigned)hotovo < (unsigned)static_cast<const TZberac*>(c)->stop_po; },
-                      z};
+                      z, nullptr};
   return PLAT_LoadImageRows(nullptr, subor.c_str(), LR_LOADFROMFILE, cx, cy, bajty, sink);
 }
 
