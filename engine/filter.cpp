@@ -5,6 +5,7 @@
 #endif
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <cstddef>
 #include <memory>
@@ -97,8 +98,9 @@ bool Filter_zmensi(int k) {
     Filter_pamat_px[k + 1] = px;
 #ifdef MADV_HUGEPAGE
     // Large pages for the large levels: fewer faults as they are first written.
-    const uintptr_t od = ((uintptr_t)Filter_pamat[k + 1].get() + 4095) & ~(uintptr_t)4095;
-    const uintptr_t po = ((uintptr_t)(Filter_pamat[k + 1].get() + px)) & ~(uintptr_t)4095;
+    const uintptr_t stranka = (uintptr_t)sysconf(_SC_PAGESIZE);
+    const uintptr_t od = ((uintptr_t)Filter_pamat[k + 1].get() + stranka - 1) & ~(stranka - 1);
+    const uintptr_t po = ((uintptr_t)(Filter_pamat[k + 1].get() + px)) & ~(stranka - 1);
     if (po > od) madvise(reinterpret_cast<void*>(od), po - od, MADV_HUGEPAGE);
 #endif
   }

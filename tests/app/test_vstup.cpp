@@ -2,6 +2,7 @@
 #include "app/ostrost.h"
 #include "app/sprava.h"
 #include "app_fixture.h"
+#include "engine/filter.h"
 #include "log/zeph_log.h"
 #include "tests/common/engine_ref.h"
 
@@ -111,6 +112,7 @@ TEST_F(AppTest, SharpFrameOnceTheViewRests) {
 TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
   OST_volba = OST_VYP;
   ASSERT_EQ(Spusti1(), 1);
+  EXPECT_EQ(Filter_pocet, 0);  // no frame reads levels, so none were made
   for (const char* subor : {"pano_1.bmp", "chyba.bmp"}) {
     Zobraz_PANORAMU(subor, 0);
     Prekresli_scenu(1);
