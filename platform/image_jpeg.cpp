@@ -1,6 +1,7 @@
 // JPEG through libjpeg: every picture decoded once, at the smallest of libjpeg's scales (n/8) not
-// below the size asked for, in bands of rows; four-channel ones (CMYK, YCCK) as CMYK turned into RGB.
-// A small picture of one with restart markers is decoded from only the rows it samples.
+// below the size asked for, in bands of rows (or, at its own size, straight into the caller's rows);
+// four-channel ones (CMYK, YCCK) as CMYK turned into RGB. A small picture of one with restart markers
+// is decoded from only the rows it samples.
 #include <algorithm>
 #include <csetjmp>
 #include <cstddef>
