@@ -57,10 +57,10 @@ inline bool Zapis_bajty(const std::string& cesta, const TBajty& b) {
 }
 
 // A JPEG by libjpeg: `zlozky` channels of `vstup`, stored as `ulozene`; row y filled by `riadok`;
-// a restart marker every `restart` MCUs (0: none).
+// a restart marker every `restart` MCUs (0: none); CMYK without Adobe's marker unless `adobe`.
 inline TBajty Jpeg_z(int w, int h, int zlozky, J_COLOR_SPACE vstup, J_COLOR_SPACE ulozene, int kvalita,
                      bool progresivny, const std::function<void(int y, JSAMPLE* riadok)>& riadok,
-                     unsigned restart = 0) {
+                     unsigned restart = 0, bool adobe = true) {
   jpeg_compress_struct c;
   jpeg_error_mgr e;
   c.err = jpeg_std_error(&e);
@@ -74,6 +74,7 @@ inline TBajty Jpeg_z(int w, int h, int zlozky, J_COLOR_SPACE vstup, J_COLOR_SPAC
   jpeg_set_quality(&c, kvalita, TRUE);
   if (progresivny) jpeg_simple_progression(&c);
   c.restart_interval = restart;
+  if (!adobe) c.write_Adobe_marker = FALSE;
   jpeg_start_compress(&c, TRUE);
   std::vector<JSAMPLE> r((size_t)w * zlozky);
   for (JSAMPROW p = r.data(); (int)c.next_scanline < h; jpeg_write_scanlines(&c, &p, 1)) riadok((int)c.next_scanline, p);

@@ -139,16 +139,16 @@ TEST_F(FormatsGpano, TheCropSitsAtItsPlaceInTheFullSphere) {
   for (const int y : {0, 149, 250, 350, 599, 600})
     for (const int x : {0, 299, 600, 900, 1199})
       if (y != 250 || x != 600) Pixel(y, x, pic);
-  // Across the seam: the crop continues at the first column.
-  Nahraj(pic, Gpano_paket(1200, 600, 600, 200, 1000, 400));
-  const int seam[][2] = {{1000, 0}, {1199, 199}, {0, 200}, {399, 599}, {400, -1}, {999, -1}};
-  for (const auto& s : seam) Pixel(496, s[0], pic, s[1], s[1] < 0 ? -1 : 96);  // the first row of a block
-  EXPECT_NE(Stred(0.001f, (float)((300 - 500) * pi / 600)), 0);
-  EXPECT_EQ(Stred(pi, (float)((300 - 500) * pi / 600)), 0);
+  // One column across the seam: it continues at the first column; the last crop's pixels beside it are gone.
+  Nahraj(pic, Gpano_paket(1200, 600, 600, 200, 601, 250));
+  const int seam[][2] = {{601, 0}, {1199, 598}, {0, 599}, {1, -1}, {600, -1}};
+  for (const auto& s : seam) Pixel(346, s[0], pic, s[1], s[1] < 0 ? -1 : 96);  // the first row of a block
+  EXPECT_NE(Stred(0.001f, (float)((300 - 350) * pi / 600)), 0);
+  EXPECT_EQ(Stred(pi / 2, (float)((300 - 350) * pi / 600)), 0);
   // A failed load keeps the placement.
   ASSERT_TRUE(Zapis_bajty("zly.jpg", S_xmp({0xFF, 0xD8, 0xFF, 0xD9}, Gpano_paket(4000, 2000, 600, 200, 0, 0))));
   EXPECT_EQ(Nahraj_PANORAMU("zly.jpg", 0), IMG_LOAD_FAILED);
-  EXPECT_TRUE(W_pan_vlavo == 1000 && W_pan_hore == 400);
+  EXPECT_TRUE(W_pan_vlavo == 601 && W_pan_hore == 250);
 }
 
 // A sphere larger than the store is scaled to fit; lying packets still show the picture inside it.

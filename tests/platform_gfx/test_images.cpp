@@ -83,16 +83,21 @@ TEST_F(LoadTest, AFileThatShrankAfterItsHeaderFailsItsRows) {
 }
 
 TEST_F(LoadTest, ScalingAveragesWhenShrinkingInterpolatesWhenGrowingAndReadsSizesFromTheHeader) {
-  TPic pic{8, 4, {}};  // left half one flat colour, right half a checkerboard
-  for (int i = 0; i < 32; i++) pic.px.push_back(i % 8 < 4 ? 0xC86432 : ((i + i / 8) % 2 ? 0xFFFFFF : 0));
+  TPic pic{8, 4, {}};  // left half two flat colours (of mean 0xC86432) one over the other, right half a checkerboard
+  for (int i = 0; i < 32; i++) pic.px.push_back(i % 8 < 4 ? (i < 16 ? 0xFF8040 : 0x914824) : ((i + i / 8) % 2 ? 0xFFFFFF : 0));
   HBITMAP bm = Load(Temp(MakeBmp(pic, 24, BMP_PLAIN)), 2, 1);
   EXPECT_TRUE(bm && bm->px[0] == 0xC86432u && bm->px[1] == 0x808080u) << "mid grey, rounded up";
+  DeleteObject(bm);
+  bm = Load(Temp(MakeBmp(TPic{3, 1, {0, 0xFFFFFF, 0}}, 24, BMP_PLAIN)), 2, 1);  // a third of the middle each
+  EXPECT_TRUE(bm && bm->px[0] == 0x555555u && bm->px[1] == 0x555555u);
   DeleteObject(bm);
   bm = Load(Temp(MakeBmp(TPic{2, 1, {0x000000, 0xFFFFFF}}, 24, BMP_PLAIN)), 4, 3);
   ASSERT_NE(nullptr, bm);
   for (int i = 0; i < 12; i++) EXPECT_NEAR(i % 4 == 0 ? 0 : i % 4 == 3 ? 255 : i % 4 == 1 ? 0x40 : 0xBF, (int)(bm->px[i] & 255), 1) << i;
   DeleteObject(bm);
-  for (int w : {257, 4000})  // long runs of one weight are summed in parts: a flat colour stays exact
+  // Long runs of one weight are summed in parts; 572 weights of 1/572 round to 129/65536 past one,
+  // held at white. A flat colour stays exact.
+  for (int w : {257, 572, 4000})
     for (uint32_t colour : {0xFFFFFFu, 0xFEFD01u}) {
       bm = Load(Temp(MakeBmp(TPic{w, 1, std::vector<uint32_t>((size_t)w, colour)}, 24, BMP_PLAIN)), 1, 1);
       EXPECT_EQ(colour, bm ? bm->px[0] : 0) << w;
