@@ -93,7 +93,7 @@ TEST_F(AppTest, SharpFrameOnceTheViewRests) {
       {OST_AUTO, 50, KLAVES, 0, true, SITO_NAJBLIZSI_UROVNE},     {OST_AUTO, 50, PULZ_, 140, false, SITO_NAJBLIZSI_UROVNE},
       {OST_AUTO, 50, PULZ_, 10, true, SITO_UROVNE},               {OST_AUTO, -1, PULZ_, 10, false, SITO_UROVNE},
       {OST_AUTO, 50, OTACANIE, 500, true, SITO_NAJBLIZSI_UROVNE}, {OST_AUTO, 50, PULZ_, 500, true, SITO_UROVNE},
-      {OST_AUTO, 5, KLAVES, 500, true, SITO_UROVNE},       {OST_VYP, 5, KLAVES, 500, true, SITO_NAJBLIZSI},
+      {OST_AUTO, 12, KLAVES, 500, true, SITO_UROVNE},       {OST_VYP, 5, KLAVES, 500, true, SITO_NAJBLIZSI},
       {OST_VYP, 5, PULZ_, 500, false, SITO_NAJBLIZSI},     {OST_ZAP, 50, KLAVES, 0, true, SITO_UROVNE}};
   int i = 0;
   for (const auto& [volba, ms_filtra, akcia, pred, vykreslene, filter] : kroky) {
