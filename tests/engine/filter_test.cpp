@@ -92,6 +92,11 @@ TEST(FilterUrovne, BoxesWrapAcrossTheSeamAndHoldTheLastRow) {
   const uint32_t ciel[2][3] = {{0x020202, 0x004041, 0x400000}, {0x181818, 0x00FF00, 0x080888}};
   for (int j = 0; j < 2; ++j)
     for (int i = 0; i < 3; ++i) EXPECT_EQ(p[j * u.pitch + i], ciel[j][i]) << i << "," << j;
+  const uint32_t* q = static_cast<const uint32_t*>(Filter_uroven[2].px);  // 3 wide: its last box wraps too
+  EXPECT_EQ(std::vector<uint32_t>(q, q + 2), std::vector<uint32_t>({0x075617, 0x190929}));
+  // Step → level: 0 below the threshold, one more at each doubling, never past the last level made.
+  const double kroky[][2] = {{1.49, 0}, {1.5, 1}, {2.99, 1}, {3, 2}, {100, 3}};
+  for (const auto& k : kroky) EXPECT_EQ(Filter_uroven_kroku(k[0], 1.5), (int)k[1]) << k[0];
   const uint16_t w16[1][2] = {{0xFFFF, 0x0000}};
   ASSERT_EQ(Filter_priprav(w16, sizeof(w16[0]), 2, 2, 1), 1);
   EXPECT_EQ(*static_cast<const uint32_t*>(Filter_uroven[1].px), 0x808080u);
@@ -103,11 +108,26 @@ TEST(FilterUrovne, BoxesWrapAcrossTheSeamAndHoldTheLastRow) {
     Filter_usek(px, 64, 128, n ? W_vys * 256 : 0, 256, 0, 0);
     for (int i = 0; i < 64; ++i) EXPECT_EQ(px[i], W_riadok<uint32_t>(n)[i]) << i << ", row " << n;
   }
-  // The four weights of any fraction sum to one: a flat picture samples to itself (200 in 5-6-5).
+  // The four weights of any fraction sum to one: a flat picture samples to itself (40 in 5-6-5),
+  // and packed to 5-6-5 it comes back as that pixel.
+  uint16_t px16[64];
   for (int bajty : {2, 4}) {
-    ASSERT_TRUE(Ref_do_W({64, 32, std::vector<uint8_t>(64 * 32 * 3, 200)}, bajty));
+    ASSERT_TRUE(Ref_do_W({64, 32, std::vector<uint8_t>(64 * 32 * 3, 40)}, bajty));
     Filter_usek(px, 64, 77, 5 * 256 + 77, 101, 37, 0);
-    for (int i = 0; i < 64; ++i) EXPECT_EQ(px[i], bajty == 4 ? 0xC8C8C8u : 0xC6C7C6u) << i << ", " << bajty;
+    Filter_usek(px16, 64, 77, 5 * 256 + 77, 101, 37, 0);
+    for (int i = 0; i < 64; ++i)
+      EXPECT_EQ(std::make_pair(px[i], px16[i]), std::make_pair(bajty == 4 ? 0x282828u : 0x292829u, (uint16_t)0x2945))
+          << i << ", " << bajty;
+  }
+  // Worked samples between the rows 1/256 apart and across the seam, both blend passes rounded; a
+  // column exactly one turn on wraps to the first.
+  const uint32_t w2[2][2] = {{0x000000, 0xFF0000}, {0x0000FF, 0xFF00FF}};
+  ASSERT_EQ(Filter_priprav(w2, sizeof(w2[0]), 4, 2, 2), 1);
+  const struct { int r; uint32_t ciel[3]; } useky[] = {{128, {0x000001, 0xFF0001, 0x000001}},
+                                                       {129, {0x010001, 0xFE0001, 0x010001}}};
+  for (const auto& u2 : useky) {
+    Filter_usek(px, 3, u2.r, 129, 256, 0, 0);
+    EXPECT_EQ(std::vector<uint32_t>(px, px + 3), std::vector<uint32_t>(u2.ciel, u2.ciel + 3)) << u2.r;
   }
   Vyprazdni_W();
 }

@@ -99,7 +99,7 @@ TEST_F(SitoTest, MatchesTheReferenceForOddAndLargeStores) {
             {4097, 2049, 2, 1, {0}, {10, 20}, kPoly},      {6000, 3000, 4, 1, {0}, {10, 20}, kPoly}});
 }
 
-// A lost back buffer, a grid laid out for a larger screen than the buffer, no buffer: nothing drawn.
+// A lost back buffer, a grid for a larger screen than the buffer, a store of another depth: nothing drawn.
 TEST_F(SitoTest, NothingDrawnWithoutALockableBackBuffer) {
   Obrazovka(800, 600);
   Pohlad_nastav({800, 600, 4000, 2000, pi, 0.1f, 400, 0});
@@ -112,6 +112,9 @@ TEST_F(SitoTest, NothingDrawnWithoutALockableBackBuffer) {
   obraz_sir = 1280;
   obraz_vys = 1024;
   ASSERT_EQ(Reset_Sito(20, 20), 1);
+  EXPECT_EQ(Sito_Vykresli(), 0);
+  Pohlad_nastav({800, 600, 64, 32, pi, 0.1f, 400, 0});
+  ASSERT_EQ(Reset_Sito(20, 20) + W_priprav(64, 32, 4, nullptr), 2);  // a true-colour store, a 16-bit buffer
   EXPECT_EQ(Sito_Vykresli(), 0);
   for (int y = 0; y < 600; ++y)
     for (int x = 0; x < 800; ++x) ASSERT_EQ(lpDDSBack->PLAT_Row(y)[x], kMimo) << x << "," << y;

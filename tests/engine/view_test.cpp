@@ -56,6 +56,18 @@ TEST(Projekcia, RayRoundTripsThroughTheScreen) {
       }
 }
 
+// Turning wraps the azimuth into one turn and stops the pitch 0.1 short of either pole.
+TEST(Projekcia, TurningWrapsTheAzimuthAndStopsShortOfThePoles) {
+  const float cases[][6] = {  // yaw, pitch, their changes; yaw and pitch after
+      {6.2f, 0, 0.09f, 0.1f, 0.0068145f, 0.1f}, {0.1f, 0, -0.2f, 0, 6.1831855f, 0},
+      {1, 1.4f, 0, 0.1f, 1, pi_pol_m},          {1, -1.4f, 0, -0.1f, 1, -pi_pol_m}, {1, 1.4f, 0, 0.05f, 1, 1.45f}};
+  for (const auto& c : cases) {
+    YAW = c[0], PITCH = c[1];
+    Zmen_smer(c[2], c[3]);
+    EXPECT_TRUE(std::fabs(YAW - c[4]) < 1e-5f && std::fabs(PITCH - c[5]) < 1e-5f) << c[0] << "," << c[1] << ": " << YAW << "," << PITCH;
+  }
+}
+
 TEST(StoreStep, WrapsOneTurnAndFloorsTheFraction) {
   W_pan_sir = 4000;  // one turn of the sphere
   const int cases[][4] = {  // rr, ss (1/256 pixels), store pixel; more than one turn wrapped fully

@@ -4,7 +4,7 @@
 #include "gfx_fixture.h"
 
 namespace {
-const uint32_t kKey = 0x07FF;  // cyan at 16 bits
+const uint32_t kKey = 0x3F07FF;  // cyan at 16 bits (its low half); wider than 16 bits at 32
 const uint32_t kUnder = 0x1111;
 
 // The pattern with the key colour on the diagonal; at 32 bits with a top byte that is no colour.
@@ -104,7 +104,7 @@ TEST_P(GfxDepthTest, CopiesTakeTheSourcePixelUnderEachDestinationCentre) {
       const bool in = x >= d.left && x < d.right && y >= d.top && y < d.bottom && sx >= 0 && sx < 8 && sy >= 0 && sy < 8;
       const uint32_t from = in ? Px(KeyedPattern(sx, sy)) : kUnder;
       const bool keyed = c.how == FAST_KEYED || c.how >= BLT_KEYED;
-      ASSERT_EQ(keyed && (from & 0xFFFFFF) == kKey ? kUnder : from, At(dst, x, y)) << (&c - cases) << ": " << x << "," << y;
+      ASSERT_EQ(keyed && (from & 0xFFFFFF) == Px(kKey) ? kUnder : from, At(dst, x, y)) << (&c - cases) << ": " << x << "," << y;
     }
   }
   RECT inverted = {3, 0, 1, 4}, huge = {0, 0, 0x7FFFFFFF, 4}, r = {1, 1, 9, 9};
