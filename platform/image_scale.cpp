@@ -19,14 +19,17 @@ struct TTaps {
   int Last(int o) const { return first[o] + Count(o) - 1; }
 };
 
+// 16.16 weights that sum to exactly one at any ratio: each cut down, the units so lost handed back
+// one apiece from the first tap on. Rounded, a thousand weights of 1/1000 would be 66/65536 each,
+// past one; this way they are 66 and 65, and a run of whole pixels keeps at most two weights.
 void AddTaps(const std::vector<double>& w, TTaps* t) {
+  const size_t first = t->weight.size();
   uint32_t sum = 0;
-  for (size_t k = 0; k + 1 < w.size(); k++) {
-    const uint32_t q = (uint32_t)std::lround(w[k] * 65536.0);
-    t->weight.push_back(q);
-    sum += q;
+  for (const double x : w) {
+    t->weight.push_back((uint32_t)(x * 65536.0));
+    sum += t->weight.back();
   }
-  t->weight.push_back(sum < 65536 ? 65536 - sum : 0);
+  for (size_t k = first; sum < 65536 && k < t->weight.size(); k++, sum++) t->weight[k]++;
   t->start.push_back((int)t->weight.size());
 }
 
@@ -61,8 +64,7 @@ inline void Accumulate(uint32_t p, uint32_t wt, uint32_t* acc) {
   acc[2] += (p & 255) * wt;
 }
 
-// Rounded weights may sum a hair above one; clamping keeps a channel from spilling into the next.
-inline uint32_t Channel(uint32_t a) { return std::min<uint32_t>((a + 32768) >> 16, 255); }
+inline uint32_t Channel(uint32_t a) { return (a + 32768) >> 16; }
 inline uint32_t Pack(const uint32_t* acc) { return (Channel(acc[0]) << 16) | (Channel(acc[1]) << 8) | Channel(acc[2]); }
 
 // A shrinking target pixel weighs every whole source pixel it covers alike: its taps fall into
