@@ -109,6 +109,30 @@ TEST_F(AppTest, SharpFrameOnceTheViewRests) {
   demo_mod = 0;
 }
 
+// A change of anything the frame shows (turn, tilt, zoom, projection, screen, picture) is movement:
+// the view at rest is filtered, the one right after the change is not.
+TEST_F(AppTest, AnyChangeOfTheViewIsMovement) {
+  ASSERT_EQ(Spusti1(), 1);
+  OST_volba = OST_AUTO, OST_ms_filtra = 50;
+  int* const cele[] = {&D, &obraz_sir, &obraz_vys, &pan_sir, &pan_vys};
+  const auto zmen = [&cele](int i, int o) {  // change i by o
+    if (i == 0) YAW += 0.1f * o;
+    else if (i == 1) PITCH += 0.1f * o;
+    else if (i == 2) sfer_perspekt ^= 1;
+    else *cele[i - 3] += o;
+  };
+  for (int i = 0; i < 8; ++i) {
+    OST_Pred_snimkou();
+    PLAT_AdvanceTime(500);
+    OST_Pred_snimkou();
+    EXPECT_EQ(Sito_filter, SITO_UROVNE) << i;
+    zmen(i, 1);
+    OST_Pred_snimkou();
+    EXPECT_EQ(Sito_filter, SITO_NAJBLIZSI_UROVNE) << i;
+    zmen(i, -1);
+  }
+}
+
 // Pointer moves and strip drags restore the last view from under the overlays: the screen is what
 // a new frame shows, with the text over the view or without. (Unsharpened: a filtered one differs.)
 TEST_F(AppTest, FramesWithoutANewViewShowWhatARenderedFrameShows) {
