@@ -184,9 +184,16 @@ inline uint32_t Filter_bod<uint16_t>(const uint16_t* a, const uint16_t* b, int m
 
 }  // namespace
 
+namespace {
+// Gives back the memory of levels od and on.
+void Filter_uvolni_od(int od) {
+  for (int k = od; k < FILTER_UROVNE_MAX; ++k) Filter_pamat[k].reset(), Filter_pamat_px[k] = 0;
+}
+}  // namespace
+
 void Filter_uvolni() {
   Filter_pocet = 0;
-  for (int k = 0; k < FILTER_UROVNE_MAX; ++k) Filter_pamat[k].reset(), Filter_pamat_px[k] = 0;
+  Filter_uvolni_od(0);
 }
 
 int Filter_priprav(const void* w, long pitch, int bajty, int sir, int vys) {
@@ -204,7 +211,7 @@ int Filter_priprav(const void* w, long pitch, int bajty, int sir, int vys) {
     }
     ++k;
   }
-  for (int j = k + 1; j < FILTER_UROVNE_MAX; ++j) Filter_pamat[j].reset(), Filter_pamat_px[j] = 0;
+  Filter_uvolni_od(k + 1);
   Filter_pocet = k + 1;
   return 1;
 }

@@ -106,7 +106,7 @@ struct TSinkRows {
     if (bytes == 2) packed.resize((size_t)w);
     return sink.begin(sink.ctx, w, h, bytes);
   }
-  uint32_t* Place(int y) const { return bytes == 4 && sink.place ? static_cast<uint32_t*>(sink.place(sink.ctx, y)) : nullptr; }
+  uint32_t* Place(int y) const { return sink.place ? static_cast<uint32_t*>(sink.place(sink.ctx, y)) : nullptr; }
   bool Row(int y, const uint32_t* px, bool* stopped) {
     if (bytes == 2) {
       for (int x = 0; x < w; x++) packed[x] = PLAT_Pack565((BYTE)(px[x] >> 16), (BYTE)(px[x] >> 8), (BYTE)px[x]);
